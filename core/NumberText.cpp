@@ -1,0 +1,126 @@
+#include "NumberText.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// Copies the leading number of the text, with blanks dropped, into an ASCII buffer that
+// strtod can read: [sign] digits [. digits] [e|d [sign] digits].
+std::string leadingNumberText(const QString& text) {
+    std::string out;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto skipBlanks = [&] {
+        while (i < n && isBlank(text[i])) {
+            ++i;
+        }
+    };
+    auto digits = [&] {
+        bool any = false;
+        for (skipBlanks(); i < n && text[i].isDigit() && text[i].unicode() < 128; skipBlanks()) {
+            out += char(text[i].unicode());
+            ++i;
+            any = true;
+        }
+        return any;
+    };
+    skipBlanks();
+    if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
+        out += char(text[i].unicode());
+        ++i;
+    }
+    bool mantissa = digits();
+    if (i < n && text[i] == QLatin1Char('.')) {
+        out += '.';
+        ++i;
+        mantissa = digits() || mantissa;
+    }
+    if (!mantissa) {
+        return {};
+    }
+    if (i < n && QStringLiteral("eEdD").contains(text[i])) {
+        const std::string before = out;
+        out += 'e';
+        ++i;
+        skipBlanks();
+        if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
+            out += char(text[i].unicode());
+            ++i;
+        }
+        if (!digits()) {
+            out = before;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+double leadingNumber(const QString& text) {
+    const std::string number = leadingNumberText(text);
+    if (number.empty()) {
+        return 0.0;
+    }
+    const double value = std::strtod(number.c_str(), nullptr);
+    return std::isfinite(value) ? value : 0.0;
+}
+
+float offsetNumber(const QString& text) {
+    QString trimmed = text.trimmed();
+    const qsizetype comma = trimmed.indexOf(QLatin1Char(','));
+    if (comma >= 0) {
+        trimmed[comma] = QLatin1Char('.');
+    }
+    const double value = leadingNumber(trimmed);
+    if (std::fabs(value) > std::numeric_limits<float>::max()) {
+        return 0.0f;
+    }
+    return static_cast<float>(value);
+}
+
+QString strForm(long long value) {
+    if (value < 0) {
+        return QString::number(value);
+    }
+    return QLatin1Char(' ') + QString::number(value);
+}
+
+long long saturatedInteger(double value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    if (value >= 9.2e18) {
+        return std::numeric_limits<long long>::max();
+    }
+    if (value <= -9.2e18) {
+        return std::numeric_limits<long long>::min();
+    }
+    return static_cast<long long>(value);
+}
+
+long long roundHalfEven(double value) {
+    return saturatedInteger(std::nearbyint(value));
+}
+
+QString plainDecimal(double value) {
+    if (value == 0.0) {
+        return QStringLiteral("0");
+    }
+    // Shortest text that reads back as the same single-precision offset or whole count.
+    QString text = QString::number(value, 'f', 6);
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0'))) {
+            text.chop(1);
+        }
+        if (text.endsWith(QLatin1Char('.'))) {
+            text.chop(1);
+        }
+    }
+    return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// Lenient reading of numbers typed or shown as text: blanks anywhere are ignored, the leading
+// number counts (sign, digits, decimal point, exponent), and text without one reads as 0.
+double leadingNumber(const QString& text);
+
+// A print offset box: blanks around the text dropped, its first comma taken as the decimal
+// point, then the leading number, held in single precision.
+float offsetNumber(const QString& text);
+
+// Str form of a count: one blank (or the minus sign) before the decimal digits.
+QString strForm(long long value);
+
+// Whole number of a numeric text, with halves rounded to even; saturates instead of overflowing.
+long long roundHalfEven(double value);
+
+// Clamps a double to the range of long long (and NaN to 0) before conversion.
+long long saturatedInteger(double value);
+
+// Plain decimal text with a full stop and no exponent or grouping: 0, 60, 1.5, -2.
+QString plainDecimal(double value);

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QDate>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class PrintSurface;
+class PrintJobReport;
+
+// Modal message boxes.
+class MessageBoxService {
+public:
+    enum class Icon { Critical, Question, Exclamation };
+    enum class Buttons { Ok, OkCancel };
+    enum class Result { Ok, Cancel };
+
+    virtual ~MessageBoxService() = default;
+    virtual Result show(const QString& text, Icon icon, Buttons buttons, const QString& title) = 0;
+};
+
+// Modal input box; returns the typed text, or an empty text on Cancel.
+class InputBoxService {
+public:
+    virtual ~InputBoxService() = default;
+    virtual QString ask(const QString& prompt, const QString& title, const QString& preset) = 0;
+};
+
+struct FileFilter {
+    QString name;    // "Minden(*.*)"
+    QString pattern; // "*.*"
+};
+
+struct FileOpenRequest {
+    QString initialFolder;
+    QString presetName;
+    QList<FileFilter> filters;
+    int selectedFilter = 0; // index into filters
+    QString defaultExtension;
+    bool cancelIsFailure = true;
+};
+
+// File-open dialog; returns the chosen full path, or nothing on cancel or failure.
+class FileDialogService {
+public:
+    virtual ~FileDialogService() = default;
+    virtual std::optional<QString> openFile(const FileOpenRequest& request) = 0;
+};
+
+// Busy mouse pointer over the windows while a print job runs.
+class BusyPointer {
+public:
+    virtual ~BusyPointer() = default;
+    virtual void setBusy(bool busy) = 0;
+};
+
+class ProgramInfo {
+public:
+    virtual ~ProgramInfo() = default;
+    virtual QString programFolder() const = 0;  // without a trailing separator
+    virtual QString executableName() const = 0; // without extension, e.g. "keyprint6"
+};
+
+// Refuses a second running instance of the same program. A crashed instance leaves nothing
+// that blocks the next start.
+class SingleInstance {
+public:
+    virtual ~SingleInstance() = default;
+    // True when this process holds the program's lock (or got it now); false when another
+    // running instance holds it.
+    virtual bool acquire() = 0;
+};
+
+class ScreenInfo {
+public:
+    virtual ~ScreenInfo() = default;
+    virtual QSize screenSize() const = 0; // in device-independent pixels
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDate today() const = 0;
+};
+
+// Everything a window needs from the platform, handed in through its constructor.
+struct Services {
+    MessageBoxService& messageBox;
+    InputBoxService& inputBox;
+    FileDialogService& fileDialog;
+    BusyPointer& busyPointer;
+    ProgramInfo& program;
+    SingleInstance& singleInstance;
+    ScreenInfo& screen;
+    Clock& clock;
+    PrintSurface& printer;
+    PrintJobReport& printReport;
+};

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "RecordingSurface.h"
+#include "Services.h"
+
+#include <QDate>
+#include <QSize>
+#include <QString>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+// Test doubles of the platform services. Each records what it was asked and answers from a
+// script set up by the test.
+
+class FakeMessageBox : public MessageBoxService {
+public:
+    struct Shown {
+        QString text;
+        Icon icon;
+        Buttons buttons;
+        QString title;
+    };
+    std::vector<Shown> shown;
+    std::deque<Result> answers; // next answers; Ok when empty
+
+    Result show(const QString& text, Icon icon, Buttons buttons, const QString& title) override {
+        shown.push_back({text, icon, buttons, title});
+        if (answers.empty()) {
+            return Result::Ok;
+        }
+        const Result r = answers.front();
+        answers.pop_front();
+        return r;
+    }
+};
+
+class FakeInputBox : public InputBoxService {
+public:
+    struct Asked {
+        QString prompt;
+        QString title;
+        QString preset;
+    };
+    std::vector<Asked> asked;
+    std::deque<QString> answers; // next answers; the preset when empty
+
+    QString ask(const QString& prompt, const QString& title, const QString& preset) override {
+        asked.push_back({prompt, title, preset});
+        if (answers.empty()) {
+            return preset;
+        }
+        const QString a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+class FakeFileDialog : public FileDialogService {
+public:
+    std::vector<FileOpenRequest> requests;
+    std::deque<std::optional<QString>> answers; // nothing (cancel) when empty
+
+    std::optional<QString> openFile(const FileOpenRequest& request) override {
+        requests.push_back(request);
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        const std::optional<QString> a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+class FakeBusyPointer : public BusyPointer {
+public:
+    std::vector<bool> changes;
+    bool busy = false;
+    void setBusy(bool b) override {
+        busy = b;
+        changes.push_back(b);
+    }
+};
+
+class FakeProgramInfo : public ProgramInfo {
+public:
+    QString folder;
+    QString name = QStringLiteral("keyprint6");
+    QString programFolder() const override { return folder; }
+    QString executableName() const override { return name; }
+};
+
+class FakeSingleInstance : public SingleInstance {
+public:
+    bool otherRunning = false;
+    bool acquire() override { return !otherRunning; }
+};
+
+class FakeScreen : public ScreenInfo {
+public:
+    QSize size{1920, 1080};
+    QSize screenSize() const override { return size; }
+};
+
+class FakeClock : public Clock {
+public:
+    QDate date{2026, 12, 7};
+    QDate today() const override { return date; }
+};
+
+// All fakes together, with a Services view onto them.
+struct FakeServices {
+    FakeMessageBox messageBox;
+    FakeInputBox inputBox;
+    FakeFileDialog fileDialog;
+    FakeBusyPointer busyPointer;
+    FakeProgramInfo program;
+    FakeSingleInstance singleInstance;
+    FakeScreen screen;
+    FakeClock clock;
+    RecordingSurface printer;
+
+    Services services() {
+        return Services{messageBox, inputBox,       fileDialog, busyPointer, program,
+                        singleInstance, screen, clock, printer,    printer};
+    }
+};
