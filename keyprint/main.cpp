@@ -1,9 +1,13 @@
 #include "GameProfile.h"
+#include "KeyPrinterWindow.h"
 #include "PlatformInfo.h"
-#include "Titles.h"
+
+#if __has_include("QtServices.h")
+#include "QtServices.h"
+#define HAVE_QT_SERVICES 1
+#endif
 
 #include <QApplication>
-#include <QWidget>
 
 #include <cstdio>
 
@@ -14,8 +18,16 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(windowTitle(gameProfile(SLIP_GAME)));
+#ifdef HAVE_QT_SERVICES
+    QtServices platform(QStringLiteral(SLIP_PROGRAM_NAME));
+    KeyPrinterWindow window(gameProfile(SLIP_GAME), platform.services());
+    platform.setMainWindow(&window);
+    if (!window.load()) {
+        return 0;
+    }
     window.show();
     return app.exec();
+#else
+    return 0;
+#endif
 }
