@@ -200,8 +200,11 @@ void KeyPrinterWindow::connectHandlers() {
     connect(button("Command3D3"), &QPushButton::clicked, this,
             [this] { guarded([this] { saveSettings(); }); });
     connect(button("Command3D2"), &QPushButton::clicked, this, [this] { exitProgram(); });
+    // A row selected by mouse, keyboard or code runs the click handler, and so does a click on
+    // the row already selected.
     connect(list1_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { guarded([this] { list1Click(); }); });
+    connect(list1_, &QListView::clicked, this, [this] { guarded([this] { list1Click(); }); });
 }
 
 bool KeyPrinterWindow::eventFilter(QObject* watched, QEvent* event) {

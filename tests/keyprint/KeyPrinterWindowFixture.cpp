@@ -99,6 +99,7 @@ void KeyPrinterWindowTest::click(const QString& name) const {
 
 void KeyPrinterWindowTest::selectRow(int row) const {
     QListView* list = list1();
+    list->selectionModel()->clearSelection();
     list->selectionModel()->select(list->model()->index(row, 0),
                                    QItemSelectionModel::ClearAndSelect);
 }
