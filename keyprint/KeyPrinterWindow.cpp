@@ -1,29 +1,14 @@
 #include "KeyPrinterWindow.h"
 
+#include "KeyChooser.h"
+#include "KeyListing.h"
+#include "KeySlipRun.h"
 #include "NumberText.h"
 #include "PrintSurface.h"
+#include "SettingsFile.h"
 #include "SlipLayout.h"
 #include "SlipPicture.h"
 #include "Titles.h"
-
-#if __has_include("KeyChooser.h")
-#include "KeyChooser.h"
-#define HAVE_KEY_CHOOSER 1
-#else
-class KeyChooser {};
-#endif
-#if __has_include("SettingsFile.h")
-#include "SettingsFile.h"
-#define HAVE_SETTINGS_FILE 1
-#endif
-#if __has_include("KeySlipRun.h")
-#include "KeySlipRun.h"
-#define HAVE_KEY_SLIP_RUN 1
-#endif
-#if __has_include("KeyListing.h")
-#include "KeyListing.h"
-#define HAVE_KEY_LISTING 1
-#endif
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -81,9 +66,7 @@ KeyPrinterWindow::KeyPrinterWindow(const GameProfile& profile, const Services& s
     : QWidget(parent), profile_(profile), services_(services),
       design_(keyPrinterDesign(profile.game)) {
     setObjectName(QStringLiteral("Form1"));
-#ifdef HAVE_KEY_CHOOSER
     chooser_ = std::make_unique<KeyChooser>(profile_, PrinterFamily::Key, services_);
-#endif
     setWindowTitle(::windowTitle(profile_));
     setWindowIcon(QIcon(slipPicture()));
     setFont(windowFont(design_.windowFontPoints));
@@ -250,16 +233,11 @@ void KeyPrinterWindow::centreOnScreen() {
 }
 
 QString KeyPrinterWindow::settingsPath() const {
-#ifdef HAVE_SETTINGS_FILE
     return services_.program.programFolder() + QLatin1Char('/') +
            settingsFileName(PrinterFamily::Key, profile_.game);
-#else
-    return {};
-#endif
 }
 
 void KeyPrinterWindow::loadSettings() {
-#ifdef HAVE_SETTINGS_FILE
     KeyPrinterSettings current;
     current.text1 = textBox("Text1")->text();
     current.text2 = textBox("Text2")->text();
@@ -272,11 +250,9 @@ void KeyPrinterWindow::loadSettings() {
     textBox("Text5")->setText(loaded.text5);
     select(optionGroups_.value("Option2"), loaded.markIndex);
     select(optionGroups_.value("Option4"), loaded.orientationIndex);
-#endif
 }
 
 void KeyPrinterWindow::saveSettings() {
-#ifdef HAVE_SETTINGS_FILE
     KeyPrinterSettings values;
     values.text1 = textBox("Text1")->text();
     values.text2 = textBox("Text2")->text();
@@ -286,11 +262,9 @@ void KeyPrinterWindow::saveSettings() {
     // The key printers save silently: a failed save leaves the old file and the window as
     // they were.
     saveKeyPrinterSettings(settingsPath(), values);
-#endif
 }
 
 void KeyPrinterWindow::chooseKey() {
-#ifdef HAVE_KEY_CHOOSER
     const KeyChoice choice = chooser_->choose(textBox("Text6")->text());
     setRows(choice.rows);
     if (choice.clearLabel7) {
@@ -308,7 +282,6 @@ void KeyPrinterWindow::chooseKey() {
     if (choice.widthCaption) {
         label(design_.widthLabel)->setText(*choice.widthCaption);
     }
-#endif
 }
 
 void KeyPrinterWindow::setRows(const QStringList& rows) {
@@ -341,7 +314,6 @@ void KeyPrinterWindow::text6LostFocus() {
     label("Label4")->setText(slipCountCaption(rowsModel_->rowCount(), x));
 }
 
-#ifdef HAVE_KEY_SLIP_RUN
 KeyRunControls KeyPrinterWindow::runControls() const {
     KeyRunControls controls;
     controls.rows = rows();
@@ -356,44 +328,37 @@ KeyRunControls KeyPrinterWindow::runControls() const {
     controls.orientationIndex = selectedIndex(optionGroups_.value("Option4"));
     return controls;
 }
-#endif
 
 void KeyPrinterWindow::printAllRows() {
-#ifdef HAVE_KEY_SLIP_RUN
     const std::optional<QString> corrected =
         runAllRows(profile_, runControls(),
                    KeyRunServices{services_.messageBox, services_.busyPointer, services_.printer});
     if (corrected) {
         textBox("Text6")->setText(*corrected);
     }
-#endif
     showJobFile();
 }
 
 void KeyPrinterWindow::printFromTo() {
-#ifdef HAVE_KEY_SLIP_RUN
     const std::optional<QString> corrected =
         runFromTo(profile_, runControls(),
                   KeyRunServices{services_.messageBox, services_.busyPointer, services_.printer});
     if (corrected) {
         textBox("Text6")->setText(*corrected);
     }
-#endif
     showJobFile();
 }
 
 void KeyPrinterWindow::printListing() {
-#ifdef HAVE_KEY_LISTING
     KeyListingControls controls;
     controls.rows = rows();
     controls.text5 = textBox("Text5")->text();
     const QCheckBox* check3 = checkBox("Check3");
     controls.check3 = check3 != nullptr && check3->isChecked();
-    controls.currentKeyPath = chooser_ ? chooser_->currentFileName() : QString();
+    controls.currentKeyPath = chooser_->currentFileName();
     printKeyListing(profile_, controls,
                     KeyListingServices{services_.messageBox, services_.inputBox,
                                        services_.busyPointer, services_.clock, services_.printer});
-#endif
     showJobFile();
 }
 

@@ -1,11 +1,7 @@
 #include "GameProfile.h"
 #include "KeyPrinterWindow.h"
 #include "PlatformInfo.h"
-
-#if __has_include("QtServices.h")
 #include "QtServices.h"
-#define HAVE_QT_SERVICES 1
-#endif
 
 #include <QApplication>
 
@@ -18,7 +14,6 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-#ifdef HAVE_QT_SERVICES
     QtServices platform(QStringLiteral(SLIP_PROGRAM_NAME));
     KeyPrinterWindow window(gameProfile(SLIP_GAME), platform.services());
     platform.setMainWindow(&window);
@@ -27,7 +22,4 @@ int main(int argc, char* argv[]) {
     }
     window.show();
     return app.exec();
-#else
-    return 0;
-#endif
 }

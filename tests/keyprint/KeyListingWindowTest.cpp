@@ -130,15 +130,17 @@ TEST_P(KeyListingWindowTest, CancelOrAnEmptyKeyPrintsNothing) {
     EXPECT_TRUE(fake_.inputBox.asked.empty());
 }
 
-TEST_P(KeyListingWindowTest, RowsPerColumnBelowOneDoesNotHang) {
-    loadKey(keyRows(5));
+TEST_P(KeyListingWindowTest, RowsPerColumnBelowOneFallsBackToSixty) {
+    const QStringList rows = keyRows(70);
+    loadKey(rows);
     for (const char* value : {"0", "", "-4", "0.5"}) {
+        fake_.printer.texts.clear();
+        const int jobs = fake_.printer.jobsEnded;
         text("Text5")->setText(value);
         click("Command3D5");
-    }
-    EXPECT_LE(fake_.printer.jobsEnded, 4);
-    for (const RecordingSurface::Text& t : fake_.printer.texts) {
-        EXPECT_FALSE(t.text.endsWith(suffix()) && !t.bold) << "no row fits a column";
+        EXPECT_EQ(fake_.printer.jobsEnded, jobs + 1) << value;
+        expectListing(rows, 60);
+        EXPECT_EQ(text("Text5")->text(), value) << "the listing leaves Text5 as it is";
     }
 }
 

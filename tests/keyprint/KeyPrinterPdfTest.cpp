@@ -35,8 +35,8 @@ std::vector<Word> pdfWords(const QString& pdf) {
         return {};
     }
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression tag(
-        QStringLiteral(R"(<page\b|<word xMin="([-\d.]+)" yMin="([-\d.]+)"[^>]*>([^<]*)</word>)"));
+    static const QRegularExpression tag(QString::fromLatin1(
+        R"re(<page\b|<word xMin="([-\d.]+)" yMin="([-\d.]+)"[^>]*>([^<]*)</word>)re"));
     std::vector<Word> words;
     int page = -1;
     for (auto it = tag.globalMatch(html); it.hasNext();) {
