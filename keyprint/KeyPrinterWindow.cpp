@@ -84,13 +84,12 @@ void KeyPrinterWindow::buildControls() {
         QWidget* parent = design.frame.isEmpty() ? this : controls_.value(design.frame, this);
         QWidget* widget = createControl(design, parent);
         widget->setObjectName(design.objectName());
-        widget->setGeometry(twipsToPixels(design.twips));
+        widget->setFont(
+            windowFont(design.fontPoints > 0 ? design.fontPoints : design_.windowFontPoints));
+        widget->setGeometry(placement(design, widget->sizeHint()));
         if (design.index >= 0) {
             widget->setProperty("controlArray", design.name);
             widget->setProperty("index", design.index);
-        }
-        if (design.fontPoints > 0) {
-            widget->setFont(windowFont(design.fontPoints));
         }
         if (design.blue) {
             QPalette palette = widget->palette();
@@ -107,6 +106,20 @@ void KeyPrinterWindow::buildControls() {
     statusLine_->setFrameShape(QFrame::Panel);
     statusLine_->setFrameShadow(QFrame::Sunken);
     statusLine_->hide();
+}
+
+QRect KeyPrinterWindow::placement(const ControlDesign& design, const QSize& sizeHint) {
+    QRect place = twipsToPixels(design.twips);
+    // Option buttons and check boxes are given at least the height their indicator needs,
+    // centred on the designed place, so the indicator is never cut off.
+    const bool indicator =
+        design.kind == ControlKind::OptionButton || design.kind == ControlKind::CheckBox;
+    if (indicator && sizeHint.height() > place.height()) {
+        const int centre = place.top() + place.height() / 2;
+        place.setTop(centre - sizeHint.height() / 2);
+        place.setHeight(sizeHint.height());
+    }
+    return place;
 }
 
 QWidget* KeyPrinterWindow::createControl(const ControlDesign& design, QWidget* parent) {

@@ -50,6 +50,7 @@ protected:
 private:
     void buildControls();
     QWidget* createControl(const ControlDesign& design, QWidget* parent);
+    static QRect placement(const ControlDesign& design, const QSize& sizeHint);
     void connectHandlers();
 
     // Handlers.

@@ -20,6 +20,20 @@ QRect pixels(int left, int top, int width, int height) {
     return twipsToPixels(QRect(left, top, width, height));
 }
 
+// A control stands at its designed place; option buttons and check boxes may be taller than
+// designed, as long as they stay centred on it.
+void expectPlaced(const QWidget* widget, const QRect& designed, bool mayGrow) {
+    const QRect actual = widget->geometry();
+    const std::string name = widget->objectName().toStdString();
+    EXPECT_EQ(actual.left(), designed.left()) << name;
+    EXPECT_EQ(actual.width(), designed.width()) << name;
+    if (mayGrow && actual.height() > designed.height()) {
+        EXPECT_NEAR(actual.center().y(), designed.center().y(), 1) << name;
+    } else {
+        EXPECT_EQ(actual, designed) << name;
+    }
+}
+
 } // namespace
 
 TEST_P(KeyPrinterWindowTest, WindowHasItsTitleNameAndClientArea) {
@@ -94,7 +108,7 @@ TEST_P(KeyPrinterWindowTest, ControlsCarryTheirCaptionsAndInitialState) {
         ASSERT_NE(check3, nullptr);
         EXPECT_EQ(check3->text(), "Kétoldalas nyomtatás");
         EXPECT_FALSE(check3->isChecked());
-        EXPECT_EQ(check3->geometry(), pixels(4260, 2496, 2175, 300));
+        expectPlaced(check3, pixels(4260, 2496, 2175, 300), true);
     } else {
         EXPECT_EQ(check3, nullptr);
     }
@@ -124,7 +138,8 @@ TEST_P(KeyPrinterWindowTest, ControlsHaveUniqueNamesFitTheClientAreaAndDoNotOver
         names.insert(c.objectName());
         QWidget* widget = window_->findChild<QWidget*>(c.objectName());
         ASSERT_NE(widget, nullptr) << c.objectName().toStdString();
-        EXPECT_EQ(widget->geometry(), twipsToPixels(c.twips)) << c.objectName().toStdString();
+        expectPlaced(widget, twipsToPixels(c.twips),
+                     c.kind == ControlKind::OptionButton || c.kind == ControlKind::CheckBox);
         const QRect area =
             c.frame.isEmpty()
                 ? QRect(QPoint(0, 0), design.clientTwips)
@@ -149,7 +164,7 @@ TEST_P(KeyPrinterWindowTest, SixNumberPositionsAreTheDesignTwips) {
     EXPECT_EQ(text("Text6")->geometry(), pixels(3330, 1815, 345, 285));
     EXPECT_EQ(list1()->geometry(), pixels(300, 2265, 3675, 2790));
     EXPECT_EQ(button("Command3D9")->geometry(), pixels(2670, 5250, 1320, 420));
-    EXPECT_EQ(button("Option2_2")->geometry(), pixels(1260, 150, 480, 195));
+    expectPlaced(button("Option2_2"), pixels(1260, 150, 480, 195), true);
     EXPECT_EQ(button("Command3D2")->geometry(), pixels(4230, 5715, 2175, 555));
     EXPECT_EQ(label("Label5")->geometry(), pixels(5775, 5070, 690, 270));
 }
