@@ -79,7 +79,13 @@ INSTANTIATE_TEST_SUITE_P(
                                   MessageBoxService::Result::Ok},
                       MessageCase{MessageBoxService::Icon::Exclamation, QMessageBox::Warning,
                                   MessageBoxService::Buttons::Ok, QMessageBox::Ok,
-                                  MessageBoxService::Result::Ok}));
+                                  MessageBoxService::Result::Ok}),
+    [](const ::testing::TestParamInfo<MessageCase>& info) {
+        const char* icons[] = {"Critical", "Question", "Exclamation"};
+        return std::string(icons[int(info.param.icon)]) +
+               (info.param.buttons == MessageBoxService::Buttons::Ok ? "_Ok" : "_OkCancel") +
+               (info.param.press == QMessageBox::Ok ? "_pressOk" : "_pressCancel");
+    });
 
 TEST(QtInputBoxTest, ReturnsTypedTextAndEmptyOnCancel) {
     ensureGuiApp();
