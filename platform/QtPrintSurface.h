@@ -65,6 +65,9 @@ public:
 
     QString lastJobFile() const override;
 
+    // Whether the current job prints on both sides (set by setDuplex, cleared by endJob).
+    bool duplexRequested() const { return duplex_; }
+
     // The PDF name a job started at the given time gets in the folder ("-2" ... when taken).
     static QString pdfPathFor(const QString& folder, const QString& programName,
                               const QDateTime& time);
@@ -80,8 +83,7 @@ private:
     void applyOrientation();
     void fontChanged();
     const QFontMetricsF& metrics();
-    double toDevice(double value) const;
-    double fromDevice(double value) const;
+    double unitsPerInch() const;
     QFont makeFont() const;
 
     Options options_;
@@ -101,6 +103,7 @@ private:
     bool duplex_ = false;
     QFont font_;
     std::unique_ptr<QFontMetricsF> metrics_; // of font_ on the job's printer; null when stale
-    double x_ = 0;                           // device pixels
-    double y_ = 0;                           // device pixels
+    double dpi_ = 1200;                      // device pixels per inch of the job's printer
+    double x_ = 0;                           // inches from the page's left edge
+    double y_ = 0;                           // inches from the page's top edge
 };
