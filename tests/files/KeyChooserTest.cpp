@@ -265,7 +265,7 @@ TEST_F(KeyChooserTest, HostileContentLoads) {
     KeyChooser chooser(gameProfile(7), PrinterFamily::Combination, services);
     QByteArray binary;
     for (int i = 0; i < 300000; ++i) {
-        binary += char((i * 7919) % 256);
+        binary += char((unsigned(i) * 7919u) % 256u);
     }
     KeyChoice choice = chooseFile(chooser, writeKey("bin.dat", binary));
     EXPECT_FALSE(choice.rows.isEmpty());
