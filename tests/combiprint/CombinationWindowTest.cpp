@@ -61,8 +61,12 @@ protected:
         return label ? label->text() : QStringLiteral("<missing>");
     }
     void copyBitmap() {
-        QFile::copy(qEnvironmentVariable("SLIP_DATA_DIR") + QStringLiteral("/XX.BMP"),
-                    folder.path() + QStringLiteral("/XX.BMP"));
+        QString data = qEnvironmentVariable("SLIP_DATA_DIR");
+        if (data.isEmpty()) {
+            data = QStringLiteral(COMBIPRINT_DATA_DIR);
+        }
+        ASSERT_TRUE(QFile::copy(data + QStringLiteral("/XX.BMP"),
+                                folder.path() + QStringLiteral("/XX.BMP")));
     }
 
     QTemporaryDir folder;
