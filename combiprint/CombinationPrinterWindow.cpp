@@ -88,6 +88,10 @@ CombinationPrinterWindow::CombinationPrinterWindow(const GameProfile& profile, S
     setWindowTitle(::windowTitle(profile));
     setAutoFillBackground(true);
     setTextColour(this, QPalette::Window, background);
+    // A small dialog font, so the captions fit the design-time sizes.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
     buildControls();
     connectHandlers();
     fitWindow();
@@ -109,7 +113,7 @@ QLabel* CombinationPrinterWindow::addLabel(const QString& name, const QString& c
                                            QWidget* parent) {
     auto* label = new QLabel(caption, parent ? parent : this);
     place(label, name);
-    label->setWordWrap(true);
+    label->setWordWrap(layout_.place(name).height() >= 400); // two-line captions only
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
