@@ -10,6 +10,7 @@
 #include "SlipLayout.h"
 #include "SystemTable.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,6 +39,8 @@ TEST_P(EndToEndTest, OneSlipThroughTheWindowLandsOnTheLayout) {
     FakeServices fakes;
     fakes.program.folder = dir.path();
     fakes.program.name = QStringLiteral("combiprint%1").arg(game);
+    QFile::copy(QStringLiteral(COMBIPRINT_DATA_DIR "/XX.BMP"),
+                dir.filePath(QStringLiteral("XX.BMP")));
     Services services{
         fakes.messageBox,     fakes.inputBox, fakes.fileDialog, fakes.busyPointer, fakes.program,
         fakes.singleInstance, fakes.screen,   fakes.clock,      *surface,          *surface};
@@ -66,7 +69,15 @@ TEST_P(EndToEndTest, OneSlipThroughTheWindowLandsOnTheLayout) {
     click(QStringLiteral("Option1(0)"));
     window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("2,5"));
     window.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("-1"));
+    // For a look at the results: COMBIPRINT_KEEP=<folder> keeps the window picture and the PDF.
+    const QString keep = qEnvironmentVariable("COMBIPRINT_KEEP");
+    if (!keep.isEmpty()) {
+        window.grab().save(keep + QStringLiteral("/window%1.png").arg(game));
+    }
     click(QStringLiteral("Command3D1"));
+    if (!keep.isEmpty()) {
+        QFile::copy(pdfPath, keep + QStringLiteral("/slip%1.pdf").arg(game));
+    }
     ASSERT_TRUE(fakes.messageBox.shown.empty()) << fakes.messageBox.shown[0].text.toStdString();
 
     struct Expected {
