@@ -12,7 +12,9 @@ RankMask rangeMask(int first, int last) {
     return mask;
 }
 
-int rankCount(RankMask mask) { return std::popcount(mask); }
+int rankCount(RankMask mask) {
+    return std::popcount(mask);
+}
 
 std::vector<int> ranksOf(RankMask mask) {
     std::vector<int> ranks;
@@ -62,8 +64,7 @@ std::vector<RankMask> playedSubsets(RankMask fix, RankMask combinationSet, int k
 
 bool systemExists(int game, int fixCount, int combinationCount) {
     for (const QString& code : systemTable(game).codes) {
-        if (systemFixCount(code) == fixCount &&
-            systemCombinationCount(code) == combinationCount) {
+        if (systemFixCount(code) == fixCount && systemCombinationCount(code) == combinationCount) {
             return true;
         }
     }

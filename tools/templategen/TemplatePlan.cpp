@@ -5,9 +5,13 @@
 #include <algorithm>
 #include <map>
 
-int numbersPerRow(int game) { return game; }
+int numbersPerRow(int game) {
+    return game;
+}
 
-RankMask baseSet(int game) { return game == 5 ? rangeMask(1, 12) : rangeMask(1, 11); }
+RankMask baseSet(int game) {
+    return game == 5 ? rangeMask(1, 12) : rangeMask(1, 11);
+}
 
 namespace {
 
@@ -76,7 +80,9 @@ void planSix(TemplatePlan& plan) {
 
 // Game 5: FIX = the outside ranks O (13..n) over ranks 1..12 for |O| 1..3; the table has no
 // system with 4 FIX numbers, so everything else is plain rows.
-void planFive(TemplatePlan& plan) { addEntries(plan, ' ', rangeMask(13, plan.n), 1, 3); }
+void planFive(TemplatePlan& plan) {
+    addEntries(plan, ' ', rangeMask(13, plan.n), 1, 3);
+}
 
 // How often each K-subset is played by entry 0 and the entries.
 std::map<RankMask, int> coverage(const TemplatePlan& plan) {

@@ -49,9 +49,9 @@ struct Candidate {
 // Every entry the game allows for n numbers, apart from those that replay part of entry 0.
 std::vector<Candidate> candidates(int game, int n) {
     const int k = numbersPerRow(game);
-    const std::vector<char> variants =
-        game == 6 ? std::vector<char>{' ', '8', '9'}
-                  : game == 7 ? std::vector<char>{' ', '*'} : std::vector<char>{' '};
+    const std::vector<char> variants = game == 6   ? std::vector<char>{' ', '8', '9'}
+                                       : game == 7 ? std::vector<char>{' ', '*'}
+                                                   : std::vector<char>{' '};
     std::vector<Candidate> out;
     for (char v : variants) {
         const RankMask set = combinationSet(game, n, v);
