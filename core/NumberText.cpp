@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -108,19 +109,31 @@ long long roundHalfEven(double value) {
     return saturatedInteger(std::nearbyint(value));
 }
 
-QString plainDecimal(double value) {
-    if (value == 0.0) {
+namespace {
+
+// Shortest fixed-notation text of the value that reads back as the same value.
+template <typename Real> QString shortestFixed(Real value) {
+    char text[400];
+    const std::to_chars_result end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    if (end.ec != std::errc()) {
         return QStringLiteral("0");
     }
-    // Shortest text that reads back as the same single-precision offset or whole count.
-    QString text = QString::number(value, 'f', 6);
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0'))) {
-            text.chop(1);
-        }
-        if (text.endsWith(QLatin1Char('.'))) {
-            text.chop(1);
-        }
+    return QString::fromLatin1(text, end.ptr - text);
+}
+
+} // namespace
+
+QString plainDecimal(double value) {
+    if (value == 0.0 || !std::isfinite(value)) {
+        return QStringLiteral("0");
     }
-    return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+    // Offsets are held in single precision: a value that is exactly a float is written as the
+    // shortest text of that float (1.1f as 1.1, not 1.10000002384), anything else as the
+    // shortest text of the double.
+    const float single = static_cast<float>(value);
+    if (std::isfinite(single) && static_cast<double>(single) == value) {
+        return shortestFixed(single);
+    }
+    return shortestFixed(value);
 }

@@ -19,5 +19,6 @@ long long roundHalfEven(double value);
 // Clamps a double to the range of long long (and NaN to 0) before conversion.
 long long saturatedInteger(double value);
 
-// Plain decimal text with a full stop and no exponent or grouping: 0, 60, 1.5, -2.
+// Plain decimal text with a full stop and no exponent or grouping: 0, 60, 1.5, -2. A value
+// that is exactly a single-precision number is written as the shortest text of that number.
 QString plainDecimal(double value);

@@ -1,8 +1,28 @@
 #include "RowText.h"
 
+#include <climits>
+
+namespace {
+
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+} // namespace
+
 int rowWidth(const QString& row) {
-    const qsizetype length = row.trimmed().size();
-    return static_cast<int>((length + 1) / 3);
+    // Only blanks count as padding: other white space (form feed, no-break space) is part of
+    // the row as the key holds it.
+    qsizetype first = 0;
+    qsizetype last = row.size();
+    while (first < last && isBlank(row[first])) {
+        ++first;
+    }
+    while (last > first && isBlank(row[last - 1])) {
+        --last;
+    }
+    const qsizetype width = (last - first + 1) / 3;
+    return width > INT_MAX ? INT_MAX : static_cast<int>(width);
 }
 
 int rowValue(const QString& row, int k) {
@@ -13,7 +33,7 @@ int rowValue(const QString& row, int k) {
     int value = 0;
     for (qsizetype i = start; i < start + 3 && i < row.size(); ++i) {
         const QChar c = row[i];
-        if (c == QLatin1Char(' ')) {
+        if (isBlank(c)) {
             continue;
         }
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) {

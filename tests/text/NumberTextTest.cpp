@@ -82,3 +82,24 @@ TEST(SystemTable, WorkedExamples) {
     EXPECT_EQ(systemTable(5).codes[15], QStringLiteral("1 14"));
     EXPECT_EQ(binomial(14, 4), 1001);
 }
+
+TEST(PlainDecimal, OffsetsKeepTheirTypedDigits) {
+    // A single-precision offset is written as the text the user typed, not as its binary
+    // expansion (123.45f is 123.4499969...).
+    EXPECT_EQ(plainDecimal(offsetNumber(QStringLiteral("123,45"))), QStringLiteral("123.45"));
+    EXPECT_EQ(plainDecimal(offsetNumber(QStringLiteral("-0.3"))), QStringLiteral("-0.3"));
+    EXPECT_EQ(plainDecimal(offsetNumber(QStringLiteral("1,1"))), QStringLiteral("1.1"));
+    // Small values are not cut off to zero, large ones get no exponent.
+    EXPECT_EQ(plainDecimal(0.0000001), QStringLiteral("0.0000001"));
+    EXPECT_EQ(plainDecimal(1e20), QStringLiteral("100000000000000000000"));
+    EXPECT_EQ(plainDecimal(leadingNumber(QStringLiteral("60.25"))), QStringLiteral("60.25"));
+}
+
+TEST(RowText, OnlyBlanksArePadding) {
+    // A no-break space or form feed is part of the row, blanks and tabs are not.
+    EXPECT_EQ(rowWidth(QStringLiteral("01 02 03 04 05 ") + QChar(0xA0) + QChar(0xA0)), 6);
+    EXPECT_EQ(rowWidth(QStringLiteral("\t01 02 03 04 05\t ")), 5);
+    EXPECT_EQ(rowValue(QStringLiteral("0\t7"), 1), 7);
+    EXPECT_EQ(rowValue(QStringLiteral("-5 06"), 1), 0);
+    EXPECT_EQ(rowValue(QStringLiteral("01 02"), 0), 0);
+}

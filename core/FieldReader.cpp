@@ -1,0 +1,166 @@
+#include "FieldReader.h"
+
+#include <QLatin1StringView>
+
+namespace {
+
+constexpr qint64 blockSize = 64 * 1024;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isLineEnd(int c) {
+    return c == '\r' || c == '\n';
+}
+
+// True for the bytes that end an unquoted field; false for everything else.
+struct FieldEnds {
+    bool table[256] = {};
+    constexpr FieldEnds() {
+        table[int(',')] = true;
+        table[int('\r')] = true;
+        table[int('\n')] = true;
+    }
+};
+constexpr FieldEnds fieldEnds;
+
+// The bytes that end a quoted field: the closing quote or the line end.
+struct QuotedEnds {
+    bool table[256] = {};
+    constexpr QuotedEnds() {
+        table[int('"')] = true;
+        table[int('\r')] = true;
+        table[int('\n')] = true;
+    }
+};
+constexpr QuotedEnds quotedEnds;
+
+} // namespace
+
+FieldReader::FieldReader(QIODevice& device) : device_(device) {}
+
+bool FieldReader::fill() {
+    if (pos_ < buffer_.size()) {
+        return true;
+    }
+    if (atEnd_) {
+        return false;
+    }
+    buffer_.resize(blockSize);
+    const qint64 got = device_.read(buffer_.data(), blockSize);
+    if (got <= 0) {
+        buffer_.clear();
+        atEnd_ = true;
+        failed_ = got < 0;
+        pos_ = 0;
+        return false;
+    }
+    buffer_.resize(got);
+    pos_ = 0;
+    return true;
+}
+
+// The next byte (0..255) without taking it, or -1 at the end. A line feed right after a CR
+// is dropped here, so CRLF counts as one line end even across blocks.
+int FieldReader::peek() {
+    while (fill()) {
+        const unsigned char c = static_cast<unsigned char>(buffer_[pos_]);
+        if (skipLineFeed_) {
+            skipLineFeed_ = false;
+            if (c == '\n') {
+                ++pos_;
+                continue;
+            }
+        }
+        return c;
+    }
+    return -1;
+}
+
+void FieldReader::skipBlanks() {
+    for (int c = peek(); c >= 0 && isBlank(char(c)); c = peek()) {
+        ++pos_;
+    }
+}
+
+// Takes bytes up to (not including) the first end byte of the field kind.
+QString FieldReader::readUntil(bool quoted) {
+    const bool* ends = quoted ? quotedEnds.table : fieldEnds.table;
+    QString field;
+    bool first = true;
+    while (peek() >= 0) {
+        const char* data = buffer_.constData();
+        const qsizetype size = buffer_.size();
+        qsizetype end = pos_;
+        while (end < size && !ends[static_cast<unsigned char>(data[end])]) {
+            ++end;
+        }
+        const QLatin1StringView piece(data + pos_, end - pos_);
+        if (first && end < size) {
+            field = QString(piece); // the common case: the whole field inside one block
+        } else {
+            field.append(piece);
+        }
+        first = false;
+        pos_ = end;
+        if (end < size) {
+            break;
+        }
+    }
+    return field;
+}
+
+// Takes what ends the field: a comma (another field follows), or a line end, or nothing at
+// the end of the data. After a closing quote anything up to the next comma or line end is
+// dropped.
+void FieldReader::endField() {
+    for (int c = peek(); c >= 0; c = peek()) {
+        ++pos_;
+        if (c == ',') {
+            afterComma_ = true;
+            return;
+        }
+        if (isLineEnd(c)) {
+            skipLineFeed_ = c == '\r';
+            afterComma_ = false;
+            return;
+        }
+    }
+    afterComma_ = false;
+}
+
+std::optional<QString> FieldReader::next() {
+    for (;;) {
+        skipBlanks();
+        const int c = peek();
+        if (c < 0) {
+            if (afterComma_) { // a comma before the end of the data: one more, empty field
+                afterComma_ = false;
+                return QString();
+            }
+            return std::nullopt;
+        }
+        if (isLineEnd(c)) {
+            ++pos_;
+            skipLineFeed_ = c == '\r';
+            if (afterComma_) { // "01," : the empty field after the comma
+                afterComma_ = false;
+                return QString();
+            }
+            continue; // a blank line is no field
+        }
+        if (c == '"') {
+            ++pos_;
+            QString field = readUntil(true);
+            if (peek() == '"') {
+                ++pos_;
+            }
+            endField();
+            return field;
+        }
+        QString field = readUntil(false);
+        endField();
+        return field;
+    }
+}

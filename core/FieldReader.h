@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+
+#include <optional>
+
+// Reads comma-separated fields from a text stream, one at a time, as the key, settings and
+// last-folder files are read: leading blanks are skipped; a field ends at a comma or at the line
+// end; a field that starts with a double quote ends at the closing quote and is taken without the
+// quotes (commas inside are kept). LF, CRLF and CR all end a line; blank lines give no field.
+// Bytes are read as Latin-1, so any content is accepted. The device is read in blocks, so a
+// line of any length costs time and memory in proportion to its size only.
+class FieldReader {
+public:
+    explicit FieldReader(QIODevice& device);
+
+    // The next field, or nothing at the end of the data or after a read error.
+    std::optional<QString> next();
+
+    // True when reading stopped because the device reported an error.
+    bool failed() const { return failed_; }
+
+private:
+    int peek();
+    bool fill();
+    void skipBlanks();
+    QString readUntil(bool quoted);
+    void endField();
+
+    QIODevice& device_;
+    QByteArray buffer_;
+    qsizetype pos_ = 0;
+    bool atEnd_ = false;
+    bool failed_ = false;
+    bool skipLineFeed_ = false; // a CR ended the last line; a following LF belongs to it
+    bool afterComma_ = false;   // the last field ended at a comma, so another field follows
+};

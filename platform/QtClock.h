@@ -1,0 +1,9 @@
+#pragma once
+
+#include "Services.h"
+
+// Today's date from the system clock, local time.
+class QtClock : public Clock {
+public:
+    QDate today() const override { return QDate::currentDate(); }
+};

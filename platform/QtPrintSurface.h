@@ -1,0 +1,106 @@
+#pragma once
+
+#include "PrintSurface.h"
+
+#include <QDateTime>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPainter;
+class QPrinter;
+
+// The print surface on Qt's printing system. It draws in device pixels of a 1200 dpi page with
+// its origin at the paper's top-left corner and converts millimetres and twips itself, so font
+// sizes and positions are not rounded by a scaled painter.
+//
+// With a default printer every job goes to it. Without one (or when told so) every job is
+// written as an A4 PDF named "<program>-<yyyyMMdd-HHmmss>.pdf" in the given folder, with "-2",
+// "-3" ... added when the name is taken; lastJobFile() reports it. Nothing throws: a step that
+// cannot be done reports false and the surface stays usable for the next job.
+class QtPrintSurface : public PrintSurface, public PrintJobReport {
+public:
+    enum class Target {
+        DefaultPrinter, // the default printer, or a PDF in the folder when there is none
+        PdfInFolder,    // always a PDF in the folder
+        PdfFile,        // always the same PDF file (replaced by every job)
+    };
+
+    struct Options {
+        Target target = Target::DefaultPrinter;
+        QString programName;            // leads the PDF file names
+        QString pdfFolder;              // where PDF jobs go (PdfInFolder, or no printer)
+        QString pdfFile;                // PdfFile
+        int resolution = 1200;          // dots per inch of the page
+        std::function<QDateTime()> now; // time for the PDF names; the system clock when empty
+    };
+
+    // Default printer, or a PDF in programFolder when the machine has none.
+    QtPrintSurface(const QString& programName, const QString& programFolder);
+    explicit QtPrintSurface(Options options);
+    ~QtPrintSurface() override;
+
+    QtPrintSurface(const QtPrintSurface&) = delete;
+    QtPrintSurface& operator=(const QtPrintSurface&) = delete;
+
+    // Every job written to exactly this PDF path.
+    static std::unique_ptr<QtPrintSurface> toPdfFile(const QString& path);
+
+    bool setOrientation(Orientation orientation) override;
+    bool setUnits(Units units) override;
+    bool setFontName(const QString& face) override;
+    bool setFontSize(double points) override;
+    bool setBold(bool bold) override;
+    bool setPosX(double x) override;
+    bool setPosY(double y) override;
+    double posX() const override;
+    bool printText(const QString& text, bool endLine = true) override;
+    double measureText(const QString& text) override;
+    bool newPage() override;
+    bool endJob() override;
+    bool setDuplex() override;
+
+    QString lastJobFile() const override;
+
+    // The PDF name a job started at the given time gets in the folder ("-2" ... when taken).
+    static QString pdfPathFor(const QString& folder, const QString& programName,
+                              const QDateTime& time);
+
+private:
+    bool ensureJob();
+    bool ensureDrawing();
+    bool beginPainting();
+    bool applyPendingPages(int count);
+    void resetJob();
+    QString choosePdfPath() const;
+    bool printsOnPhysicalPrinter() const;
+    void applyOrientation();
+    void fontChanged();
+    const QFontMetricsF& metrics();
+    double toDevice(double value) const;
+    double fromDevice(double value) const;
+    QFont makeFont() const;
+
+    Options options_;
+    std::unique_ptr<QPrinter> printer_; // the current job's printer; null between jobs
+    std::unique_ptr<QPainter> painter_;
+    bool jobFailed_ = false;
+    bool onPhysicalPrinter_ = false;
+    QString jobFile_;
+    QString lastJobFile_;
+    int pendingBreaks_ = 0; // newPage calls whose following page is not yet started
+
+    Orientation orientation_ = Orientation::Portrait;
+    Units units_ = Units::Twips;
+    QString face_ = QStringLiteral("times new roman");
+    double points_ = 10.0;
+    bool bold_ = false;
+    bool duplex_ = false;
+    QFont font_;
+    std::unique_ptr<QFontMetricsF> metrics_; // of font_ on the job's printer; null when stale
+    double x_ = 0;                           // device pixels
+    double y_ = 0;                           // device pixels
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Services.h"
+
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+// One running instance per program name, held as a lock file in the temporary folder. The lock
+// records the holder's process; a lock left by a process that no longer runs (a crash) is
+// recognised as stale and taken over, so it can never keep the program from starting.
+class QtSingleInstance : public SingleInstance {
+public:
+    // lockFolder: where the lock lives; the system's temporary folder when empty.
+    explicit QtSingleInstance(const QString& programName, const QString& lockFolder = {});
+    bool acquire() override;
+    QString lockPath() const { return path_; }
+
+private:
+    QString path_;
+    std::unique_ptr<QLockFile> lock_;
+    bool held_ = false;
+};

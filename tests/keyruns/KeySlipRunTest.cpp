@@ -1,0 +1,338 @@
+#include "KeySlipRun.h"
+#include "FakeServices.h"
+#include "GameProfile.h"
+#include "RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+
+namespace {
+
+constexpr double tolerance = 1e-4;
+using Text = RecordingSurface::Text;
+
+struct RunGame {
+    int game;
+    int maxFields;    // M
+    double yAdjust;   // portrait Y0 shift
+    double landscape; // further landscape shift
+    double gridStart; // G0
+    int columns;      // C
+    double jokerYesY;
+    double jokerNoY;
+};
+
+void PrintTo(const RunGame& g, std::ostream* os) {
+    *os << "keyprint" << g.game;
+}
+
+const RunGame games[] = {
+    {5, 6, 5.2, 49.5, 8.5, 10, 67.0, 75.5},
+    {6, 8, 0.0, 0.0, 13.5, 7, 30.3, 38.7},
+    {7, 10, 5.2, 49.5, 13.5, 5, 30.3, 38.7},
+};
+
+// Message boxes and the busy pointer write into the surface's operation log, so one timeline
+// shows the order of messages, pointer changes and printing.
+class TimelineMessageBox : public FakeMessageBox {
+public:
+    explicit TimelineMessageBox(RecordingSurface& log) : log_(log) {}
+    Result show(const QString& text, Icon icon, Buttons buttons, const QString& title) override {
+        log_.operations.push_back(QStringLiteral("message ") + text);
+        return FakeMessageBox::show(text, icon, buttons, title);
+    }
+
+private:
+    RecordingSurface& log_;
+};
+
+class TimelineBusyPointer : public FakeBusyPointer {
+public:
+    explicit TimelineBusyPointer(RecordingSurface& log) : log_(log) {}
+    void setBusy(bool b) override {
+        log_.operations.push_back(b ? QStringLiteral("busy on") : QStringLiteral("busy off"));
+        FakeBusyPointer::setBusy(b);
+    }
+
+private:
+    RecordingSurface& log_;
+};
+
+// One row per position s holding the single number s + 1, so a mark tells which row it is.
+QStringList numberedRows(int count) {
+    QStringList rows;
+    for (int s = 0; s < count; ++s) {
+        rows << QStringLiteral("%1").arg(s + 1, 2, 10, QLatin1Char('0'));
+    }
+    return rows;
+}
+
+class KeyRunTest : public ::testing::TestWithParam<RunGame> {
+protected:
+    RecordingSurface printer;
+    TimelineMessageBox messages{printer};
+    TimelineBusyPointer busy{printer};
+    KeyRunControls controls;
+
+    const GameProfile& profile() const { return gameProfile(GetParam().game); }
+    KeyRunServices services() { return {messages, busy, printer}; }
+    std::optional<QString> all() { return runAllRows(profile(), controls, services()); }
+    std::optional<QString> fromTo() { return runFromTo(profile(), controls, services()); }
+
+    std::vector<Text> marks() const {
+        std::vector<Text> found;
+        for (const Text& t : printer.texts) {
+            if (t.face == QStringLiteral("arial black")) {
+                found.push_back(t);
+            }
+        }
+        return found;
+    }
+    std::vector<QString> slipNumbers() const {
+        std::vector<QString> numbers;
+        for (const Text& t : printer.texts) {
+            if (t.face == QStringLiteral("times new roman") && !t.text.contains(QLatin1Char('/')) &&
+                !t.text.contains(QStringLiteral("Tel"))) {
+                numbers.push_back(t.text.trimmed());
+            }
+        }
+        return numbers;
+    }
+};
+
+TEST_P(KeyRunTest, EmptyKeyShowsTheMissingKeyMessageAndPrintsNothing) {
+    controls.text6 = QStringLiteral("0");
+    EXPECT_EQ(all(), std::nullopt);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, profile().keyMissingMessage);
+    EXPECT_EQ(messages.shown[0].icon, MessageBoxService::Icon::Critical);
+    EXPECT_EQ(messages.shown[0].buttons, MessageBoxService::Buttons::Ok);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("LOTTO-%1").arg(GetParam().game));
+    EXPECT_EQ(printer.operations.size(), 1u); // only the message
+    EXPECT_TRUE(busy.changes.empty());
+}
+
+TEST_P(KeyRunTest, FieldsPerSlipOutOfRangeIsCorrectedToTheMaximum) {
+    const int m = GetParam().maxFields;
+    for (const QString& text :
+         {QStringLiteral("0"), QString(), QStringLiteral("abc"), QString::number(m + 1),
+          QStringLiteral("-3"), QStringLiteral("0.4")}) {
+        SCOPED_TRACE(text.toStdString());
+        printer = RecordingSurface();
+        controls.rows = numberedRows(2 * m + 1);
+        controls.text6 = text;
+        EXPECT_EQ(all(), QString::number(m));
+        EXPECT_EQ(slipNumbers(), (std::vector<QString>{"1", "2", "3"}));
+        EXPECT_EQ(printer.count(QStringLiteral("newPage")), 2);
+        EXPECT_EQ(printer.jobsEnded, 1);
+    }
+}
+
+TEST_P(KeyRunTest, FieldsPerSlipInRangeIsKeptAndFractionsRoundHalfToEven) {
+    controls.rows = numberedRows(5);
+    controls.text6 = QStringLiteral("2");
+    EXPECT_EQ(all(), std::nullopt);
+    EXPECT_EQ(slipNumbers(), (std::vector<QString>{"1", "2", "3"}));
+
+    printer = RecordingSurface();
+    controls.text6 = QStringLiteral("2.5"); // rounds to 2
+    EXPECT_EQ(all(), std::nullopt);
+    EXPECT_EQ(slipNumbers().size(), 3u);
+
+    printer = RecordingSurface();
+    controls.text6 = QStringLiteral("1,5"); // reads 1, one row a slip
+    EXPECT_EQ(all(), std::nullopt);
+    EXPECT_EQ(slipNumbers().size(), 5u);
+}
+
+TEST_P(KeyRunTest, EjectNoticeComesBeforePrintingInTheDeliverablesOrder) {
+    controls.rows = numberedRows(1);
+    controls.text6 = QStringLiteral("1");
+    controls.check1 = true;
+    all();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("A nyomtatás egy szelvény lap-dobásával indul !"));
+    EXPECT_EQ(messages.shown[0].icon, MessageBoxService::Icon::Critical);
+    EXPECT_EQ(messages.shown[0].title, profile().keyTitle);
+    const std::vector<QString>& ops = printer.operations;
+    ASSERT_GE(ops.size(), 8u);
+    EXPECT_EQ(ops[0], QStringLiteral("message A nyomtatás egy szelvény lap-dobásával indul !"));
+    std::vector<QString> start(ops.begin() + 1, ops.begin() + 8);
+    std::vector<QString> expected;
+    if (GetParam().game == 6) {
+        expected = {
+            "newPage",     "setOrientation 1", "busy on",      "setFontName times new roman",
+            "setUnits mm", "setBold on",       "setFontSize 9"};
+    } else {
+        expected = {"busy on",     "setOrientation 1", "setFontName times new roman",
+                    "setUnits mm", "setBold on",       "setFontSize 9",
+                    "newPage"};
+    }
+    EXPECT_EQ(start, expected);
+    // The blank slip comes first; the printed slip is the second page.
+    EXPECT_EQ(printer.count(QStringLiteral("newPage")), 1);
+    EXPECT_EQ(printer.texts.front().page, 1);
+    EXPECT_EQ(ops[ops.size() - 2], QStringLiteral("endJob"));
+    EXPECT_EQ(ops.back(), QStringLiteral("busy off"));
+}
+
+TEST_P(KeyRunTest, WithoutCheckOneThereIsNoNoticeAndNoBlankSlip) {
+    controls.rows = numberedRows(3);
+    controls.text6 = QStringLiteral("8");
+    all();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(printer.count(QStringLiteral("newPage")), 0);
+    EXPECT_EQ(printer.texts.front().page, 0);
+    EXPECT_EQ(busy.changes, (std::vector<bool>{true, false}));
+}
+
+TEST_P(KeyRunTest, LandscapeSetsOrientationTwoAndShiftsFiveAndSeven) {
+    const RunGame& g = GetParam();
+    controls.rows = numberedRows(1);
+    controls.text1 = QStringLiteral("1,5");
+    controls.text2 = QStringLiteral("-2");
+    for (int orientation : {1, -1}) { // "fekvő", and no option selected
+        SCOPED_TRACE(orientation);
+        printer = RecordingSurface();
+        controls.orientationIndex = orientation;
+        all();
+        EXPECT_EQ(printer.count(QStringLiteral("setOrientation 2")), 1);
+        const std::vector<Text> m = marks();
+        ASSERT_EQ(m.size(), 2u);
+        EXPECT_NEAR(m[1].y, 1.5 + g.yAdjust + g.landscape + g.gridStart + 4.2, tolerance);
+        EXPECT_NEAR(m[1].x, -2 + 83.0, tolerance);
+    }
+    printer = RecordingSurface();
+    controls.orientationIndex = 0;
+    all();
+    EXPECT_EQ(printer.count(QStringLiteral("setOrientation 1")), 1);
+    EXPECT_NEAR(marks()[1].y, 1.5 + g.yAdjust + g.gridStart + 4.2, tolerance);
+}
+
+TEST_P(KeyRunTest, JokerAndMarkSymbolFollowTheOptions) {
+    const RunGame& g = GetParam();
+    controls.rows = numberedRows(1);
+    controls.jokerIndex = 0;
+    controls.markIndex = 2;
+    all();
+    EXPECT_NEAR(marks()[0].y, g.yAdjust + g.jokerYesY, tolerance);
+    EXPECT_EQ(marks()[0].text, QStringLiteral("•"));
+
+    printer = RecordingSurface();
+    controls.jokerIndex = -1; // neither option: the "Nem" box
+    controls.markIndex = 0;
+    all();
+    EXPECT_NEAR(marks()[0].y, g.yAdjust + g.jokerNoY, tolerance);
+    EXPECT_EQ(marks()[0].text, QStringLiteral("x"));
+}
+
+TEST_P(KeyRunTest, FailingPrinterStillEndsTheJobAndRestoresThePointer) {
+    controls.rows = numberedRows(30);
+    controls.text6 = QStringLiteral("1");
+    printer.failing = true;
+    EXPECT_EQ(all(), std::nullopt);
+    EXPECT_EQ(printer.count(QStringLiteral("newPage")), 29); // every slip still attempted
+    EXPECT_EQ(printer.jobsEnded, 1);
+    EXPECT_EQ(busy.changes, (std::vector<bool>{true, false}));
+}
+
+TEST_P(KeyRunTest, FromToToBeyondTheKeyPrintsToItsLastRowOnOneSlip) {
+    const int m = GetParam().maxFields;
+    controls.rows = numberedRows(m + 2);
+    controls.text3 = QStringLiteral("3");
+    controls.text4 = QStringLiteral("999");
+    controls.text6 = QString::number(m);
+    EXPECT_EQ(fromTo(), std::nullopt);
+    EXPECT_EQ(slipNumbers(), (std::vector<QString>{"1"})); // first row at position 2
+    EXPECT_EQ(printer.count(QStringLiteral("newPage")), 0);
+    const std::vector<Text> mk = marks();
+    ASSERT_EQ(int(mk.size()), 1 + m);
+    // Field 1 holds row 3: number 3 sits in the third grid cell of the first field.
+    EXPECT_NEAR(mk[1].x, 83.0, tolerance);
+    EXPECT_NEAR(mk[1].y, GetParam().yAdjust + GetParam().gridStart + 4.2 * 3, tolerance);
+}
+
+TEST_P(KeyRunTest, FromToSecondSlipIsNumberedByItsFirstRowsPosition) {
+    controls.rows = numberedRows(20);
+    controls.text3 = QStringLiteral("4");
+    controls.text4 = QStringLiteral("9");
+    controls.text6 = QStringLiteral("4");
+    fromTo();
+    // Rows 4-7 on a slip numbered 3 div 4 + 1 = 1, rows 8-9 on one numbered 7 div 4 + 1 = 2.
+    EXPECT_EQ(slipNumbers(), (std::vector<QString>{"1", "2"}));
+    EXPECT_EQ(marks().size(), 2u + 6u);
+}
+
+TEST_P(KeyRunTest, FromToStopsSilentlyOnEmptyOrNonsenseRanges) {
+    struct Range {
+        QString first, last;
+        int rows;
+    };
+    const Range ranges[] = {{"5", "2", 10},  {"0", "3", 10},   {"3", "0", 10},    {"", "", 10},
+                            {"1", "1", 0},   {"1", "", 0},     {"-2", "5", 10},   {"0.4", "3", 10},
+                            {"3", "-1", 10}, {"abc", "4", 10}, {"1e30", "4", 10}, {"11", "99", 10}};
+    for (const Range& r : ranges) {
+        SCOPED_TRACE((r.first + QStringLiteral("..") + r.last).toStdString());
+        printer = RecordingSurface();
+        controls.rows = numberedRows(r.rows);
+        controls.text3 = r.first;
+        controls.text4 = r.last;
+        controls.text6 = QStringLiteral("0");
+        EXPECT_EQ(fromTo(), std::nullopt);
+        EXPECT_TRUE(printer.operations.empty());
+        EXPECT_TRUE(messages.shown.empty());
+        EXPECT_TRUE(busy.changes.empty());
+    }
+}
+
+TEST_P(KeyRunTest, FromToRoundsFractionsAndClampsHugeEnds) {
+    controls.rows = numberedRows(12);
+    controls.text3 = QStringLiteral("2.5");  // row 2
+    controls.text4 = QStringLiteral("1e30"); // the last row
+    controls.text6 = QStringLiteral("1");
+    fromTo();
+    EXPECT_EQ(slipNumbers().size(), 11u);
+    EXPECT_EQ(slipNumbers().front(), QStringLiteral("2"));
+    EXPECT_EQ(slipNumbers().back(), QStringLiteral("12"));
+}
+
+TEST_P(KeyRunTest, FromToCorrectsFieldsPerSlipOnlyWhenItPrints) {
+    controls.rows = numberedRows(3);
+    controls.text3 = QStringLiteral("1");
+    controls.text4 = QStringLiteral("3");
+    controls.text6 = QStringLiteral("99");
+    EXPECT_EQ(fromTo(), QString::number(GetParam().maxFields));
+    EXPECT_EQ(printer.jobsEnded, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, KeyRunTest, ::testing::ValuesIn(games), [](const auto& info) {
+    return "keyprint" + std::to_string(info.param.game);
+});
+
+TEST(KeyRunSix, SeventeenRowsWithTextSixZero) {
+    RecordingSurface printer;
+    FakeMessageBox messages;
+    FakeBusyPointer busy;
+    KeyRunControls controls;
+    controls.rows = numberedRows(17);
+    controls.text6 = QStringLiteral("0");
+    EXPECT_EQ(runAllRows(gameProfile(6), controls, {messages, busy, printer}), QStringLiteral("8"));
+    EXPECT_EQ(printer.count(QStringLiteral("newPage")), 2);
+    EXPECT_EQ(printer.textsOf(QStringLiteral("*")).size(), 17u + 3u);
+    EXPECT_EQ(printer.textsOf(QStringLiteral("*")).back().page, 2);
+}
+
+TEST(KeyRunFive, TextSixSevenBecomesSix) {
+    RecordingSurface printer;
+    FakeMessageBox messages;
+    FakeBusyPointer busy;
+    KeyRunControls controls;
+    controls.rows = numberedRows(2);
+    controls.text6 = QStringLiteral("7");
+    EXPECT_EQ(runAllRows(gameProfile(5), controls, {messages, busy, printer}), QStringLiteral("6"));
+}
+
+} // namespace

@@ -1,0 +1,248 @@
+#include "QtPrintSurface.h"
+#include "GuiApp.h"
+#include "PdfReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+constexpr double tolerance = 0.1; // millimetres
+
+class QtPrintSurfaceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureGuiApp();
+        ASSERT_TRUE(dir.isValid());
+        path = dir.filePath(QStringLiteral("job.pdf"));
+        surface = QtPrintSurface::toPdfFile(path);
+    }
+
+    void slipFont() {
+        surface->setFontName(QStringLiteral("arial black"));
+        surface->setUnits(PrintSurface::Units::Millimetres);
+        surface->setBold(true);
+        surface->setFontSize(9);
+    }
+
+    bool printAt(double x, double y, const QString& text) {
+        return surface->setPosX(x) & surface->setPosY(y) & surface->printText(text);
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    std::unique_ptr<QtPrintSurface> surface;
+};
+
+TEST_F(QtPrintSurfaceTest, JobOfOnlyNewPageGivesOneBlankPage) {
+    EXPECT_TRUE(surface->newPage());
+    EXPECT_TRUE(surface->endJob());
+    const PdfReader pdf(path);
+    ASSERT_TRUE(pdf.ok());
+    EXPECT_EQ(pdf.pageCount(), 1);
+    EXPECT_TRUE(pdf.words().empty());
+    EXPECT_EQ(surface->lastJobFile(), path);
+}
+
+TEST_F(QtPrintSurfaceTest, PageCountFollowsThePagesUsed) {
+    slipFont();
+    // Two ejects before anything is printed: two blank slips, then the printed one.
+    surface->newPage();
+    surface->newPage();
+    printAt(10, 10, QStringLiteral("a"));
+    // A trailing eject adds no empty page.
+    surface->newPage();
+    ASSERT_TRUE(surface->endJob());
+    const PdfReader pdf(path);
+    ASSERT_TRUE(pdf.ok());
+    ASSERT_EQ(pdf.pageCount(), 3);
+    ASSERT_EQ(pdf.words().size(), 1u);
+    EXPECT_EQ(pdf.words()[0].page, 3);
+}
+
+TEST_F(QtPrintSurfaceTest, OrientationAfterInitialEjectReachesFirstSlip) {
+    surface->newPage(); // the run's blank slip
+    ASSERT_TRUE(surface->setOrientation(PrintSurface::Orientation::Landscape));
+    slipFont();
+    printAt(20, 30, QStringLiteral("x"));
+    surface->newPage();
+    printAt(20, 30, QStringLiteral("y"));
+    ASSERT_TRUE(surface->endJob());
+    const PdfReader pdf(path);
+    ASSERT_TRUE(pdf.ok());
+    ASSERT_EQ(pdf.pageCount(), 3);
+    for (int page = 2; page <= 3; ++page) {
+        const QSizeF size = pdf.pageSize(page);
+        EXPECT_NEAR(size.width(), 297, 0.5) << "page " << page;
+        EXPECT_NEAR(size.height(), 210, 0.5) << "page " << page;
+        ASSERT_EQ(pdf.wordsOnPage(page).size(), 1u);
+        EXPECT_NEAR(pdf.wordsOnPage(page)[0].left, 20, tolerance);
+    }
+}
+
+TEST_F(QtPrintSurfaceTest, OrientationChangedAfterPrintingAppliesFromTheNextPage) {
+    slipFont();
+    printAt(20, 30, QStringLiteral("p"));
+    surface->setOrientation(PrintSurface::Orientation::Landscape);
+    surface->newPage();
+    printAt(20, 30, QStringLiteral("l"));
+    ASSERT_TRUE(surface->endJob());
+    const PdfReader pdf(path);
+    ASSERT_EQ(pdf.pageCount(), 2);
+    EXPECT_LT(pdf.pageSize(1).width(), pdf.pageSize(1).height());
+    EXPECT_GT(pdf.pageSize(2).width(), pdf.pageSize(2).height());
+}
+
+TEST_F(QtPrintSurfaceTest, PdfIsA4WithTextCellTopLeftOnThePoint) {
+    slipFont();
+    EXPECT_TRUE(printAt(30, 40, QStringLiteral("x")));
+    surface->setFontName(QStringLiteral("times new roman"));
+    EXPECT_TRUE(printAt(12.5, 7.25, QStringLiteral("123")));
+    surface->setUnits(PrintSurface::Units::Twips);
+    EXPECT_TRUE(printAt(1440, 2880, QStringLiteral("T"))); // one inch, two inches
+    ASSERT_TRUE(surface->endJob());
+    const PdfReader pdf(path);
+    ASSERT_TRUE(pdf.ok());
+    EXPECT_NEAR(pdf.pageSize(1).width(), 210, 0.5);
+    EXPECT_NEAR(pdf.pageSize(1).height(), 297, 0.5);
+    ASSERT_EQ(pdf.words().size(), 3u);
+    const PdfReader::Word mark = pdf.find(QStringLiteral("x"));
+    const PdfReader::Word number = pdf.find(QStringLiteral("123"));
+    const PdfReader::Word twips = pdf.find(QStringLiteral("T"));
+    EXPECT_NEAR(mark.left, 30, tolerance);
+    EXPECT_NEAR(mark.top, 40, tolerance);
+    EXPECT_NEAR(number.left, 12.5, tolerance);
+    EXPECT_NEAR(number.top, 7.25, tolerance);
+    EXPECT_NEAR(twips.left, 25.4, tolerance);
+    EXPECT_NEAR(twips.top, 50.8, tolerance);
+}
+
+TEST_F(QtPrintSurfaceTest, LineEndingAndContinuingTextMoveThePosition) {
+    slipFont();
+    surface->setPosX(50);
+    surface->setPosY(60);
+    surface->printText(QStringLiteral("A"), false);
+    const double widthOfA = surface->measureText(QStringLiteral("A"));
+    EXPECT_GT(widthOfA, 1.0);
+    EXPECT_NEAR(surface->posX(), 50 + widthOfA, 1e-9);
+    surface->printText(QStringLiteral(" B")); // line-ending
+    EXPECT_DOUBLE_EQ(surface->posX(), 0);
+    surface->printText(QStringLiteral("C"));
+    ASSERT_TRUE(surface->endJob());
+    const PdfReader pdf(path);
+    ASSERT_EQ(pdf.words().size(), 3u);
+    const double spaceWidth = surface->measureText(QStringLiteral(" "));
+    const PdfReader::Word b = pdf.find(QStringLiteral("B"));
+    const PdfReader::Word c = pdf.find(QStringLiteral("C"));
+    EXPECT_NEAR(b.left, 50 + widthOfA + spaceWidth, tolerance);
+    EXPECT_NEAR(b.top, 60, tolerance);
+    EXPECT_NEAR(c.left, 0, tolerance);
+    // One line of a 9-point font lies between 9 and 14 points below.
+    EXPECT_GT(c.top - 60, 9 * 25.4 / 72);
+    EXPECT_LT(c.top - 60, 14 * 25.4 / 72);
+}
+
+TEST_F(QtPrintSurfaceTest, NegativePositionsPrintWithoutError) {
+    slipFont();
+    EXPECT_TRUE(printAt(-3, -2, QStringLiteral("x")));
+    EXPECT_TRUE(printAt(-50, 10, QStringLiteral("y")));
+    EXPECT_TRUE(surface->endJob());
+    EXPECT_EQ(PdfReader(path).pageCount(), 1);
+}
+
+TEST_F(QtPrintSurfaceTest, EmptyJobWritesNothing) {
+    slipFont();
+    EXPECT_TRUE(surface->endJob());
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_TRUE(surface->lastJobFile().isEmpty());
+}
+
+TEST_F(QtPrintSurfaceTest, SettingsCarryOverToTheNextJob) {
+    slipFont();
+    surface->setOrientation(PrintSurface::Orientation::Landscape);
+    printAt(10, 10, QStringLiteral("first"));
+    ASSERT_TRUE(surface->endJob());
+    // The second job sets nothing: millimetres and landscape are kept, the position starts at 0.
+    surface->printText(QStringLiteral("second"));
+    ASSERT_TRUE(surface->endJob());
+    const PdfReader pdf(path);
+    ASSERT_EQ(pdf.words().size(), 1u);
+    EXPECT_EQ(pdf.words()[0].text, QStringLiteral("second"));
+    EXPECT_NEAR(pdf.words()[0].left, 0, tolerance);
+    EXPECT_NEAR(pdf.words()[0].top, 0, tolerance);
+    EXPECT_GT(pdf.pageSize(1).width(), pdf.pageSize(1).height());
+}
+
+QtPrintSurface::Options folderOptions(const QString& folder, const QDateTime& time) {
+    QtPrintSurface::Options options;
+    options.target = QtPrintSurface::Target::PdfInFolder;
+    options.programName = QStringLiteral("keyprint6");
+    options.pdfFolder = folder;
+    options.now = [time] { return time; };
+    return options;
+}
+
+TEST(QtPrintSurfaceFolder, JobsGetTimeStampedNamesWithNumberedRepeats) {
+    ensureGuiApp();
+    QTemporaryDir dir;
+    const QDateTime time(QDate(2026, 12, 7), QTime(6, 5, 9));
+    QtPrintSurface surface(folderOptions(dir.path(), time));
+    QStringList files;
+    for (int job = 0; job < 3; ++job) {
+        surface.newPage();
+        ASSERT_TRUE(surface.endJob());
+        files << surface.lastJobFile();
+        EXPECT_TRUE(QFileInfo::exists(files.back()));
+    }
+    const QString stem = dir.filePath(QStringLiteral("keyprint6-20261207-060509"));
+    EXPECT_EQ(files, QStringList({stem + QStringLiteral(".pdf"), stem + QStringLiteral("-2.pdf"),
+                                  stem + QStringLiteral("-3.pdf")}));
+}
+
+TEST(QtPrintSurfaceFolder, FailingPrinterReturnsControlAndRecovers) {
+    ensureGuiApp();
+    QTemporaryDir dir;
+    // A folder that cannot exist: its parent is a plain file (fails even for root).
+    QFile blocker(dir.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QtPrintSurface::Options options =
+        folderOptions(dir.filePath(QStringLiteral("blocker/out")), QDateTime::currentDateTime());
+    QtPrintSurface surface(options);
+    surface.setUnits(PrintSurface::Units::Millimetres);
+    surface.setPosX(10);
+    EXPECT_FALSE(surface.printText(QStringLiteral("x")));
+    EXPECT_FALSE(surface.newPage());
+    EXPECT_FALSE(surface.printText(QStringLiteral("y")));
+    EXPECT_FALSE(surface.endJob());
+    EXPECT_TRUE(surface.lastJobFile().isEmpty());
+    // A job that only ejects fails the same way.
+    surface.newPage();
+    EXPECT_FALSE(surface.endJob());
+    // Once the folder can be written the next job prints again.
+    ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("blocker"))));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("blocker/out")));
+    EXPECT_TRUE(surface.printText(QStringLiteral("z")));
+    EXPECT_TRUE(surface.endJob());
+    EXPECT_TRUE(QFileInfo::exists(surface.lastJobFile()));
+}
+
+TEST(QtPrintSurfaceFolder, PdfFileNameStaysFreeWhenTaken) {
+    QTemporaryDir dir;
+    const QDateTime time(QDate(2026, 1, 2), QTime(3, 4, 5));
+    const QString first =
+        QtPrintSurface::pdfPathFor(dir.path(), QStringLiteral("combiprint7"), time);
+    EXPECT_EQ(QFileInfo(first).fileName(), QStringLiteral("combiprint7-20260102-030405.pdf"));
+    QFile(first).open(QIODevice::WriteOnly);
+    const QString second =
+        QtPrintSurface::pdfPathFor(dir.path(), QStringLiteral("combiprint7"), time);
+    EXPECT_EQ(QFileInfo(second).fileName(), QStringLiteral("combiprint7-20260102-030405-2.pdf"));
+}
+
+} // namespace
