@@ -1,5 +1,6 @@
 #include "FullCombinationTemplate.h"
 
+#include "FieldReader.h"
 #include "NumberText.h"
 
 #include <QFile>
@@ -8,37 +9,12 @@ const QString FullCombinationTemplate::plainMarker = QStringLiteral("Sima szelv�
 
 namespace {
 
-// The fields of one line: leading blanks skipped, a field ends at a comma or the line end, a
-// field that starts with a double quote runs to the closing quote and loses the quotes.
-QStringList fieldsOfLine(const QString& line) {
-    QStringList fields;
-    int pos = 0;
-    const int length = int(line.size());
-    while (pos < length) {
-        while (pos < length && line.at(pos) == QLatin1Char(' ')) {
-            ++pos;
-        }
-        if (pos < length && line.at(pos) == QLatin1Char('"')) {
-            const int close = int(line.indexOf(QLatin1Char('"'), pos + 1));
-            const int end = close < 0 ? length : close;
-            fields << line.mid(pos + 1, end - pos - 1);
-            pos = end + 1;
-            const int comma = int(line.indexOf(QLatin1Char(','), pos));
-            pos = comma < 0 ? length : comma + 1;
-            continue;
-        }
-        const int comma = int(line.indexOf(QLatin1Char(','), pos));
-        const int end = comma < 0 ? length : comma;
-        fields << line.mid(pos, end - pos);
-        pos = comma < 0 ? length : comma + 1;
-    }
-    return fields;
-}
-
-QString decode(const QByteArray& bytes) {
-    // Templates are UTF-8; a single-byte file (the é of "Sima szelvény" as one byte) still reads.
+// Fields are read as Latin-1; templates are UTF-8 (the é of "Sima szelvény"), and a single-byte
+// file still reads.
+QString decode(const QString& latin1Field) {
+    const QByteArray bytes = latin1Field.toLatin1();
     const QString text = QString::fromUtf8(bytes);
-    return text.contains(QChar::ReplacementCharacter) ? QString::fromLatin1(bytes) : text;
+    return text.contains(QChar::ReplacementCharacter) ? latin1Field : text;
 }
 
 } // namespace
@@ -50,13 +26,10 @@ std::optional<FullCombinationTemplate> FullCombinationTemplate::load(const QStri
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    const QString text = decode(file.readAll());
+    FieldReader reader(file);
     QStringList items;
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        if (line.endsWith(QLatin1Char('\r'))) {
-            line.chop(1);
-        }
-        items << fieldsOfLine(line); // an empty line gives no field
+    while (const std::optional<QString> field = reader.next()) {
+        items << decode(*field);
     }
     return FullCombinationTemplate(items);
 }
