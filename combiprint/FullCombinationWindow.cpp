@@ -59,8 +59,7 @@ QString plainText(long long value) {
 FullCombinationWindow::FullCombinationWindow(const GameProfile& profile, Services services,
                                              FullCombinationReceiver& receiver, QWidget* parent)
     : QDialog(parent), profile_(profile), services_(services), receiver_(receiver),
-      chosenMarks_(std::size_t(profile.highestNumber) + 1, false),
-      templateMarks_(std::size_t(profile.highestNumber) + 1, false) {
+      chosenMarks_(std::size_t(profile.highestNumber) + 1, false) {
     setObjectName(QStringLiteral("Form2"));
     const int blanks = profile.game == 5 ? 70 : 24;
     setWindowTitle(QStringLiteral("Teljes kombináció választás.") +
@@ -222,7 +221,6 @@ void FullCombinationWindow::loadTemplate() {
     }
     list1_->clear();
     list1_->addItems(loaded->items());
-    templateMarks_ = loaded->templateMarks(profile_.highestNumber);
     label2_->setText(QString::number(fullCombinationSize_));
     label4_->setText(QString::number(loaded->markerPosition()));
     label6_->setText(QString::number(loaded->plainRowCount()));
@@ -231,7 +229,6 @@ void FullCombinationWindow::loadTemplate() {
 void FullCombinationWindow::clearChosen() {
     for (int n = 1; n <= profile_.highestNumber; ++n) {
         chosenMarks_[std::size_t(n)] = false;
-        templateMarks_[std::size_t(n)] = false;
         showUnchosen(n, QString::number(n));
     }
     label1_->setText(QString());

@@ -55,7 +55,6 @@ private:
 
     int fullCombinationSize_ = 0;
     std::vector<bool> chosenMarks_;
-    std::vector<bool> templateMarks_;
 
     QList<QPushButton*> numberButtons_; // Command3D5(0..N), element 0 the invisible template
     QList<QRadioButton*> sizeOptions_;  // Option1(0..7)
