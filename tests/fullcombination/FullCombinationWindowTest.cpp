@@ -3,6 +3,8 @@
 #include "FakeServices.h"
 #include "FullCombinationTemplate.h"
 #include "GameProfile.h"
+#include "KeyChooser.h"
+#include "NumberText.h"
 #include "RowText.h"
 #include "SystemTable.h"
 
@@ -229,6 +231,16 @@ TEST_P(Form2Test, EveryTemplateConvertsToAllCombinationsAndAPlainRowKey) {
         EXPECT_EQ(fakes.messageBox.shown[0].text,
                   QStringLiteral("Nyomtassa ki a - sima%1.txt - állományt is !").arg(size));
         EXPECT_EQ(fakes.messageBox.shown[0].icon, MessageBoxService::Icon::Exclamation);
+
+        // The file is a key for the key printer of the same game.
+        fakes.messageBox.shown.clear();
+        fakes.fileDialog.answers.push_back(plainPath);
+        Services services = fakes.services();
+        const KeyChoice choice = KeyChooser(gameProfile(game()), PrinterFamily::Key, services)
+                                     .choose(QStringLiteral("1"));
+        EXPECT_TRUE(fakes.messageBox.shown.empty()) << size;
+        EXPECT_EQ(choice.rows, lines.mid(0, lines.size() - 1));
+        EXPECT_EQ(choice.rowCountCaption, strForm(h.plainSlipCount));
     }
 }
 
