@@ -22,6 +22,15 @@
 
 namespace {
 
+// The application object, made on first use so that listing the tests needs no display.
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "full_combination_window_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
 QString dataDir() {
     return qEnvironmentVariable("SLIP_DATA_DIR", QStringLiteral(SLIP_SOURCE_DATA_DIR));
 }
@@ -48,6 +57,7 @@ private:
 class Form2Test : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override {
+        application();
         fakes.program.folder = folder.folder();
         fakes.program.name = QStringLiteral("combiprint%1").arg(game());
         window = std::make_unique<FullCombinationWindow>(gameProfile(game()), fakes.services(),
@@ -311,6 +321,7 @@ INSTANTIATE_TEST_SUITE_P(Games, Form2Test, ::testing::Values(5, 6, 7),
                          [](const auto& info) { return "game" + std::to_string(info.param); });
 
 TEST(Form2Example, ThirteenNumbersOfGameSevenWriteTheExampleRows) {
+    application();
     ProgramFolder folder;
     QFile file(folder.path(QStringLiteral("tkombi7_13.txt")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -338,6 +349,7 @@ TEST(Form2Example, ThirteenNumbersOfGameSevenWriteTheExampleRows) {
 }
 
 TEST(Form2Example, GameSevenNineteenAndTwentyCarryTheirTrueTotals) {
+    application();
     FakeServices fakes;
     FakeReceiver receiver;
     FullCombinationWindow form(gameProfile(7), fakes.services(), receiver);
@@ -348,9 +360,3 @@ TEST(Form2Example, GameSevenNineteenAndTwentyCarryTheirTrueTotals) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
