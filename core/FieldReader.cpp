@@ -61,9 +61,9 @@ bool FieldReader::fill() {
     return true;
 }
 
-// The next byte (0..255) without taking it, or -1 at the end. A line feed right after a CR
-// is dropped here, so CRLF counts as one line end even across blocks.
-int FieldReader::peek() {
+// Refills the block when it is used up, and drops a line feed right after a CR, so CRLF counts
+// as one line end even across blocks.
+int FieldReader::peekSlow() {
     while (fill()) {
         const unsigned char c = static_cast<unsigned char>(buffer_[pos_]);
         if (skipLineFeed_) {
@@ -111,6 +111,21 @@ QString FieldReader::readUntil(bool quoted) {
     return field;
 }
 
+// After a CR (already taken) a following LF belongs to the same line end; when the block ends
+// here, the check waits for the next block.
+void FieldReader::skipLineEnd(int taken) {
+    if (taken != '\r') {
+        return;
+    }
+    if (pos_ < buffer_.size()) {
+        if (buffer_.at(pos_) == '\n') {
+            ++pos_;
+        }
+        return;
+    }
+    skipLineFeed_ = true;
+}
+
 // Takes what ends the field: a comma (another field follows), or a line end, or nothing at
 // the end of the data. After a closing quote anything up to the next comma or line end is
 // dropped.
@@ -122,7 +137,7 @@ void FieldReader::endField() {
             return;
         }
         if (isLineEnd(c)) {
-            skipLineFeed_ = c == '\r';
+            skipLineEnd(c);
             afterComma_ = false;
             return;
         }
@@ -143,7 +158,7 @@ std::optional<QString> FieldReader::next() {
         }
         if (isLineEnd(c)) {
             ++pos_;
-            skipLineFeed_ = c == '\r';
+            skipLineEnd(c);
             if (afterComma_) { // "01," : the empty field after the comma
                 afterComma_ = false;
                 return QString();

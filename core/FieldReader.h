@@ -23,11 +23,19 @@ public:
     bool failed() const { return failed_; }
 
 private:
-    int peek();
+    // The next byte (0..255) without taking it, or -1 at the end.
+    int peek() {
+        if (pos_ < buffer_.size() && !skipLineFeed_) {
+            return static_cast<unsigned char>(buffer_.constData()[pos_]);
+        }
+        return peekSlow();
+    }
+    int peekSlow();
     bool fill();
     void skipBlanks();
     QString readUntil(bool quoted);
     void endField();
+    void skipLineEnd(int taken);
 
     QIODevice& device_;
     QByteArray buffer_;

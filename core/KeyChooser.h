@@ -40,6 +40,6 @@ private:
 
     const GameProfile& profile_;
     PrinterFamily family_;
-    Services& services_;
+    Services services_; // a copy of the bundle of references, so no temporary can dangle
     QString currentFileName_;
 };

@@ -25,6 +25,12 @@ struct KeyRunServices {
     PrintSurface& printer;
 };
 
+// Both runs: Text6 outside 1..M (6, 8 or 10) is replaced by M; a fractional value inside the
+// range is rounded to the nearest whole number, halves to even. Landscape is used (with the
+// keyprint5/keyprint7 landscape shift) unless "álló" is selected; Joker "Igen" only when its
+// option is selected; no mark option selected prints an empty mark. The busy pointer is always
+// put back before a run returns.
+
 // "Szelv. kitölt": every row of the key onto slips, fieldsPerSlip rows a slip.
 // Returns the corrected Text6 text when the run corrected it, else nullopt.
 std::optional<QString> runAllRows(const GameProfile& profile, const KeyRunControls& controls,

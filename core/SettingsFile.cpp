@@ -55,9 +55,13 @@ int writtenIndex(int index) {
     return index < 0 ? 0 : index;
 }
 
+QByteArray settingsLine(const QStringList& values) {
+    return values.join(QLatin1Char(',')).toLatin1() + "\r\n";
+}
+
 // Replaces the file with the line: the new content goes to a temporary file beside it that
 // then takes the old file's place, so a failure at any step leaves the old file whole.
-bool writeLine(const QString& path, const QStringList& values) {
+bool writeLine(const QString& path, const QByteArray& line) {
     if (QFileInfo(path).isDir()) {
         return false;
     }
@@ -65,7 +69,6 @@ bool writeLine(const QString& path, const QStringList& values) {
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    const QByteArray line = values.join(QLatin1Char(',')).toLatin1() + "\r\n";
     if (file.write(line) != line.size()) {
         file.cancelWriting();
         return false;
@@ -125,14 +128,23 @@ CombinationPrinterSettings loadCombinationPrinterSettings(const QString& path,
     return current;
 }
 
+QByteArray keyPrinterSettingsLine(const KeyPrinterSettings& values) {
+    return settingsLine(
+        {plainDecimal(offsetNumber(values.text1)), plainDecimal(offsetNumber(values.text2)),
+         plainDecimal(leadingNumber(values.text5)), QString::number(writtenIndex(values.markIndex)),
+         QString::number(writtenIndex(values.orientationIndex))});
+}
+
+QByteArray combinationPrinterSettingsLine(const CombinationPrinterSettings& values) {
+    return settingsLine({plainDecimal(offsetNumber(values.text1)),
+                         plainDecimal(offsetNumber(values.text2)),
+                         QString::number(writtenIndex(values.markIndex))});
+}
+
 bool saveKeyPrinterSettings(const QString& path, const KeyPrinterSettings& values) {
     const bool existed = QFileInfo::exists(path);
     setFileHidden(path, false);
-    const bool saved = writeLine(path, {plainDecimal(offsetNumber(values.text1)),
-                                        plainDecimal(offsetNumber(values.text2)),
-                                        plainDecimal(leadingNumber(values.text5)),
-                                        QString::number(writtenIndex(values.markIndex)),
-                                        QString::number(writtenIndex(values.orientationIndex))});
+    const bool saved = writeLine(path, keyPrinterSettingsLine(values));
     if (saved || existed) {
         setFileHidden(path, true); // the new file, or the old one kept whole
     }
@@ -140,7 +152,5 @@ bool saveKeyPrinterSettings(const QString& path, const KeyPrinterSettings& value
 }
 
 bool saveCombinationPrinterSettings(const QString& path, const CombinationPrinterSettings& values) {
-    return writeLine(path, {plainDecimal(offsetNumber(values.text1)),
-                            plainDecimal(offsetNumber(values.text2)),
-                            QString::number(writtenIndex(values.markIndex))});
+    return writeLine(path, combinationPrinterSettingsLine(values));
 }

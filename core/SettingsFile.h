@@ -2,6 +2,7 @@
 
 #include "PrinterFamily.h"
 
+#include <QByteArray>
 #include <QString>
 
 // The window values a key printer keeps in its settings file.
@@ -34,3 +35,7 @@ CombinationPrinterSettings loadCombinationPrinterSettings(const QString& path,
 // printers' file is hidden between saves.
 bool saveKeyPrinterSettings(const QString& path, const KeyPrinterSettings& values);
 bool saveCombinationPrinterSettings(const QString& path, const CombinationPrinterSettings& values);
+
+// The line a save writes for the values, CRLF included.
+QByteArray keyPrinterSettingsLine(const KeyPrinterSettings& values);
+QByteArray combinationPrinterSettingsLine(const CombinationPrinterSettings& values);

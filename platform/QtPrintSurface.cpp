@@ -80,6 +80,8 @@ bool QtPrintSurface::ensureJob() {
         printer_->setPageSize(QPageSize(QPageSize::A4));
     }
     printer_->setResolution(options_.resolution);
+    // A printer may keep a resolution of its own; the job works in whatever it has.
+    dpi_ = printer_->resolution() > 0 ? printer_->resolution() : options_.resolution;
     printer_->setFullPage(true);
     printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     applyOrientation();
@@ -159,14 +161,8 @@ const QFontMetricsF& QtPrintSurface::metrics() {
     return *metrics_;
 }
 
-double QtPrintSurface::toDevice(double value) const {
-    const double perInch = units_ == Units::Millimetres ? millimetresPerInch : twipsPerInch;
-    return value * options_.resolution / perInch;
-}
-
-double QtPrintSurface::fromDevice(double value) const {
-    const double perInch = units_ == Units::Millimetres ? millimetresPerInch : twipsPerInch;
-    return value * perInch / options_.resolution;
+double QtPrintSurface::unitsPerInch() const {
+    return units_ == Units::Millimetres ? millimetresPerInch : twipsPerInch;
 }
 
 bool QtPrintSurface::setOrientation(Orientation orientation) {
@@ -211,17 +207,17 @@ bool QtPrintSurface::setBold(bool bold) {
 }
 
 bool QtPrintSurface::setPosX(double x) {
-    x_ = toDevice(x);
+    x_ = x / unitsPerInch();
     return ensureJob();
 }
 
 bool QtPrintSurface::setPosY(double y) {
-    y_ = toDevice(y);
+    y_ = y / unitsPerInch();
     return ensureJob();
 }
 
 double QtPrintSurface::posX() const {
-    return fromDevice(x_);
+    return x_ * unitsPerInch();
 }
 
 bool QtPrintSurface::printText(const QString& text, bool endLine) {
@@ -232,13 +228,13 @@ bool QtPrintSurface::printText(const QString& text, bool endLine) {
     const bool drawn = ensureDrawing();
     if (drawn) {
         // The baseline goes one ascent below the point: the character cell's top-left is on it.
-        painter_->drawText(QPointF(x_, y_ + fm.ascent()), text);
+        painter_->drawText(QPointF(x_ * dpi_, y_ * dpi_ + fm.ascent()), text);
     }
     if (endLine) {
         x_ = 0;
-        y_ += fm.lineSpacing();
+        y_ += fm.lineSpacing() / dpi_;
     } else {
-        x_ += fm.horizontalAdvance(text);
+        x_ += fm.horizontalAdvance(text) / dpi_;
     }
     return drawn;
 }
@@ -247,7 +243,7 @@ double QtPrintSurface::measureText(const QString& text) {
     if (!ensureJob()) {
         return 0;
     }
-    return fromDevice(metrics().horizontalAdvance(text));
+    return metrics().horizontalAdvance(text) / dpi_ * unitsPerInch();
 }
 
 bool QtPrintSurface::newPage() {

@@ -80,8 +80,7 @@ private:
     void applyOrientation();
     void fontChanged();
     const QFontMetricsF& metrics();
-    double toDevice(double value) const;
-    double fromDevice(double value) const;
+    double unitsPerInch() const;
     QFont makeFont() const;
 
     Options options_;
@@ -101,6 +100,7 @@ private:
     bool duplex_ = false;
     QFont font_;
     std::unique_ptr<QFontMetricsF> metrics_; // of font_ on the job's printer; null when stale
-    double x_ = 0;                           // device pixels
-    double y_ = 0;                           // device pixels
+    double dpi_ = 1200;                      // device pixels per inch of the job's printer
+    double x_ = 0;                           // inches from the page's left edge
+    double y_ = 0;                           // inches from the page's top edge
 };

@@ -1,6 +1,6 @@
 // Composes slips of every deliverable through the Qt print surface into PDFs and reads the
-// glyph positions back with pdftotext: every mark, Joker mark, system mark and slip number must
-// lie within 0.1 mm of the place the slip layout gives it.
+// glyph positions back with pdftotext: every mark, Joker mark, system mark, slip number and
+// header line must lie within 0.1 mm of the place the slip layout gives it.
 
 #include "GameProfile.h"
 #include "GuiApp.h"
@@ -80,9 +80,11 @@ protected:
 
     // The header's text as pdftotext reports it: leading blanks move the word to the right.
     Placed headerText(int page, const QString& text, double x, double y, const QString& what) {
-        const QString trimmed = text.trimmed();
-        const QString lead = text.left(text.indexOf(trimmed));
-        return {page, trimmed, x + measureHeader(lead), y, what};
+        // pdftotext splits at blanks and reports where the first word's glyph starts: the
+        // leading blanks' width, with any kerning between the last blank and the word.
+        const QString word = text.trimmed().section(QLatin1Char(' '), 0, 0);
+        const QString lead = text.left(text.indexOf(word));
+        return {page, word, x + measureHeader(lead + word) - measureHeader(word), y, what};
     }
 
     double measureHeader(const QString& text) {
@@ -172,6 +174,12 @@ TEST_P(PrintFidelityTest, KeySlipMarksLieOnTheLayout) {
         const int page = row.position / p + 1;
         const int field = row.position % p + 1;
         if (field == 1) {
+            for (int line = 0; line < layout.headerLineCount; ++line) {
+                const HeaderItem& item = layout.headerLines[line];
+                const double base = item.base == HeaderBase::HeaderTop ? h : origin.y0;
+                expected.push_back(headerText(page, item.text, origin.x0 + item.dx, base + item.dy,
+                                              QStringLiteral("header line")));
+            }
             const SlipNumberPlace& place = layout.slipNumber;
             const double base = place.base == HeaderBase::HeaderTop ? h : origin.y0;
             expected.push_back(headerText(page, formatSlipNumber(page, place.pattern),
@@ -229,6 +237,11 @@ TEST_P(PrintFidelityTest, CombinationSlipMarksLieOnTheLayout) {
     const double h = headerBase(origin.y0);
     for (int page = 1; page <= 2; ++page) {
         const CombinationSlipRow& row = rows[size_t(page - 1)];
+        for (const HeaderItem& item : layout.headerLines) {
+            const double base = item.base == HeaderBase::HeaderTop ? h : origin.y0;
+            expected.push_back(headerText(page, item.text, origin.x0 + item.dx, base + item.dy,
+                                          QStringLiteral("header line")));
+        }
         const SlipNumberPlace& place = layout.slipNumber;
         expected.push_back(headerText(page, formatSlipNumber(row.slipNumber, place.pattern),
                                       origin.x0 + place.dx, h + place.dy,

@@ -164,3 +164,15 @@ TEST_F(SettingsFileTest, UnwritableOrUnreadableFileKeepsEverything) {
     // Nothing but the two folders is left behind.
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
+
+TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFileWhole) {
+    // The longest name the file system allows leaves no room for the temporary file's name
+    // beside it, so the save fails after the old file was found.
+    const QString path = folder.filePath(QString(250, QLatin1Char('b')) + ".txt");
+    writeFile(path, "3,-2,60,2,1\r\n");
+    ASSERT_EQ(contentOf(path), "3,-2,60,2,1\r\n");
+    EXPECT_FALSE(saveKeyPrinterSettings(path, {"7", "7", "7", 0, 0}));
+    EXPECT_FALSE(saveCombinationPrinterSettings(path, {"7", "7", 0}));
+    EXPECT_EQ(contentOf(path), "3,-2,60,2,1\r\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}

@@ -1,6 +1,5 @@
 #include "QtServices.h"
 #include "GuiApp.h"
-#include "QtFileDialog.h"
 #include "QtSingleInstance.h"
 
 #include <QApplication>
@@ -52,14 +51,6 @@ TEST(QtSingleInstanceTest, UnusableLockFolderDoesNotBlockTheProgram) {
     blocker.close();
     QtSingleInstance instance(QStringLiteral("keyprint5"), blocker.fileName() + "/sub");
     EXPECT_TRUE(instance.acquire());
-}
-
-TEST(QtFileDialogTest, FiltersMatchEveryFileForStarDotStar) {
-    const QStringList filters =
-        QtFileDialog::nameFilters({{QStringLiteral("Minden(*.*)"), QStringLiteral("*.*")},
-                                   {QStringLiteral("Szöveg"), QStringLiteral("*.txt;*.TXT")}});
-    EXPECT_EQ(filters,
-              QStringList({QStringLiteral("Minden (*)"), QStringLiteral("Szöveg (*.txt *.TXT)")}));
 }
 
 TEST(QtServicesTest, BundleReportsTheProgramAndPrintsIntoItsFolder) {

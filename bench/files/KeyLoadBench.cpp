@@ -1,0 +1,102 @@
+// Loading a key into rows, against a bare line-by-line read of the same file (QFile::readLine,
+// and std::getline on an ifstream).
+// Each iteration times both, so the ratio compares them under the same machine load.
+#include "KeyFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <fstream>
+#include <string>
+
+namespace {
+
+QString keyFile(int lines) {
+    static QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("key%1.txt").arg(lines));
+    if (!QFile::exists(path)) {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        QByteArray content;
+        for (int i = 0; i < lines; ++i) {
+            const int first = 1 + i % 40;
+            for (int k = 0; k < 6; ++k) {
+                content += QByteArray::number(first + k).rightJustified(2, '0');
+                content += k < 5 ? " " : "\r\n";
+            }
+        }
+        file.write(content);
+    }
+    return path;
+}
+
+// Reads the file line by line and nothing more.
+qsizetype bareRead(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    qsizetype lines = 0;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine();
+        benchmark::DoNotOptimize(line.constData());
+        ++lines;
+    }
+    return lines;
+}
+
+// The same with the standard library's buffered stream.
+qsizetype bareGetline(const QString& path) {
+    std::ifstream file(path.toStdString(), std::ios::binary);
+    std::string line;
+    qsizetype lines = 0;
+    while (std::getline(file, line)) {
+        benchmark::DoNotOptimize(line.data());
+        ++lines;
+    }
+    return lines;
+}
+
+qsizetype loadRows(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const KeyRows key = readKeyRows(file);
+    return key.rows.size();
+}
+
+double seconds(std::chrono::steady_clock::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
+
+void loadKey(benchmark::State& state) {
+    const QString path = keyFile(int(state.range(0)));
+    double loadTime = 0;
+    double bareTime = 0;
+    double getlineTime = 0;
+    qsizetype rows = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        rows = loadRows(path);
+        const auto loaded = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(bareRead(path));
+        const auto read = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(bareGetline(path));
+        const auto got = std::chrono::steady_clock::now();
+        loadTime += seconds(loaded - start);
+        bareTime += seconds(read - loaded);
+        getlineTime += seconds(got - read);
+        state.SetIterationTime(seconds(loaded - start));
+    }
+    state.counters["rows"] = double(rows);
+    state.counters["bare_ms"] = 1000 * bareTime / double(state.iterations());
+    state.counters["ratio"] = loadTime / bareTime;
+    state.counters["getline_ms"] = 1000 * getlineTime / double(state.iterations());
+    state.counters["ratio_getline"] = loadTime / getlineTime;
+}
+
+} // namespace
+
+BENCHMARK(loadKey)->Arg(32736)->Arg(40000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

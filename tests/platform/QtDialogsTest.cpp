@@ -1,0 +1,154 @@
+#include "GuiApp.h"
+#include "QtFileDialog.h"
+#include "QtInputBox.h"
+#include "QtMessageBox.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Runs the action on the modal dialog as soon as it shows.
+template <typename Dialog> void whenShown(std::function<void(Dialog*)> action) {
+    QTimer::singleShot(0, [action] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            whenShown<Dialog>(action); // not shown yet
+            return;
+        }
+        action(dialog);
+    });
+}
+
+struct MessageCase {
+    MessageBoxService::Icon icon;
+    QMessageBox::Icon qtIcon;
+    MessageBoxService::Buttons buttons;
+    QMessageBox::StandardButton press;
+    MessageBoxService::Result expected;
+};
+
+class QtMessageBoxTest : public ::testing::TestWithParam<MessageCase> {};
+
+TEST_P(QtMessageBoxTest, ShowsIconTitleButtonsAndReportsThePressedOne) {
+    ensureGuiApp();
+    const MessageCase c = GetParam();
+    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+    QString shownTitle;
+    QString shownText;
+    QMessageBox::StandardButtons shownButtons;
+    whenShown<QMessageBox>([&](QMessageBox* box) {
+        shownIcon = box->icon();
+        shownTitle = box->windowTitle();
+        shownText = box->text();
+        shownButtons = box->standardButtons();
+        box->button(c.press)->click();
+    });
+    QtMessageBox service;
+    const auto result =
+        service.show(QStringLiteral(" Szöveg "), c.icon, c.buttons, QStringLiteral("LOTTO 6"));
+    EXPECT_EQ(result, c.expected);
+    EXPECT_EQ(shownIcon, c.qtIcon);
+    EXPECT_EQ(shownTitle, QStringLiteral("LOTTO 6"));
+    EXPECT_EQ(shownText, QStringLiteral(" Szöveg "));
+    EXPECT_EQ(shownButtons, c.buttons == MessageBoxService::Buttons::Ok
+                                ? QMessageBox::StandardButtons(QMessageBox::Ok)
+                                : QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QtMessageBoxTest,
+    ::testing::Values(MessageCase{MessageBoxService::Icon::Critical, QMessageBox::Critical,
+                                  MessageBoxService::Buttons::Ok, QMessageBox::Ok,
+                                  MessageBoxService::Result::Ok},
+                      MessageCase{MessageBoxService::Icon::Question, QMessageBox::Question,
+                                  MessageBoxService::Buttons::OkCancel, QMessageBox::Cancel,
+                                  MessageBoxService::Result::Cancel},
+                      MessageCase{MessageBoxService::Icon::Question, QMessageBox::Question,
+                                  MessageBoxService::Buttons::OkCancel, QMessageBox::Ok,
+                                  MessageBoxService::Result::Ok},
+                      MessageCase{MessageBoxService::Icon::Exclamation, QMessageBox::Warning,
+                                  MessageBoxService::Buttons::Ok, QMessageBox::Ok,
+                                  MessageBoxService::Result::Ok}));
+
+TEST(QtInputBoxTest, ReturnsTypedTextAndEmptyOnCancel) {
+    ensureGuiApp();
+    QtInputBox service;
+    QString preset;
+    whenShown<QInputDialog>([&](QInputDialog* dialog) {
+        preset = dialog->textValue();
+        dialog->setTextValue(QStringLiteral("12"));
+        dialog->accept();
+    });
+    EXPECT_EQ(
+        service.ask(QStringLiteral("Kezdő sor"), QStringLiteral("LOTTO 6"), QStringLiteral("1")),
+        QStringLiteral("12"));
+    EXPECT_EQ(preset, QStringLiteral("1"));
+    whenShown<QInputDialog>([](QInputDialog* dialog) { dialog->reject(); });
+    EXPECT_EQ(
+        service.ask(QStringLiteral("Kezdő sor"), QStringLiteral("LOTTO 6"), QStringLiteral("1")),
+        QString());
+}
+
+class QtFileDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureGuiApp();
+        ASSERT_TRUE(dir.isValid());
+        QFile key(dir.filePath(QStringLiteral("kulcs.txt")));
+        ASSERT_TRUE(key.open(QIODevice::WriteOnly));
+        request.initialFolder = dir.path();
+        request.presetName = QStringLiteral("kulcs.txt");
+        request.filters = {{QStringLiteral("Minden(*.*)"), QStringLiteral("*.*")},
+                           {QStringLiteral("Szöveg(*.txt)"), QStringLiteral("*.txt")}};
+        request.selectedFilter = 1;
+        request.defaultExtension = QStringLiteral("txt");
+    }
+
+    QTemporaryDir dir;
+    FileOpenRequest request;
+    QtFileDialog service;
+};
+
+TEST_F(QtFileDialogTest, PresetsTheDialogAndReturnsTheChosenPath) {
+    QString folder;
+    QString filter;
+    QString suffix;
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        folder = dialog->directory().absolutePath();
+        filter = dialog->selectedNameFilter();
+        suffix = dialog->defaultSuffix();
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own accept() is protected
+    });
+    const std::optional<QString> chosen = service.openFile(request);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, dir.filePath(QStringLiteral("kulcs.txt")));
+    EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
+    EXPECT_EQ(filter, QStringLiteral("Szöveg (*.txt)"));
+    EXPECT_EQ(suffix, QStringLiteral("txt"));
+}
+
+TEST_F(QtFileDialogTest, CancelGivesNothing) {
+    whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    EXPECT_FALSE(service.openFile(request).has_value());
+}
+
+TEST(QtFileDialogFilters, StarDotStarMatchesEveryFile) {
+    const QStringList filters =
+        QtFileDialog::nameFilters({{QStringLiteral("Minden(*.*)"), QStringLiteral("*.*")},
+                                   {QStringLiteral("Szöveg"), QStringLiteral("*.txt;*.TXT")}});
+    EXPECT_EQ(filters,
+              QStringList({QStringLiteral("Minden (*)"), QStringLiteral("Szöveg (*.txt *.TXT)")}));
+}
+
+} // namespace
