@@ -88,11 +88,11 @@ void FullCombinationWindow::buildControls() {
 
     const int labelTop = 3060;
     addLabel(QStringLiteral("Label3"), QStringLiteral("Kombinációs szelvény :"), listLeft, labelTop,
-             1800);
-    label4_ = addLabel(QStringLiteral("Label4"), QString(), listLeft + 1850, labelTop, 700);
+             2200);
+    label4_ = addLabel(QStringLiteral("Label4"), QString(), listLeft + 2250, labelTop, 600);
     addLabel(QStringLiteral("Label5"), QStringLiteral("Sima sor :"), listLeft, labelTop + 360,
-             1800);
-    label6_ = addLabel(QStringLiteral("Label6"), QString(), listLeft + 1850, labelTop + 360, 700);
+             2200);
+    label6_ = addLabel(QStringLiteral("Label6"), QString(), listLeft + 2250, labelTop + 360, 600);
     label2_ =
         addLabel(QStringLiteral("Label2"), QString(), listLeft + listWidth + 150, labelTop, 700);
     label1_ = addLabel(QStringLiteral("Label1"), QString(), listLeft + listWidth + 150,
