@@ -6,11 +6,11 @@
 // What the full-combination window hands to the combination printer's main window after it has
 // converted a template into the chosen numbers.
 struct FullCombinationHandOver {
-    QStringList entries;      // the main window's List2: "00" (the base-set slip) first
-    QString baseSetRow;       // the first 11 (combiprint5: 12) chosen numbers, each "NN "
-    QStringList shortSetRows; // combiprint7: the first 10; combiprint6: the 9 highest, then the
-                              // 8 highest; combiprint5: none
-    int plainSlipCount = 0;   // rows written to the plain-row file
+    QStringList entries;         // the main window's List2: "00" (the base-set slip) first
+    QString baseSetRow;          // the first 11 (combiprint5: 12) chosen numbers, each "NN "
+    QStringList shortSetRows;    // combiprint7: the first 10; combiprint6: the 9 highest, then the
+                                 // 8 highest; combiprint5: none
+    int plainSlipCount = 0;      // rows written to the plain-row file
     long long expectedTotal = 0; // C(N, K) of the chosen N; shown in Label5 as Str
 };
 

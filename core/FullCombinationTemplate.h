@@ -1,0 +1,47 @@
+#pragma once
+
+#include "FullCombinationHandOver.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+struct GameProfile;
+
+// A full-combination template as loaded into the window's List1: item 0 stands for the base-set
+// slip, then the combination entries ("ff" + variant character + FIX ranks as "NN " cells), then
+// optionally the item "Sima szelvény" followed by the plain rows (three ignored characters and the
+// K ranks). A rank r stands for the r-th smallest chosen number.
+class FullCombinationTemplate {
+public:
+    static const QString plainMarker; // "Sima szelvény"
+
+    explicit FullCombinationTemplate(QStringList items = {});
+
+    // Reads a template file field by field (the key files' reading rule); nothing when the file
+    // cannot be opened.
+    static std::optional<FullCombinationTemplate> load(const QString& path);
+    static QString fileName(int game, int size); // "tkombi7_13.txt"
+    static QString plainSlipFileName(int size);  // "sima13.txt"
+
+    const QStringList& items() const { return items_; }
+    bool isEmpty() const { return items_.isEmpty(); }
+    // Position of "Sima szelvény", or the item count when there is none: the number of
+    // combination slips including the base-set slip.
+    int markerPosition() const;
+    int plainRowCount() const; // items after "Sima szelvény"
+
+    // Flags 0..highestNumber: ranks 1..12 always, and every rank of the entries (ranks above
+    // highestNumber are skipped).
+    std::vector<bool> templateMarks(int highestNumber) const;
+
+    // (length + 1) div 3 - 1, never below 0; rank j (from 1) is the value of the three characters
+    // from character 4 + 3 (j - 1).
+    static int rankCount(const QString& line);
+    static int rank(const QString& line, int j);
+
+private:
+    QStringList items_;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Writes the plain-row file: each line followed by a line break. The file is written beside the
+// target and renamed over it only when complete, so a failure leaves any older file untouched and
+// no partial file behind. Returns false on failure.
+bool writePlainSlipFile(const QString& path, const QStringList& lines);

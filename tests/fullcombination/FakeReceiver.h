@@ -1,0 +1,23 @@
+#pragma once
+
+#include "FullCombinationHandOver.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// The main window as the full-combination window sees it, recording every call in order.
+class FakeReceiver : public FullCombinationReceiver {
+public:
+    std::vector<FullCombinationHandOver> received;
+    QStringList calls;
+
+    void receiveFullCombination(const FullCombinationHandOver& handOver) override {
+        received.push_back(handOver);
+        calls << QStringLiteral("receive");
+    }
+    void selectBaseSlip() override { calls << QStringLiteral("selectBaseSlip"); }
+    void clearFixMarks() override { calls << QStringLiteral("clearFixMarks"); }
+    void setClosedByExit() override { calls << QStringLiteral("closedByExit"); }
+};

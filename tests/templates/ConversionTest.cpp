@@ -1,0 +1,175 @@
+#include "FullCombinationConversion.h"
+#include "FullCombinationTemplate.h"
+#include "GameProfile.h"
+#include "PlainSlipFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QTemporaryDir>
+
+namespace {
+
+std::vector<bool> marksOf(int highest, std::initializer_list<int> numbers) {
+    std::vector<bool> marks(std::size_t(highest) + 1, false);
+    for (int n : numbers) {
+        marks[std::size_t(n)] = true;
+    }
+    return marks;
+}
+
+std::vector<bool> firstRanks(int highest, int count) {
+    std::vector<bool> marks(std::size_t(highest) + 1, false);
+    for (int r = 1; r <= count; ++r) {
+        marks[std::size_t(r)] = true;
+    }
+    return marks;
+}
+
+const std::initializer_list<int> exampleNumbers = {2, 5, 7, 10, 12, 15, 18, 20, 23, 26, 29, 31, 34};
+
+TEST(FullCombinationConversion, ExampleOfThirteenNumbersInGameSeven) {
+    const FullCombinationTemplate tmpl({QStringLiteral("00"), QStringLiteral("02*11 13 "),
+                                        QStringLiteral("Sima szelvény"),
+                                        QStringLiteral("00 01 03 05 07 09 12 13 ")});
+    const auto result = convertFullCombination(gameProfile(7), tmpl, tmpl.templateMarks(35),
+                                               marksOf(35, exampleNumbers), 1716);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.convertedLines,
+              QStringList({"00", "02*29 34 ", "Sima szelvény", "00 02 07 12 18 23 31 34 "}));
+    EXPECT_EQ(result.handOver.entries, QStringList({"00", "02*29 34 "}));
+    EXPECT_EQ(result.handOver.baseSetRow, QStringLiteral("02 05 07 10 12 15 18 20 23 26 29 "));
+    EXPECT_EQ(result.handOver.shortSetRows,
+              QStringList{QStringLiteral("02 05 07 10 12 15 18 20 23 26")});
+    EXPECT_TRUE(result.hasPlainRows);
+    EXPECT_EQ(result.plainLines, QStringList{QStringLiteral("02 07 12 18 23 31 34 ")});
+    EXPECT_EQ(result.handOver.plainSlipCount, 1);
+    EXPECT_EQ(result.handOver.expectedTotal, 1716);
+}
+
+TEST(FullCombinationConversion, GameSixShortSetsAreTheHighestNineAndEight) {
+    const std::vector<bool> chosen = firstRanks(45, 13);
+    EXPECT_EQ(baseSetRowOf(gameProfile(6), chosen),
+              QStringLiteral("01 02 03 04 05 06 07 08 09 10 11 "));
+    EXPECT_EQ(shortSetRowsOf(gameProfile(6), chosen),
+              QStringList({"05 06 07 08 09 10 11 12 13", "06 07 08 09 10 11 12 13"}));
+}
+
+TEST(FullCombinationConversion, GameFiveBaseSetIsTwelveWithoutShortSets) {
+    const std::vector<bool> chosen =
+        marksOf(90, {3, 9, 17, 22, 30, 41, 48, 55, 60, 66, 71, 80, 88});
+    EXPECT_EQ(baseSetRowOf(gameProfile(5), chosen),
+              QStringLiteral("03 09 17 22 30 41 48 55 60 66 71 80 "));
+    EXPECT_TRUE(shortSetRowsOf(gameProfile(5), chosen).isEmpty());
+}
+
+TEST(FullCombinationConversion, FortyLinesWithMarkerAtThirtyGiveThirtyEntriesAndNinePlainRows) {
+    QStringList items{QStringLiteral("00")};
+    for (int p = 1; p < 30; ++p) {
+        items << QStringLiteral("01 13 ");
+    }
+    items << QStringLiteral("Sima szelvény");
+    for (int p = 31; p < 40; ++p) {
+        items << QStringLiteral("00 01 02 03 04 05 13 ");
+    }
+    const FullCombinationTemplate tmpl(items);
+    EXPECT_EQ(tmpl.markerPosition(), 30);
+    EXPECT_EQ(tmpl.plainRowCount(), 9);
+    const auto result = convertFullCombination(gameProfile(6), tmpl, tmpl.templateMarks(45),
+                                               firstRanks(45, 13), 1716);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.handOver.entries.size(), 30);
+    EXPECT_EQ(result.plainLines.size(), 9);
+    EXPECT_EQ(result.handOver.plainSlipCount, 9);
+}
+
+TEST(FullCombinationConversion, TemplateWithoutMarkerHasNoPlainRows) {
+    const FullCombinationTemplate tmpl({QStringLiteral("00"), QStringLiteral("01 12 ")});
+    EXPECT_EQ(tmpl.markerPosition(), 2);
+    EXPECT_EQ(tmpl.plainRowCount(), 0);
+    const auto result = convertFullCombination(gameProfile(6), tmpl, tmpl.templateMarks(45),
+                                               firstRanks(45, 13), 1716);
+    ASSERT_TRUE(result.ok);
+    EXPECT_FALSE(result.hasPlainRows);
+    EXPECT_EQ(result.handOver.plainSlipCount, 0);
+    EXPECT_EQ(result.handOver.entries, QStringList({"00", "01 12 "}));
+}
+
+TEST(FullCombinationConversion, RankWithoutChosenNumberRefusesTheConversion) {
+    // Rank 14 occurs only in a plain row, so it has no place in the template's rank list.
+    const FullCombinationTemplate tmpl({QStringLiteral("00"), QStringLiteral("01 13 "),
+                                        QStringLiteral("Sima szelvény"),
+                                        QStringLiteral("00 01 02 03 04 05 14 ")});
+    const auto result = convertFullCombination(gameProfile(6), tmpl, tmpl.templateMarks(45),
+                                               firstRanks(45, 14), 3003);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.handOver.entries.isEmpty());
+}
+
+TEST(FullCombinationTemplate, TemplateMarksHoldRanksOneToTwelveAndEntryRanksOnly) {
+    const FullCombinationTemplate tmpl({QStringLiteral("00"), QStringLiteral("02 15 40 "),
+                                        QStringLiteral("Sima szelvény"),
+                                        QStringLiteral("00 01 02 03 04 05 17 ")});
+    const std::vector<bool> marks = tmpl.templateMarks(35);
+    for (int r = 1; r <= 35; ++r) {
+        EXPECT_EQ(marks[std::size_t(r)], r <= 12 || r == 15) << r; // 40 above N skipped, 17 plain
+    }
+}
+
+TEST(FullCombinationTemplate, ReadsFieldsByTheKeyReadingRule) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // Leading blanks dropped, CR LF ends, a comma splits, quotes keep commas, empty line skipped,
+    // "Sima szelvény" with a single-byte é.
+    file.write("  00\r\n01 12,02 12 13 \r\n\"03 1,2\"\r\n\r\nSima szelv\xe9ny\r\n");
+    file.close();
+    const auto tmpl = FullCombinationTemplate::load(path);
+    ASSERT_TRUE(tmpl.has_value());
+    EXPECT_EQ(tmpl->items(), QStringList({"00", "01 12", "02 12 13 ", "03 1,2", "Sima szelvény"}));
+    EXPECT_EQ(tmpl->markerPosition(), 4);
+    EXPECT_FALSE(FullCombinationTemplate::load(dir.filePath(QStringLiteral("none.txt"))));
+}
+
+TEST(FullCombinationTemplate, FileNamesCarryTwoDigits) {
+    EXPECT_EQ(FullCombinationTemplate::fileName(7, 13), QStringLiteral("tkombi7_13.txt"));
+    EXPECT_EQ(FullCombinationTemplate::plainSlipFileName(20), QStringLiteral("sima20.txt"));
+}
+
+TEST(PlainSlipFile, WritesEachLineWithALineBreak) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sima13.txt"));
+    ASSERT_TRUE(writePlainSlipFile(path, {"03 08 11 15 22 27 33 ", "01 02 03 04 05 06 07 "}));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("03 08 11 15 22 27 33 \n01 02 03 04 05 06 07 \n"));
+}
+
+TEST(PlainSlipFile, FailureInAReadOnlyFolderLeavesTheOldFileWholeAndNoOtherFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sima13.txt"));
+    ASSERT_TRUE(writePlainSlipFile(path, {"old "}));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool written = writePlainSlipFile(path, {"new "});
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (written) {
+        GTEST_SKIP() << "the folder stays writable (running as root)";
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("old \n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sima13.txt")});
+}
+
+TEST(PlainSlipFile, PathThatIsAFolderFails) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sima13.txt")));
+    EXPECT_FALSE(writePlainSlipFile(dir.filePath(QStringLiteral("sima13.txt")), {"01 "}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+} // namespace
