@@ -36,7 +36,7 @@ QString dataDir() {
     return qEnvironmentVariable("SLIP_DATA_DIR", QStringLiteral(SLIP_SOURCE_DATA_DIR));
 }
 
-class EndToEnd : public ::testing::TestWithParam<int> {
+class FullCombinationEndToEnd : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override {
         application();
@@ -72,7 +72,7 @@ protected:
     std::unique_ptr<CombinationPrinterWindow> window;
 };
 
-TEST_P(EndToEnd, EllenorShowsAllCombinationsOfEveryN) {
+TEST_P(FullCombinationEndToEnd, EllenorShowsAllCombinationsOfEveryN) {
     const int highest = gameProfile(game()).highestNumber;
     for (int size = 13; size <= 20; ++size) {
         withForm2([&](FullCombinationWindow& form2) {
@@ -95,7 +95,7 @@ TEST_P(EndToEnd, EllenorShowsAllCombinationsOfEveryN) {
     }
 }
 
-TEST_P(EndToEnd, KilepLeavesTheMainWindowAsItWasWithoutTheHelpMessage) {
+TEST_P(FullCombinationEndToEnd, KilepLeavesTheMainWindowAsItWasWithoutTheHelpMessage) {
     withForm2([](FullCombinationWindow& form2) {
         form2.sizeOption(0)->click();
         for (int n = 1; n <= 13; ++n) {
@@ -109,7 +109,7 @@ TEST_P(EndToEnd, KilepLeavesTheMainWindowAsItWasWithoutTheHelpMessage) {
     EXPECT_EQ(window->findChild<FullCombinationWindow*>(), nullptr); // unloaded
 }
 
-TEST_P(EndToEnd, UnwritablePlainFileKeepsTheMainWindowsPreviousFullCombination) {
+TEST_P(FullCombinationEndToEnd, UnwritablePlainFileKeepsTheMainWindowsPreviousFullCombination) {
     withForm2([](FullCombinationWindow& form2) {
         form2.sizeOption(0)->click();
         for (int n = 1; n <= 13; ++n) {
@@ -138,7 +138,7 @@ TEST_P(EndToEnd, UnwritablePlainFileKeepsTheMainWindowsPreviousFullCombination) 
     EXPECT_EQ(label(QStringLiteral("Label5")), label5);
 }
 
-INSTANTIATE_TEST_SUITE_P(Games, EndToEnd, ::testing::Values(5, 6, 7),
+INSTANTIATE_TEST_SUITE_P(Games, FullCombinationEndToEnd, ::testing::Values(5, 6, 7),
                          [](const auto& info) { return "game" + std::to_string(info.param); });
 
 } // namespace
