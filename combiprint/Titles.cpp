@@ -4,7 +4,8 @@
 
 QString windowTitle(const GameProfile& profile) {
     const QString digit = QString::number(profile.game);
-    const QString title = QStringLiteral("Kombinációs %1-s lottószelvény kitöltő - álló").arg(digit);
+    const QString title =
+        QStringLiteral("Kombinációs %1-s lottószelvény kitöltő - álló").arg(digit);
     if (profile.game == 5) {
         return QString(6, QLatin1Char(' ')) + title + QString(65, QLatin1Char(' ')) +
                QStringLiteral("Kelvadata/2010");

@@ -1,9 +1,9 @@
+#include "CombinationPrinterWindow.h"
 #include "GameProfile.h"
 #include "PlatformInfo.h"
-#include "Titles.h"
+#include "QtServices.h"
 
 #include <QApplication>
-#include <QWidget>
 
 #include <cstdio>
 
@@ -14,8 +14,14 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(windowTitle(gameProfile(SLIP_GAME)));
+    QtServices platform(QStringLiteral(SLIP_PROGRAM_NAME));
+    CombinationPrinterWindow window(gameProfile(SLIP_GAME), platform.services());
+    platform.setMainWindow(&window);
+    if (!window.load()) {
+        return 0;
+    }
+    QObject::connect(&window, &CombinationPrinterWindow::exitRequested, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
     window.show();
     return app.exec();
 }

@@ -2,6 +2,8 @@
 
 #include <QLatin1StringView>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qint64 blockSize = 64 * 1024;
@@ -38,7 +40,8 @@ constexpr QuotedEnds quotedEnds;
 
 } // namespace
 
-FieldReader::FieldReader(QIODevice& device) : device_(device) {}
+FieldReader::FieldReader(QIODevice& device, qsizetype maxFieldLength)
+    : device_(device), maxFieldLength_(std::max<qsizetype>(maxFieldLength, 0)) {}
 
 bool FieldReader::fill() {
     if (pos_ < buffer_.size()) {
@@ -96,7 +99,8 @@ QString FieldReader::readUntil(bool quoted) {
         while (end < size && !ends[static_cast<unsigned char>(data[end])]) {
             ++end;
         }
-        const QLatin1StringView piece(data + pos_, end - pos_);
+        const qsizetype room = maxFieldLength_ - field.size();
+        const QLatin1StringView piece(data + pos_, std::min(end - pos_, room));
         if (first && end < size) {
             field = QString(piece); // the common case: the whole field inside one block
         } else {

@@ -14,7 +14,11 @@
 // line of any length costs time and memory in proportion to its size only.
 class FieldReader {
 public:
-    explicit FieldReader(QIODevice& device);
+    // Characters of a field beyond maxFieldLength are read over and dropped, so a hostile
+    // file cannot exhaust the memory with one endless line.
+    static constexpr qsizetype defaultMaxFieldLength = 16 * 1024 * 1024;
+
+    explicit FieldReader(QIODevice& device, qsizetype maxFieldLength = defaultMaxFieldLength);
 
     // The next field, or nothing at the end of the data or after a read error.
     std::optional<QString> next();
@@ -38,6 +42,7 @@ private:
     void skipLineEnd(int taken);
 
     QIODevice& device_;
+    qsizetype maxFieldLength_;
     QByteArray buffer_;
     qsizetype pos_ = 0;
     bool atEnd_ = false;

@@ -102,7 +102,8 @@ KeyChoice KeyChooser::choose(const QString& fieldsPerSlipText) {
     }
     currentFileName_ = *chosen;
 
-    if (QFileInfo(*chosen).isDir()) {
+    // Only regular files are keys: a device or pipe could deliver data without end.
+    if (!QFileInfo(*chosen).isFile()) {
         return choice;
     }
     QFile file(*chosen);

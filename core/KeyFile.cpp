@@ -2,11 +2,15 @@
 
 #include "FieldReader.h"
 
-KeyRows readKeyRows(QIODevice& device, int maxRows) {
+#include <algorithm>
+
+KeyRows readKeyRows(QIODevice& device, int maxRows, qsizetype maxCharacters) {
     KeyRows key;
-    FieldReader reader(device);
+    qsizetype characters = 0;
+    FieldReader reader(device, std::min(maxCharacters, FieldReader::defaultMaxFieldLength));
     while (std::optional<QString> field = reader.next()) {
-        if (key.rows.size() >= maxRows) {
+        characters += field->size();
+        if (key.rows.size() >= maxRows || characters > maxCharacters) {
             key.stoppedEarly = true;
             return key;
         }

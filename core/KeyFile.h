@@ -12,5 +12,11 @@ struct KeyRows {
 // The most rows a key may have (the row list's limit).
 inline constexpr int maxKeyRows = 32736;
 
-// Reads every field of the device as one row, stopping at maxRows rows.
-KeyRows readKeyRows(QIODevice& device, int maxRows = maxKeyRows);
+// The most characters all rows of a key may hold together; a file beyond it (only a hostile or
+// wrong file gets there) is cut off like a read error.
+inline constexpr qsizetype maxKeyCharacters = 64 * 1024 * 1024;
+
+// Reads every field of the device as one row, stopping at maxRows rows or when the rows reach
+// maxCharacters characters.
+KeyRows readKeyRows(QIODevice& device, int maxRows = maxKeyRows,
+                    qsizetype maxCharacters = maxKeyCharacters);

@@ -27,7 +27,7 @@ LastFolder splitKeyPath(const QString& path) {
 }
 
 std::optional<LastFolder> readLastFolderFile(const QString& path) {
-    if (QFileInfo(path).isDir()) {
+    if (!QFileInfo(path).isFile()) { // missing, a folder, or a device without end
         return std::nullopt;
     }
     QFile file(path);

@@ -1,9 +1,9 @@
 #include "GameProfile.h"
+#include "KeyPrinterWindow.h"
 #include "PlatformInfo.h"
-#include "Titles.h"
+#include "QtServices.h"
 
 #include <QApplication>
-#include <QWidget>
 
 #include <cstdio>
 
@@ -14,8 +14,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(windowTitle(gameProfile(SLIP_GAME)));
+    QtServices platform(QStringLiteral(SLIP_PROGRAM_NAME));
+    KeyPrinterWindow window(gameProfile(SLIP_GAME), platform.services());
+    platform.setMainWindow(&window);
+    if (!window.load()) {
+        return 0;
+    }
     window.show();
     return app.exec();
 }

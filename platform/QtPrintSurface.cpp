@@ -282,6 +282,9 @@ void QtPrintSurface::resetJob() {
     jobFailed_ = false;
     jobFile_.clear();
     pendingBreaks_ = 0;
+    // Two-sided printing belongs to the job that asked for it: slips must never come out
+    // duplex because an earlier listing was.
+    duplex_ = false;
     x_ = 0;
     y_ = 0;
 }

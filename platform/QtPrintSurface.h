@@ -65,6 +65,9 @@ public:
 
     QString lastJobFile() const override;
 
+    // Whether the current job prints on both sides (set by setDuplex, cleared by endJob).
+    bool duplexRequested() const { return duplex_; }
+
     // The PDF name a job started at the given time gets in the folder ("-2" ... when taken).
     static QString pdfPathFor(const QString& folder, const QString& programName,
                               const QDateTime& time);

@@ -99,6 +99,17 @@ TEST(FieldReader, AnyByteIsLatin1) {
     EXPECT_EQ(fields[0].back(), QChar(0xFF));
 }
 
+TEST(FieldReader, OverlongFieldIsCutAndTheNextOneKept) {
+    QBuffer buffer;
+    buffer.setData(QByteArray(100000, '1') + ",\"" + QByteArray(50, '2') + "\"\r\n03");
+    buffer.open(QIODevice::ReadOnly);
+    FieldReader reader(buffer, 10);
+    EXPECT_EQ(reader.next(), QString(10, QLatin1Char('1')));
+    EXPECT_EQ(reader.next(), QString(10, QLatin1Char('2')));
+    EXPECT_EQ(reader.next(), QStringLiteral("03"));
+    EXPECT_EQ(reader.next(), std::nullopt);
+}
+
 TEST(KeyRows, StopsAtTheLimitAndAtAReadError) {
     QByteArray data;
     for (int i = 0; i < 10; ++i) {
@@ -115,6 +126,12 @@ TEST(KeyRows, StopsAtTheLimitAndAtAReadError) {
     const KeyRows cut = readKeyRows(over, 9);
     EXPECT_EQ(cut.rows.size(), 9);
     EXPECT_TRUE(cut.stoppedEarly);
+
+    QBuffer large(&data);
+    large.open(QIODevice::ReadOnly);
+    const KeyRows capped = readKeyRows(large, 100, 12);
+    EXPECT_EQ(capped.rows.size(), 2); // 5 + 5 characters; the third row would pass 12
+    EXPECT_TRUE(capped.stoppedEarly);
 
     FailingDevice failing("01 02\r\n03 04\r\n");
     const KeyRows broken = readKeyRows(failing);

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 
 namespace {
 
@@ -37,6 +38,10 @@ struct MessageCase {
     QMessageBox::StandardButton press;
     MessageBoxService::Result expected;
 };
+
+void PrintTo(const MessageCase& c, std::ostream* os) {
+    *os << "icon " << int(c.icon) << ", buttons " << int(c.buttons) << ", press " << int(c.press);
+}
 
 class QtMessageBoxTest : public ::testing::TestWithParam<MessageCase> {};
 
@@ -66,6 +71,13 @@ TEST_P(QtMessageBoxTest, ShowsIconTitleButtonsAndReportsThePressedOne) {
                                 : QMessageBox::Ok | QMessageBox::Cancel);
 }
 
+std::string messageCaseName(const ::testing::TestParamInfo<MessageCase>& info) {
+    static const char* const icons[] = {"Critical", "Question", "Exclamation"};
+    return std::string(icons[int(info.param.icon)]) +
+           (info.param.buttons == MessageBoxService::Buttons::Ok ? "_Ok" : "_OkCancel") +
+           (info.param.press == QMessageBox::Ok ? "_pressOk" : "_pressCancel");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, QtMessageBoxTest,
     ::testing::Values(MessageCase{MessageBoxService::Icon::Critical, QMessageBox::Critical,
@@ -79,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   MessageBoxService::Result::Ok},
                       MessageCase{MessageBoxService::Icon::Exclamation, QMessageBox::Warning,
                                   MessageBoxService::Buttons::Ok, QMessageBox::Ok,
-                                  MessageBoxService::Result::Ok}));
+                                  MessageBoxService::Result::Ok}),
+    messageCaseName);
 
 TEST(QtInputBoxTest, ReturnsTypedTextAndEmptyOnCancel) {
     ensureGuiApp();

@@ -50,6 +50,19 @@ TEST_F(QtPrintSurfaceTest, JobOfOnlyNewPageGivesOneBlankPage) {
     EXPECT_EQ(surface->lastJobFile(), path);
 }
 
+TEST_F(QtPrintSurfaceTest, DuplexLastsOnlyForItsJob) {
+    EXPECT_TRUE(surface->setDuplex());
+    EXPECT_TRUE(surface->duplexRequested());
+    slipFont();
+    printAt(10, 10, QStringLiteral("a"));
+    EXPECT_TRUE(surface->endJob());
+    // The next job (slips, say) must not inherit two-sided printing.
+    EXPECT_FALSE(surface->duplexRequested());
+    printAt(10, 10, QStringLiteral("b"));
+    EXPECT_FALSE(surface->duplexRequested());
+    EXPECT_TRUE(surface->endJob());
+}
+
 TEST_F(QtPrintSurfaceTest, PageCountFollowsThePagesUsed) {
     slipFont();
     // Two ejects before anything is printed: two blank slips, then the printed one.

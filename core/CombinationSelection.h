@@ -1,0 +1,127 @@
+#pragma once
+
+#include "FullCombinationHandOver.h"
+#include "GameProfile.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class CombinationSelectionObserver;
+class MessageBoxService;
+
+// The captions of the selection's counter labels, exactly as they are shown.
+struct SelectionCounters {
+    QString label4;  // combination rows, that is slips ("Szelvényszám :")
+    QString label5;  // expected total of the full combination, shown as Str
+    QString label7;  // 1-based position of the selected List1 row, as Str
+    QString label8;  // combination numbers per row
+    QString label12; // combinations of the chosen system
+    QString label15; // FIX marks
+    QString label17; // "Ellenőr": all entries plus the plain rows
+};
+
+// The combination selection of one combination printer: FIX marks on the number grid, the
+// combination rows (List1), the chosen system (Option3), the full-combination entries (List2)
+// and the counters beside them. The main window only shows this state and forwards clicks;
+// selecting a system or a list item here always runs what a click on it runs, even when that
+// element was selected already.
+class CombinationSelection {
+public:
+    explicit CombinationSelection(const GameProfile& profile);
+
+    void setObserver(CombinationSelectionObserver* observer);
+    const GameProfile& profile() const { return profile_; }
+
+    // Number grid (1..N).
+    int highestNumber() const { return profile_.highestNumber; }
+    bool isMarked(int number) const;
+    QString numberCaption(int number) const; // empty while marked
+    std::vector<int> fixNumbers() const;     // the marked numbers, ascending
+    void toggleNumber(int number);
+    // Clears every FIX flag and gives every button its plain caption; counters stay.
+    void clearFixMarks();
+
+    // Combination rows (List1).
+    const QStringList& rows() const { return rows_; }
+    int selectedRow() const { return selectedRow_; } // -1: none
+    // Selecting a row runs the list's click: Label7 shows its 1-based position.
+    void selectRow(int index);
+    void addCombinationRow();           // "Kombinációs számok"
+    void clearSelection(bool alsoRows); // "Töröl"; alsoRows is Check2
+    void clearRows();                   // empties List1 only
+    void deleteSelectedRow();           // "Kijelölt sor törlése" below List1
+    // A key was loaded: List1 holds its rows; captions given replace the old ones.
+    void loadKeyRows(const QStringList& rows, bool clearLabel7,
+                     const std::optional<QString>& rowCountCaption,
+                     const std::optional<QString>& widthCaption);
+
+    // Systems (Option3).
+    int systemCount() const;
+    QString systemCode(int index) const;
+    int systemIndex() const { return systemIndex_; } // -1: none selected
+    // Selecting a system runs chooseSystem: Label12 shows its number of combinations.
+    void selectSystem(int index);
+
+    // Full-combination entries (List2).
+    const QStringList& entries() const { return entries_; }
+    int selectedEntry() const { return selectedEntry_; } // -1: none
+    // Selecting an entry applies it (applyFullCombinationEntry).
+    void selectEntry(int index);
+    void deleteSelectedEntry(); // "Kijelölt sor törlése" above List2
+    void totalCombinations();   // "Ellenőr"
+
+    // Values shared with the full-combination window.
+    void receiveFullCombination(const FullCombinationHandOver& handOver);
+    void selectBaseSlip();
+    QString baseSetRow() const { return baseSetRow_; }
+    QStringList shortSetRows() const { return shortSetRows_; }
+    int plainSlipCount() const { return plainSlipCount_; }
+    bool form2ClosedByExit() const { return form2ClosedByExit_; }
+    void setForm2ClosedByExit(bool closedByExit) { form2ClosedByExit_ = closedByExit; }
+
+    const SelectionCounters& counters() const { return counters_; }
+
+    // The first failing check before a print run, as its message; nothing when printable.
+    std::optional<QString> selectionProblem() const;
+    // Shows the message of the first failing check (critical stop, OK, "Kelvadata/2010").
+    bool validateSelection(MessageBoxService& messageBox) const;
+
+    // The game's base system, selected before entry 0 is applied.
+    int baseSystemIndex() const;
+    int baseSetSize() const;
+
+private:
+    void applyFullCombinationEntry(int index);
+    void setFlag(int number, bool marked, const QString& caption);
+    void resetNumbers();
+    void setRowsTo(const QStringList& rows);
+    struct EntryRow {
+        std::optional<QString> row;
+        QString label8;
+        bool known; // false: the variant names no row; List1 stays empty, Label8 unchanged
+    };
+    EntryRow entryRow(QChar variant) const;
+    void selectMatchingSystem();
+    void notifyCounters();
+    void notifyRows();
+    void notifyEntries();
+
+    const GameProfile& profile_;
+    CombinationSelectionObserver* observer_ = nullptr;
+    std::vector<std::int16_t> fixMarks_; // 0..N; index 0 unused
+    std::vector<QString> captions_;      // 0..N
+    QStringList rows_;
+    int selectedRow_ = -1;
+    int systemIndex_ = -1;
+    QStringList entries_;
+    int selectedEntry_ = -1;
+    QString baseSetRow_;
+    QStringList shortSetRows_;
+    int plainSlipCount_ = 0;
+    bool form2ClosedByExit_ = false;
+    SelectionCounters counters_;
+};
