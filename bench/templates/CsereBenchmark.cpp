@@ -32,7 +32,7 @@ int largestSize(int game) {
 } // most items: 989, 310, 547
 
 QString dataDir() {
-    return qEnvironmentVariable("SLIP_DATA_DIR", QStringLiteral(SLIP_SOURCE_DATA_DIR));
+    return QStringLiteral(SLIP_DATA_DIR);
 }
 
 void BM_Csere(benchmark::State& state) {

@@ -61,10 +61,7 @@ protected:
         return label ? label->text() : QStringLiteral("<missing>");
     }
     void copyBitmap() {
-        QString data = qEnvironmentVariable("SLIP_DATA_DIR");
-        if (data.isEmpty()) {
-            data = QStringLiteral(COMBIPRINT_DATA_DIR);
-        }
+        const QString data = QStringLiteral(SLIP_DATA_DIR);
         ASSERT_TRUE(QFile::copy(data + QStringLiteral("/XX.BMP"),
                                 folder.path() + QStringLiteral("/XX.BMP")));
     }

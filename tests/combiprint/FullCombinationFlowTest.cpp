@@ -42,7 +42,7 @@ TEST_P(FullCombinationFlowTest, CsereThenEllenorThenEveryEntryPrinted) {
     const auto [game, size] = GetParam();
     const GameProfile& profile = gameProfile(game);
     QTemporaryDir dir;
-    const QDir data(QStringLiteral(COMBIPRINT_DATA_DIR));
+    const QDir data(QStringLiteral(SLIP_DATA_DIR));
     for (const QString& file : data.entryList(QDir::Files)) {
         QFile::copy(data.filePath(file), dir.filePath(file));
     }

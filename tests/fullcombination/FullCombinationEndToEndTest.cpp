@@ -33,7 +33,7 @@ QApplication& application() {
 }
 
 QString dataDir() {
-    return qEnvironmentVariable("SLIP_DATA_DIR", QStringLiteral(SLIP_SOURCE_DATA_DIR));
+    return QStringLiteral(SLIP_DATA_DIR);
 }
 
 class FullCombinationEndToEnd : public ::testing::TestWithParam<int> {

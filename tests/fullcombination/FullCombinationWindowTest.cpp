@@ -32,7 +32,7 @@ QApplication& application() {
 }
 
 QString dataDir() {
-    return qEnvironmentVariable("SLIP_DATA_DIR", QStringLiteral(SLIP_SOURCE_DATA_DIR));
+    return QStringLiteral(SLIP_DATA_DIR);
 }
 
 // A program folder with the shipped templates and a small XX.BMP.

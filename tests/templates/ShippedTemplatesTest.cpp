@@ -66,7 +66,7 @@ struct Case {
 class ShippedTemplate : public ::testing::TestWithParam<Case> {
 protected:
     QString path() const {
-        return qEnvironmentVariable("SLIP_DATA_DIR", QStringLiteral(SLIP_SOURCE_DATA_DIR)) +
+        return QStringLiteral(SLIP_DATA_DIR) +
                QLatin1Char('/') + FullCombinationTemplate::fileName(GetParam().game, GetParam().n);
     }
 };
