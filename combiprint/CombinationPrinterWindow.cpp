@@ -1,6 +1,7 @@
 #include "CombinationPrinterWindow.h"
 
 #include "FullCombinationWindowFactory.h"
+#include "InstanceCheck.h"
 #include "KeyChooser.h"
 #include "PrintSurface.h"
 #include "PrinterFamily.h"
@@ -322,11 +323,7 @@ void CombinationPrinterWindow::connectHandlers() {
 // ---- start-up ----
 
 bool CombinationPrinterWindow::load() {
-    if (!services_.singleInstance.acquire()) {
-        const QString name = services_.program.executableName();
-        services_.messageBox.show(name + QStringLiteral(" márt fut ! "),
-                                  MessageBoxService::Icon::Exclamation,
-                                  MessageBoxService::Buttons::Ok, name);
+    if (!claimSingleInstance(services_)) {
         return false;
     }
     centre();

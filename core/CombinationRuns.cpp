@@ -13,21 +13,6 @@
 namespace {
 
 const QString fromToMessage = QStringLiteral("Hibás tól-ig megadás !");
-const QString ejectNotice = QStringLiteral("A nyomtatás egy szelvény lap-dobásával indul !");
-
-QString markSymbolOf(int index) {
-    switch (index) {
-    case 0:
-        return QStringLiteral("x");
-    case 1:
-        return QStringLiteral("*");
-    case 2:
-        return QStringLiteral("•");
-    default:
-        return {};
-    }
-}
-
 // A row number typed into "Tól:" or "Ig:", read leniently and rounded to a whole row.
 long long rowNumber(const QString& text) {
     return roundHalfEven(leadingNumber(text));
@@ -95,12 +80,12 @@ int CombinationRuns::printRows(const CombinationSelection& selection,
     if (!selection.validateSelection(services.messageBox)) {
         return 0;
     }
-    const QString symbol = markSymbolOf(controls.markIndex);
+    const QString symbol = markSymbolForOption(controls.markIndex);
     if (!symbol.isEmpty()) {
         markSymbol_ = symbol;
     }
     if (controls.check1) {
-        services.messageBox.show(ejectNotice, MessageBoxService::Icon::Critical,
+        services.messageBox.show(pageEjectNotice, MessageBoxService::Icon::Critical,
                                  MessageBoxService::Buttons::Ok, Maker::messageTitle);
         services.printer.newPage();
     }

@@ -1,5 +1,7 @@
 #include "FieldReader.h"
 
+#include <QFileInfo>
+
 #include <QLatin1StringView>
 
 #include <algorithm>
@@ -182,4 +184,8 @@ std::optional<QString> FieldReader::next() {
         endField();
         return field;
     }
+}
+
+bool openRegularFile(QFile& file) {
+    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QIODevice>
 #include <QString>
 
@@ -50,3 +51,7 @@ private:
     bool skipLineFeed_ = false; // a CR ended the last line; a following LF belongs to it
     bool afterComma_ = false;   // the last field ended at a comma, so another field follows
 };
+
+// Opens a text file for reading with FieldReader. Only regular files are opened: a folder, a
+// device or a pipe (which could deliver data without end) is refused like a missing file.
+bool openRegularFile(QFile& file);

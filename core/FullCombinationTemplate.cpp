@@ -23,7 +23,7 @@ FullCombinationTemplate::FullCombinationTemplate(QStringList items) : items_(std
 
 std::optional<FullCombinationTemplate> FullCombinationTemplate::load(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!openRegularFile(file)) {
         return std::nullopt;
     }
     FieldReader reader(file);

@@ -1,5 +1,6 @@
 #include "KeyChooser.h"
 
+#include "FieldReader.h"
 #include "KeyFile.h"
 #include "LastFolderFile.h"
 #include "NumberText.h"
@@ -7,7 +8,6 @@
 #include "SlipLayout.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cmath>
 
@@ -102,12 +102,8 @@ KeyChoice KeyChooser::choose(const QString& fieldsPerSlipText) {
     }
     currentFileName_ = *chosen;
 
-    // Only regular files are keys: a device or pipe could deliver data without end.
-    if (!QFileInfo(*chosen).isFile()) {
-        return choice;
-    }
     QFile file(*chosen);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!openRegularFile(file)) {
         return choice;
     }
     KeyRows key = readKeyRows(file);

@@ -9,22 +9,6 @@
 
 namespace {
 
-const QString ejectNotice = QStringLiteral("A nyomtatás egy szelvény lap-dobásával indul !");
-
-// The caption of the selected Option2 button; no selection prints an empty mark.
-QString markSymbolOf(int index) {
-    switch (index) {
-    case 0:
-        return QStringLiteral("x");
-    case 1:
-        return QStringLiteral("*");
-    case 2:
-        return QStringLiteral("•");
-    default:
-        return {};
-    }
-}
-
 // Shows the busy pointer from start() on and puts the normal one back when the run leaves,
 // whichever way it leaves.
 class BusyScope {
@@ -76,14 +60,14 @@ std::optional<QString> printRows(const GameProfile& profile, const KeyRunControl
                                  KeyRunServices& services, int first, int last, KeyRunMode mode) {
     const KeySlip& layout = keySlip(profile.game);
     const FieldsPerSlip fields = checkFieldsPerSlip(controls.text6, layout.maxFieldsPerSlip);
-    const MarkStyle style{markSymbolOf(controls.markIndex), controls.jokerIndex == 0};
+    const MarkStyle style{markSymbolForOption(controls.markIndex), controls.jokerIndex == 0};
     const bool landscape = controls.orientationIndex != 0;
     const auto orientation =
         landscape ? PrintSurface::Orientation::Landscape : PrintSurface::Orientation::Portrait;
     PrintSurface& printer = services.printer;
 
     if (controls.check1) {
-        services.messageBox.show(ejectNotice, MessageBoxService::Icon::Critical,
+        services.messageBox.show(pageEjectNotice, MessageBoxService::Icon::Critical,
                                  MessageBoxService::Buttons::Ok, profile.keyTitle);
     }
     BusyScope busy(services.busyPointer);

@@ -3,7 +3,6 @@
 #include "FieldReader.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -27,11 +26,8 @@ LastFolder splitKeyPath(const QString& path) {
 }
 
 std::optional<LastFolder> readLastFolderFile(const QString& path) {
-    if (!QFileInfo(path).isFile()) { // missing, a folder, or a device without end
-        return std::nullopt;
-    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!openRegularFile(file)) {
         return std::nullopt;
     }
     FieldReader reader(file);

@@ -16,11 +16,8 @@ namespace {
 // Up to count fields of the file; nothing when it cannot be opened. Fields missing because
 // the file ends early are empty.
 std::optional<QStringList> readValues(const QString& path, int count) {
-    if (!QFileInfo(path).isFile()) { // missing, a folder, or a device without end
-        return std::nullopt;
-    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!openRegularFile(file)) {
         return std::nullopt;
     }
     FieldReader reader(file);

@@ -101,6 +101,19 @@ SlipOrigin combinationSlipOrigin(const QString& text1, const QString& text2) {
     return {double(offsetNumber(text2)), double(offsetNumber(text1))};
 }
 
+QString markSymbolForOption(int optionIndex) {
+    switch (optionIndex) {
+    case 0:
+        return QStringLiteral("x");
+    case 1:
+        return QStringLiteral("*");
+    case 2:
+        return QStringLiteral("•");
+    default:
+        return {};
+    }
+}
+
 void setUpSlipSurface(PrintSurface& surface) {
     surface.setFontName(headerFace);
     surface.setUnits(PrintSurface::Units::Millimetres);

@@ -23,9 +23,16 @@ SlipOrigin combinationSlipOrigin(const QString& text1, const QString& text2);
 
 // What every slip of one job shares.
 struct MarkStyle {
-    QString markSymbol; // "x", "*" or "•"
+    QString markSymbol;    // "x", "*" or "•"
     bool jokerYes = false; // false marks the "Nem" box
 };
+
+// The mark of the selected Option2 button: 0 "x", 1 "*", 2 "•"; no selection gives no mark.
+QString markSymbolForOption(int optionIndex);
+
+// Shown before a slip run that starts with a blank slip ejected.
+inline const QString pageEjectNotice =
+    QStringLiteral("A nyomtatás egy szelvény lap-dobásával indul !");
 
 // One key row with its 0-based position in the whole key.
 struct KeyRow {

@@ -1,5 +1,6 @@
 #include "KeyPrinterWindow.h"
 
+#include "InstanceCheck.h"
 #include "KeyChooser.h"
 #include "KeyListing.h"
 #include "KeySlipRun.h"
@@ -224,11 +225,7 @@ bool KeyPrinterWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool KeyPrinterWindow::load() {
-    if (!services_.singleInstance.acquire()) {
-        const QString name = services_.program.executableName();
-        services_.messageBox.show(name + QStringLiteral(" márt fut ! "),
-                                  MessageBoxService::Icon::Exclamation,
-                                  MessageBoxService::Buttons::Ok, name);
+    if (!claimSingleInstance(services_)) {
         return false;
     }
     guarded([this] { centreOnScreen(); });
