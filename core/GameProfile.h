@@ -4,12 +4,12 @@
 
 // The constants of one lottery game. Every program is built for exactly one game.
 struct GameProfile {
-    int game;                   // 5, 6 or 7: the game digit used in file names and texts
-    int numbersPerRow;          // K
-    int highestNumber;          // N
-    QString keyTitle;           // "LOTTO-6": message boxes of the key printers' slip runs
-    QString listingTitle;       // "LOTTO 6": the A4 listing of the key printers
-    QString keyMissingMessage;  // key printers: no key loaded
+    int game;                    // 5, 6 or 7: the game digit used in file names and texts
+    int numbersPerRow;           // K
+    int highestNumber;           // N
+    QString keyTitle;            // "LOTTO-6": message boxes of the key printers' slip runs
+    QString listingTitle;        // "LOTTO 6": the A4 listing of the key printers
+    QString keyMissingMessage;   // key printers: no key loaded
     QString combiMissingMessage; // combination printers: no key loaded
 };
 

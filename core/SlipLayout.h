@@ -47,16 +47,16 @@ struct SlipNumberPlace {
 
 struct KeySlip {
     NumberGrid grid;
-    int fieldsPerBand;       // F
-    int maxFieldsPerSlip;    // also the default of the fields-per-slip box
-    double bandPitch;        // BP, along X
-    double fieldPitch;       // FP, along Y
-    double gridStart;        // G0, along Y
-    double yAdjust;          // added to the Text1 value to give Y0
-    double landscapeShift;   // further Y0 shift when printing landscape
-    MmPoint jokerYes;        // offsets from (X0, Y0)
+    int fieldsPerBand;     // F
+    int maxFieldsPerSlip;  // also the default of the fields-per-slip box
+    double bandPitch;      // BP, along X
+    double fieldPitch;     // FP, along Y
+    double gridStart;      // G0, along Y
+    double yAdjust;        // added to the Text1 value to give Y0
+    double landscapeShift; // further Y0 shift when printing landscape
+    MmPoint jokerYes;      // offsets from (X0, Y0)
     MmPoint jokerNo;
-    int headerLineCount;     // maker and telephone lines present (0 or 2)
+    int headerLineCount; // maker and telephone lines present (0 or 2)
     HeaderItem headerLines[2];
     SlipNumberPlace slipNumber;
 
@@ -66,17 +66,17 @@ struct KeySlip {
 
 struct CombinationSlip {
     NumberGrid grid;
-    double fixFieldX;        // XB
-    double gridStart;        // G0
-    double combinationShift; // the combination field lies this far left of the FIX field
+    double fixFieldX;         // XB
+    double gridStart;         // G0
+    double combinationShift;  // the combination field lies this far left of the FIX field
     int systemBoxesPerColumn; // R
-    double systemBoxTop;     // SY
-    double systemBoxPitch;   // SP
+    double systemBoxTop;      // SY
+    double systemBoxPitch;    // SP
     MmPoint jokerYes;
     MmPoint jokerNo;
     HeaderItem headerLines[2];
     SlipNumberPlace slipNumber;
-    int rowNumbersPrinted;   // numbers of a row printed at most
+    int rowNumbersPrinted; // numbers of a row printed at most
 
     MmPoint fixFieldOrigin() const;
     MmPoint combinationFieldOrigin() const;

@@ -122,7 +122,7 @@ struct FakeServices {
     RecordingSurface printer;
 
     Services services() {
-        return Services{messageBox, inputBox,       fileDialog, busyPointer, program,
-                        singleInstance, screen, clock, printer,    printer};
+        return Services{messageBox,     inputBox, fileDialog, busyPointer, program,
+                        singleInstance, screen,   clock,      printer,     printer};
     }
 };

@@ -55,8 +55,7 @@ bool RecordingSurface::printText(const QString& text, bool endLine) {
     } else {
         x_ += measureText(text);
     }
-    return record((endLine ? QStringLiteral("printText ") : QStringLiteral("printText; ")) +
-                  text);
+    return record((endLine ? QStringLiteral("printText ") : QStringLiteral("printText; ")) + text);
 }
 
 double RecordingSurface::measureText(const QString& text) {

@@ -29,7 +29,7 @@ public:
     int pagesInJob = 1; // pages of the current (or last ended) job
     bool duplex = false;
     Orientation orientation = Orientation::Portrait;
-    bool failing = false; // every operation reports failure while set (state still changes)
+    bool failing = false;   // every operation reports failure while set (state still changes)
     double charWidth = 1.0; // measureText: width per character in the current unit
 
     bool setOrientation(Orientation o) override;

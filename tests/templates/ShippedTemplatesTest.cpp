@@ -66,8 +66,8 @@ struct Case {
 class ShippedTemplate : public ::testing::TestWithParam<Case> {
 protected:
     QString path() const {
-        return QStringLiteral(SLIP_DATA_DIR) +
-               QLatin1Char('/') + FullCombinationTemplate::fileName(GetParam().game, GetParam().n);
+        return QStringLiteral(SLIP_DATA_DIR) + QLatin1Char('/') +
+               FullCombinationTemplate::fileName(GetParam().game, GetParam().n);
     }
 };
 
