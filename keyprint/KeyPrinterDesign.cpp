@@ -127,12 +127,12 @@ QList<ControlDesign> fiveNumberControls() {
     applyMoves(controls, {
                              {"Command3D3", 150},       {"Frame1", 675},      {"Label10", 1245},
                              {"Check1", 1185},          {"Frame4", 1530},     {"Command3D5", 2070},
-                             {"Command3D1", 2595, 660}, {"Command3D4", 3375}, {"Label3_0", 4230},
+                             {"Command3D1", 2595, 660}, {"Command3D4", 3375}, {"Label3(0)", 4230},
                              {"Label4", 4215},          {"Label8", 4215},     {"Label7", 4740},
                              {"Picture1", 4650},        {"Label5", 4740},     {"Command3D2", 5355},
                              {"List1", 2265, 2400},     {"Label11", 4950},    {"Text3", 4935},
                              {"Label13", 4935},         {"Text4", 4935},      {"Command3D9", 4860},
-                             {"Label6", 5535},          {"Option1_0", 5520},  {"Option1_1", 5520},
+                             {"Label6", 5535},          {"Option1(0)", 5520},  {"Option1(1)", 5520},
                          });
     ControlDesign* rowsPerColumn = findMutable(controls, "Label9");
     rowsPerColumn->caption = "Egy oldalra 'xx' sort nyomtat.";
@@ -148,12 +148,12 @@ QList<ControlDesign> sevenNumberControls() {
     applyMoves(controls, {
                              {"Command3D3", 150},       {"Frame1", 660},      {"Label10", 1230},
                              {"Check1", 1170},          {"Frame4", 1485},     {"Command3D5", 1980},
-                             {"Command3D1", 2865, 660}, {"Command3D4", 3600}, {"Label3_0", 4320},
+                             {"Command3D1", 2865, 660}, {"Command3D4", 3600}, {"Label3(0)", 4320},
                              {"Label4", 4305},          {"Label8", 4305},     {"Label7", 4860},
                              {"Picture1", 4770},        {"Label5", 4860},     {"Command3D2", 5505},
                              {"List1", 2265, 2535},     {"Label11", 5085},    {"Text3", 5070},
                              {"Label13", 5070},         {"Text4", 5070},      {"Command3D9", 4995},
-                             {"Label6", 5670},          {"Option1_0", 5655},  {"Option1_1", 5655},
+                             {"Label6", 5670},          {"Option1(0)", 5655},  {"Option1(1)", 5655},
                          });
     ControlDesign* rowsPerColumn = findMutable(controls, "Label9");
     rowsPerColumn->caption = "Egy oldalra 'xx' sort nyomtat.";
@@ -186,7 +186,7 @@ QList<ControlDesign> sevenNumberControls() {
 } // namespace
 
 QString ControlDesign::objectName() const {
-    return index < 0 ? name : name + QLatin1Char('_') + QString::number(index);
+    return index < 0 ? name : name + QStringLiteral("(%1)").arg(index);
 }
 
 const ControlDesign* KeyPrinterDesign::find(const QString& objectName) const {

@@ -22,8 +22,8 @@ struct ControlDesign {
     bool centred = false;
     bool selected = false; // initial state of an option button or check box
 
-    // Qt object name: the control name, and "_<index>" for an element of a control array
-    // ("Option2_1", "Label1_0").
+    // Qt object name: the control name, and "(<index>)" for an element of a control array
+    // ("Option2(1)", "Label1(0)").
     QString objectName() const;
 };
 

@@ -23,7 +23,7 @@ class QStringListModel;
 // Form1 of the key printers: the loaded key in List1, the printing settings, and the buttons
 // that load a key, save the settings, fill slips, print the A4 listing and end the program.
 // Every control carries its design name as its Qt object name; an element of a control array
-// is named "<name>_<index>" ("Option2_1") and also carries the properties "controlArray" and
+// is named "<name>(<index>)" ("Option2(1)") and also carries the properties "controlArray" and
 // "index".
 class KeyPrinterWindow : public QWidget {
     Q_OBJECT

@@ -77,8 +77,8 @@ protected:
 TEST_P(KeyPrinterPdfTest, MarksOfASmallKeyLandWhereTheSlipLayoutPutsThem) {
     const QStringList rows = keyRows(3);
     loadKey(rows);
-    button("Option2_0")->click(); // "x"
-    button("Option1_0")->click(); // Joker "Igen"
+    button("Option2(0)")->click(); // "x"
+    button("Option1(0)")->click(); // Joker "Igen"
     text("Text1")->setText("3");
     text("Text2")->setText("2");
     text("Text6")->setText("2");

@@ -51,8 +51,8 @@ TEST_P(KeyPrinterWindowTest, WindowHasItsTitleNameAndClientArea) {
 
 TEST_P(KeyPrinterWindowTest, ControlsCarryTheirCaptionsAndInitialState) {
     EXPECT_EQ(label("Label2")->text(), "A nyomtatás pozicionálása");
-    EXPECT_EQ(label("Label1_0")->text(), "Tolja lefelé 'yy' mm-vel + - !");
-    EXPECT_EQ(label("Label1_1")->text(), "Tolja jobbra 'xx' mm-vel + - !");
+    EXPECT_EQ(label("Label1(0)")->text(), "Tolja lefelé 'yy' mm-vel + - !");
+    EXPECT_EQ(label("Label1(1)")->text(), "Tolja jobbra 'xx' mm-vel + - !");
     EXPECT_EQ(text("Text1")->text(), "0");
     EXPECT_EQ(text("Text2")->text(), "0");
     EXPECT_EQ(text("Text5")->text(), "60");
@@ -67,7 +67,7 @@ TEST_P(KeyPrinterWindowTest, ControlsCarryTheirCaptionsAndInitialState) {
     EXPECT_EQ(button("Command3D1")->text(), "Szelv. kitölt");
     EXPECT_EQ(button("Command3D4")->text(), "Kulcs választás");
     EXPECT_EQ(button("Command3D2")->text(), "Kilép");
-    EXPECT_EQ(label("Label3_0")->text(), "Szelvényszám :");
+    EXPECT_EQ(label("Label3(0)")->text(), "Szelvényszám :");
     for (const char* empty : {"Label4", "Label5", "Label7"}) {
         EXPECT_EQ(label(empty)->text(), "") << empty;
     }
@@ -85,7 +85,7 @@ TEST_P(KeyPrinterWindowTest, ControlsCarryTheirCaptionsAndInitialState) {
     // Option groups: captions, indices and design selections.
     const char* marks[] = {"x", "*", "•"};
     for (int i = 0; i < 3; ++i) {
-        auto* option = window_->findChild<QRadioButton*>(QStringLiteral("Option2_%1").arg(i));
+        auto* option = window_->findChild<QRadioButton*>(QStringLiteral("Option2(%1)").arg(i));
         ASSERT_NE(option, nullptr);
         EXPECT_EQ(option->text(), QString::fromUtf8(marks[i]));
         EXPECT_EQ(option->property("index").toInt(), i);
@@ -93,13 +93,13 @@ TEST_P(KeyPrinterWindowTest, ControlsCarryTheirCaptionsAndInitialState) {
         EXPECT_EQ(option->parentWidget()->objectName(), "Frame1");
         EXPECT_EQ(option->isChecked(), i == 1);
     }
-    EXPECT_EQ(button("Option4_0")->text(), "álló");
-    EXPECT_EQ(button("Option4_1")->text(), "fekvő");
-    EXPECT_EQ(button("Option4_0")->parentWidget()->objectName(), "Frame4");
-    EXPECT_TRUE(button("Option4_0")->isChecked());
-    EXPECT_EQ(button("Option1_0")->text(), "Igen");
-    EXPECT_EQ(button("Option1_1")->text(), "Nem");
-    EXPECT_TRUE(button("Option1_1")->isChecked());
+    EXPECT_EQ(button("Option4(0)")->text(), "álló");
+    EXPECT_EQ(button("Option4(1)")->text(), "fekvő");
+    EXPECT_EQ(button("Option4(0)")->parentWidget()->objectName(), "Frame4");
+    EXPECT_TRUE(button("Option4(0)")->isChecked());
+    EXPECT_EQ(button("Option1(0)")->text(), "Igen");
+    EXPECT_EQ(button("Option1(1)")->text(), "Nem");
+    EXPECT_TRUE(button("Option1(1)")->isChecked());
     EXPECT_FALSE(button("Check1")->isChecked());
     EXPECT_EQ(button("Check1")->text(), "");
 
@@ -121,7 +121,7 @@ TEST_P(KeyPrinterWindowTest, FontsAndColoursFollowTheDesign) {
     EXPECT_EQ(label("Label2")->palette().color(QPalette::WindowText), QColor(Qt::blue));
     const QString joker = game() == 7 ? "Label12" : "Label6";
     EXPECT_EQ(label(joker)->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    EXPECT_NE(label("Label1_0")->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_NE(label("Label1(0)")->palette().color(QPalette::WindowText), QColor(Qt::blue));
     EXPECT_DOUBLE_EQ(button("Command3D1")->font().pointSizeF(), 13.5);
     EXPECT_DOUBLE_EQ(button("Command3D4")->font().pointSizeF(), 9.75);
     EXPECT_DOUBLE_EQ(button("Command3D2")->font().pointSizeF(), 9.75);
@@ -164,7 +164,7 @@ TEST_P(KeyPrint6DesignTest, PositionsAreTheDesignTwips) {
     EXPECT_EQ(text("Text6")->geometry(), pixels(3330, 1815, 345, 285));
     EXPECT_EQ(list1()->geometry(), pixels(300, 2265, 3675, 2790));
     EXPECT_EQ(button("Command3D9")->geometry(), pixels(2670, 5250, 1320, 420));
-    expectPlaced(button("Option2_2"), pixels(1260, 150, 480, 195), true);
+    expectPlaced(button("Option2(2)"), pixels(1260, 150, 480, 195), true);
     EXPECT_EQ(button("Command3D2")->geometry(), pixels(4230, 5715, 2175, 555));
     EXPECT_EQ(label("Label5")->geometry(), pixels(5775, 5070, 690, 270));
 }

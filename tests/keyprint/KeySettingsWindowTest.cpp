@@ -32,8 +32,8 @@ TEST_P(KeySettingsWindowTest, SavedSettingsComeBackInTheNextWindow) {
     text("Text1")->setText("3");
     text("Text2")->setText("-2");
     text("Text5")->setText("60");
-    button("Option2_2")->click();
-    button("Option4_1")->click();
+    button("Option2(2)")->click();
+    button("Option4(1)")->click();
     click("Command3D3");
     EXPECT_EQ(readAll(settingsPath()), "3,-2,60,2,1\r\n");
     EXPECT_TRUE(fake_.messageBox.shown.empty());
@@ -48,10 +48,10 @@ TEST_P(KeySettingsWindowTest, SavedSettingsComeBackInTheNextWindow) {
     EXPECT_EQ(text("Text1")->text(), "3");
     EXPECT_EQ(text("Text2")->text(), "-2");
     EXPECT_EQ(text("Text5")->text(), "45");
-    EXPECT_TRUE(button("Option2_2")->isChecked());
-    EXPECT_FALSE(button("Option2_1")->isChecked());
-    EXPECT_TRUE(button("Option4_1")->isChecked());
-    EXPECT_FALSE(button("Option4_0")->isChecked());
+    EXPECT_TRUE(button("Option2(2)")->isChecked());
+    EXPECT_FALSE(button("Option2(1)")->isChecked());
+    EXPECT_TRUE(button("Option4(1)")->isChecked());
+    EXPECT_FALSE(button("Option4(0)")->isChecked());
 }
 
 TEST_P(KeySettingsWindowTest, DecimalCommaIsSavedAsAFullStopAndShownAgain) {
@@ -72,22 +72,22 @@ TEST_P(KeySettingsWindowTest, ZeroRowsPerColumnLoadsAsSixty) {
     EXPECT_EQ(text("Text1")->text(), "4");
     EXPECT_EQ(text("Text2")->text(), "5");
     EXPECT_EQ(text("Text5")->text(), "60");
-    EXPECT_TRUE(button("Option2_0")->isChecked());
-    EXPECT_TRUE(button("Option4_1")->isChecked());
+    EXPECT_TRUE(button("Option2(0)")->isChecked());
+    EXPECT_TRUE(button("Option4(1)")->isChecked());
 }
 
 TEST_P(KeySettingsWindowTest, ShortOrOutOfRangeFilesKeepSensibleSelections) {
     ASSERT_TRUE(writeAll(settingsPath(), "1,2,30,2\r\n"));
     window_ = openWindow();
     ASSERT_NE(window_, nullptr);
-    EXPECT_TRUE(button("Option2_2")->isChecked());
-    EXPECT_TRUE(button("Option4_0")->isChecked()) << "a missing fifth value means álló";
+    EXPECT_TRUE(button("Option2(2)")->isChecked());
+    EXPECT_TRUE(button("Option4(0)")->isChecked()) << "a missing fifth value means álló";
 
     ASSERT_TRUE(writeAll(settingsPath(), "1,2,30,7,5\r\n"));
     window_ = openWindow();
     ASSERT_NE(window_, nullptr);
-    EXPECT_TRUE(button("Option2_1")->isChecked()) << "the design selection stays";
-    EXPECT_TRUE(button("Option4_0")->isChecked());
+    EXPECT_TRUE(button("Option2(1)")->isChecked()) << "the design selection stays";
+    EXPECT_TRUE(button("Option4(0)")->isChecked());
     EXPECT_EQ(text("Text5")->text(), "30");
 }
 

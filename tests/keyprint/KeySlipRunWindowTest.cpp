@@ -137,9 +137,9 @@ TEST_P(KeySlipRunWindowTest, AllRowsUseEverySettingOfTheWindow) {
     text("Text1")->setText(" 2,5 ");
     text("Text2")->setText("-1");
     text("Text6")->setText("2");
-    button("Option2_0")->click();
-    button("Option1_0")->click();
-    button("Option4_1")->click();
+    button("Option2(0)")->click();
+    button("Option1(0)")->click();
+    button("Option4(1)")->click();
     button("Check1")->click();
     click("Command3D1");
 
