@@ -132,7 +132,7 @@ QList<ControlDesign> fiveNumberControls() {
                              {"Picture1", 4650},        {"Label5", 4740},     {"Command3D2", 5355},
                              {"List1", 2265, 2400},     {"Label11", 4950},    {"Text3", 4935},
                              {"Label13", 4935},         {"Text4", 4935},      {"Command3D9", 4860},
-                             {"Label6", 5535},          {"Option1(0)", 5520},  {"Option1(1)", 5520},
+                             {"Label6", 5535},          {"Option1(0)", 5520}, {"Option1(1)", 5520},
                          });
     ControlDesign* rowsPerColumn = findMutable(controls, "Label9");
     rowsPerColumn->caption = "Egy oldalra 'xx' sort nyomtat.";
@@ -153,7 +153,7 @@ QList<ControlDesign> sevenNumberControls() {
                              {"Picture1", 4770},        {"Label5", 4860},     {"Command3D2", 5505},
                              {"List1", 2265, 2535},     {"Label11", 5085},    {"Text3", 5070},
                              {"Label13", 5070},         {"Text4", 5070},      {"Command3D9", 4995},
-                             {"Label6", 5670},          {"Option1(0)", 5655},  {"Option1(1)", 5655},
+                             {"Label6", 5670},          {"Option1(0)", 5655}, {"Option1(1)", 5655},
                          });
     ControlDesign* rowsPerColumn = findMutable(controls, "Label9");
     rowsPerColumn->caption = "Egy oldalra 'xx' sort nyomtat.";
