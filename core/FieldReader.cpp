@@ -189,3 +189,11 @@ std::optional<QString> FieldReader::next() {
 bool openRegularFile(QFile& file) {
     return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
 }
+
+QStringList FieldReader::readAll() {
+    QStringList fields;
+    while (std::optional<QString> field = next()) {
+        fields.append(*field);
+    }
+    return fields;
+}

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QIODevice>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -23,6 +24,8 @@ public:
 
     // The next field, or nothing at the end of the data or after a read error.
     std::optional<QString> next();
+    // Every remaining field, in order.
+    QStringList readAll();
 
     // True when reading stopped because the device reported an error.
     bool failed() const { return failed_; }

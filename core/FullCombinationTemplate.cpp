@@ -26,10 +26,9 @@ std::optional<FullCombinationTemplate> FullCombinationTemplate::load(const QStri
     if (!openRegularFile(file)) {
         return std::nullopt;
     }
-    FieldReader reader(file);
-    QStringList items;
-    while (const std::optional<QString> field = reader.next()) {
-        items << decode(*field);
+    QStringList items = FieldReader(file).readAll();
+    for (QString& item : items) {
+        item = decode(item);
     }
     return FullCombinationTemplate(items);
 }

@@ -12,10 +12,7 @@ namespace {
 
 QStringList readAll(QIODevice& device) {
     FieldReader reader(device);
-    QStringList fields;
-    while (std::optional<QString> field = reader.next()) {
-        fields.append(*field);
-    }
+    const QStringList fields = reader.readAll();
     FUZZ_CHECK(!reader.failed());
     return fields;
 }

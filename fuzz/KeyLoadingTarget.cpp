@@ -26,12 +26,7 @@ QStringList allFields(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    FieldReader reader(buffer);
-    QStringList fields;
-    while (std::optional<QString> field = reader.next()) {
-        fields.append(*field);
-    }
-    return fields;
+    return FieldReader(buffer).readAll();
 }
 
 } // namespace

@@ -11,12 +11,7 @@ QStringList fieldsOf(const QByteArray& data) {
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    FieldReader reader(buffer);
-    QStringList fields;
-    while (std::optional<QString> field = reader.next()) {
-        fields.append(*field);
-    }
-    return fields;
+    return FieldReader(buffer).readAll();
 }
 
 // A device that delivers its data and then fails.
