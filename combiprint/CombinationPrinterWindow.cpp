@@ -544,7 +544,7 @@ void CombinationPrinterWindow::numberChanged(int number) {
     button->setText(selection_.numberCaption(number));
     if (selection_.isMarked(number)) {
         // Read at the moment of marking; a missing bitmap leaves the button without a picture.
-        const QPixmap picture(services_.program.programFolder() + QStringLiteral("/XX.BMP"));
+        const QPixmap picture(services_.program.dataFolder() + QStringLiteral("/XX.BMP"));
         button->setIcon(picture.isNull() ? QIcon() : QIcon(picture));
     } else {
         button->setIcon(QIcon());

@@ -183,7 +183,7 @@ void FullCombinationWindow::toggleChosen(int number) {
         button->setText(QString());
         // A missing or unreadable bitmap gives a null icon: the button shows no picture.
         button->setIcon(
-            QIcon(QPixmap(services_.program.programFolder() + QStringLiteral("/XX.BMP"))));
+            QIcon(QPixmap(services_.program.dataFolder() + QStringLiteral("/XX.BMP"))));
         chosenMarks_[std::size_t(number)] = true;
         label1_->setText(plainText(count + 1));
     } else {
@@ -213,7 +213,7 @@ void FullCombinationWindow::loadTemplate() {
         return;
     }
     fullCombinationSize_ = smallestSize + i;
-    const QString path = services_.program.programFolder() + QLatin1Char('/') +
+    const QString path = services_.program.dataFolder() + QLatin1Char('/') +
                          FullCombinationTemplate::fileName(profile_.game, fullCombinationSize_);
     const std::optional<FullCombinationTemplate> loaded = FullCombinationTemplate::load(path);
     if (!loaded) {

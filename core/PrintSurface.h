@@ -2,6 +2,23 @@
 
 #include <QString>
 
+// How a print job ended: handed to its destination as a whole, or why not.
+struct PrintJobOutcome {
+    enum class Problem {
+        None,               // the print system accepted the job, or its PDF was written whole
+        PrinterRefuses,     // the printer's queue does not accept jobs
+        PrinterUnreachable, // the printer cannot be reached (gone, offline, unknown queue)
+        PrintSystemMissing, // there is no print system to hand the job to, or it does not answer
+        PdfNotWritable,     // no printer, and the PDF could not be written (folder, disk full)
+        Failed,             // any other failure of the job
+    };
+
+    Problem problem = Problem::None;
+    QString detail; // the print system's own words, for the record; may be empty
+
+    bool delivered() const { return problem == Problem::None; }
+};
+
 // The page printer every printing run draws on. A job begins with the first operation after
 // start-up or after the previous endJob. Every operation returns control; false reports that
 // the step failed (for example when there is no printer), and the caller goes on.
@@ -27,9 +44,19 @@ public:
     virtual double measureText(const QString& text) = 0;
     // Ends the current page; called before anything was printed it still gives one empty page.
     virtual bool newPage() = 0;
-    virtual bool endJob() = 0;
+    // Finishes the job and hands it over; says whether the job as a whole reached its
+    // destination. A destination that refused the job at its start is reported here too.
+    virtual PrintJobOutcome endJob() = 0;
     // Vertical two-sided printing for the rest of the job.
     virtual bool setDuplex() = 0;
+
+    // The jobs between these two calls belong to one run (the full-combination run prints one
+    // job per entry). A surface that writes jobs into files instead of printing them puts the
+    // group's jobs into one file, in order; a printer gets every job on its own. endJobGroup
+    // reports the outcome of what the group left unfinished (the file), or delivered when there
+    // was nothing left.
+    virtual void beginJobGroup() {}
+    virtual PrintJobOutcome endJobGroup() { return {}; }
 };
 
 // Where the last finished job went, for a window that tells the user; empty when the job went

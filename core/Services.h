@@ -56,10 +56,15 @@ public:
     virtual void setBusy(bool busy) = 0;
 };
 
+// Where the program keeps its files. Both folders are given without a trailing separator.
 class ProgramInfo {
 public:
     virtual ~ProgramInfo() = default;
-    virtual QString programFolder() const = 0;  // without a trailing separator
+    // The files the program writes and reads back: settings, filenev.txt, the plain-row files.
+    // Also where the key dialog opens when no last folder is known.
+    virtual QString programFolder() const = 0;
+    // The read-only files supplied with the program: XX.BMP and the full-combination templates.
+    virtual QString dataFolder() const = 0;
     virtual QString executableName() const = 0; // without extension, e.g. "keyprint6"
 };
 

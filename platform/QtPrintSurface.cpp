@@ -256,7 +256,7 @@ bool QtPrintSurface::newPage() {
     return true;
 }
 
-bool QtPrintSurface::endJob() {
+PrintJobOutcome QtPrintSurface::endJob() {
     bool ok = ensureJob();
     if (ok && (painter_ || pendingBreaks_ > 0)) {
         // The page after the last newPage holds nothing and is not printed; a job of only
@@ -272,7 +272,11 @@ bool QtPrintSurface::endJob() {
     ok = ok && !jobFailed_;
     lastJobFile_ = ok && !onPhysicalPrinter_ ? jobFile_ : QString();
     resetJob();
-    return ok;
+    PrintJobOutcome outcome;
+    if (!ok) {
+        outcome.problem = PrintJobOutcome::Problem::Failed;
+    }
+    return outcome;
 }
 
 void QtPrintSurface::resetJob() {

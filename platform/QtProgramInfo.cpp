@@ -17,6 +17,10 @@ QString QtProgramInfo::programFolder() const {
     return folder;
 }
 
+QString QtProgramInfo::dataFolder() const {
+    return programFolder();
+}
+
 QString QtProgramInfo::executableName() const {
     if (!QCoreApplication::instance()) {
         return programName_;

@@ -8,6 +8,7 @@ class QtProgramInfo : public ProgramInfo {
 public:
     explicit QtProgramInfo(QString programName);
     QString programFolder() const override;
+    QString dataFolder() const override;
     QString executableName() const override;
 
 private:

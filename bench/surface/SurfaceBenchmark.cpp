@@ -101,7 +101,7 @@ void BM_ComposedOnPdfSurface(benchmark::State& state) {
         composeKeySlips(*surface, layout, profile.numbersPerRow, profile.highestNumber, rows,
                         fieldsPerSlip, KeyRunMode::AllRows, MarkStyle{mark, true},
                         keySlipOrigin(layout, QStringLiteral("0"), QStringLiteral("0"), false));
-        if (!surface->endJob()) {
+        if (!surface->endJob().delivered()) {
             state.SkipWithError("the PDF job failed");
         }
     }

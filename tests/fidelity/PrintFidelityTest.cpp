@@ -166,7 +166,7 @@ TEST_P(PrintFidelityTest, KeySlipMarksLieOnTheLayout) {
     }
     setUpSlipSurface(*surface);
     composeKeySlips(*surface, layout, k, n, rows, p, KeyRunMode::AllRows, style, origin);
-    ASSERT_TRUE(surface->endJob());
+    ASSERT_TRUE(surface->endJob().delivered());
 
     std::vector<Placed> expected;
     const double h = headerBase(origin.y0);
@@ -231,7 +231,7 @@ TEST_P(PrintFidelityTest, CombinationSlipMarksLieOnTheLayout) {
     }
     setUpSlipSurface(*surface);
     composeCombinationSlips(*surface, layout, n, rows, fix, systemIndex, style, origin);
-    ASSERT_TRUE(surface->endJob());
+    ASSERT_TRUE(surface->endJob().delivered());
 
     std::vector<Placed> expected;
     const double h = headerBase(origin.y0);

@@ -42,7 +42,7 @@ protected:
 
 TEST_F(QtPrintSurfaceTest, JobOfOnlyNewPageGivesOneBlankPage) {
     EXPECT_TRUE(surface->newPage());
-    EXPECT_TRUE(surface->endJob());
+    EXPECT_TRUE(surface->endJob().delivered());
     const PdfReader pdf(path);
     ASSERT_TRUE(pdf.ok());
     EXPECT_EQ(pdf.pageCount(), 1);
@@ -55,12 +55,12 @@ TEST_F(QtPrintSurfaceTest, DuplexLastsOnlyForItsJob) {
     EXPECT_TRUE(surface->duplexRequested());
     slipFont();
     printAt(10, 10, QStringLiteral("a"));
-    EXPECT_TRUE(surface->endJob());
+    EXPECT_TRUE(surface->endJob().delivered());
     // The next job (slips, say) must not inherit two-sided printing.
     EXPECT_FALSE(surface->duplexRequested());
     printAt(10, 10, QStringLiteral("b"));
     EXPECT_FALSE(surface->duplexRequested());
-    EXPECT_TRUE(surface->endJob());
+    EXPECT_TRUE(surface->endJob().delivered());
 }
 
 TEST_F(QtPrintSurfaceTest, PageCountFollowsThePagesUsed) {
@@ -71,7 +71,7 @@ TEST_F(QtPrintSurfaceTest, PageCountFollowsThePagesUsed) {
     printAt(10, 10, QStringLiteral("a"));
     // A trailing eject adds no empty page.
     surface->newPage();
-    ASSERT_TRUE(surface->endJob());
+    ASSERT_TRUE(surface->endJob().delivered());
     const PdfReader pdf(path);
     ASSERT_TRUE(pdf.ok());
     ASSERT_EQ(pdf.pageCount(), 3);
@@ -86,7 +86,7 @@ TEST_F(QtPrintSurfaceTest, OrientationAfterInitialEjectReachesFirstSlip) {
     printAt(20, 30, QStringLiteral("x"));
     surface->newPage();
     printAt(20, 30, QStringLiteral("y"));
-    ASSERT_TRUE(surface->endJob());
+    ASSERT_TRUE(surface->endJob().delivered());
     const PdfReader pdf(path);
     ASSERT_TRUE(pdf.ok());
     ASSERT_EQ(pdf.pageCount(), 3);
@@ -105,7 +105,7 @@ TEST_F(QtPrintSurfaceTest, OrientationChangedAfterPrintingAppliesFromTheNextPage
     surface->setOrientation(PrintSurface::Orientation::Landscape);
     surface->newPage();
     printAt(20, 30, QStringLiteral("l"));
-    ASSERT_TRUE(surface->endJob());
+    ASSERT_TRUE(surface->endJob().delivered());
     const PdfReader pdf(path);
     ASSERT_EQ(pdf.pageCount(), 2);
     EXPECT_LT(pdf.pageSize(1).width(), pdf.pageSize(1).height());
@@ -119,7 +119,7 @@ TEST_F(QtPrintSurfaceTest, PdfIsA4WithTextCellTopLeftOnThePoint) {
     EXPECT_TRUE(printAt(12.5, 7.25, QStringLiteral("123")));
     surface->setUnits(PrintSurface::Units::Twips);
     EXPECT_TRUE(printAt(1440, 2880, QStringLiteral("T"))); // one inch, two inches
-    ASSERT_TRUE(surface->endJob());
+    ASSERT_TRUE(surface->endJob().delivered());
     const PdfReader pdf(path);
     ASSERT_TRUE(pdf.ok());
     EXPECT_NEAR(pdf.pageSize(1).width(), 210, 0.5);
@@ -147,7 +147,7 @@ TEST_F(QtPrintSurfaceTest, LineEndingAndContinuingTextMoveThePosition) {
     surface->printText(QStringLiteral(" B")); // line-ending
     EXPECT_DOUBLE_EQ(surface->posX(), 0);
     surface->printText(QStringLiteral("C"));
-    ASSERT_TRUE(surface->endJob());
+    ASSERT_TRUE(surface->endJob().delivered());
     const PdfReader pdf(path);
     ASSERT_EQ(pdf.words().size(), 3u);
     const double spaceWidth = surface->measureText(QStringLiteral(" "));
@@ -165,13 +165,13 @@ TEST_F(QtPrintSurfaceTest, NegativePositionsPrintWithoutError) {
     slipFont();
     EXPECT_TRUE(printAt(-3, -2, QStringLiteral("x")));
     EXPECT_TRUE(printAt(-50, 10, QStringLiteral("y")));
-    EXPECT_TRUE(surface->endJob());
+    EXPECT_TRUE(surface->endJob().delivered());
     EXPECT_EQ(PdfReader(path).pageCount(), 1);
 }
 
 TEST_F(QtPrintSurfaceTest, EmptyJobWritesNothing) {
     slipFont();
-    EXPECT_TRUE(surface->endJob());
+    EXPECT_TRUE(surface->endJob().delivered());
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_TRUE(surface->lastJobFile().isEmpty());
 }
@@ -180,10 +180,10 @@ TEST_F(QtPrintSurfaceTest, SettingsCarryOverToTheNextJob) {
     slipFont();
     surface->setOrientation(PrintSurface::Orientation::Landscape);
     printAt(10, 10, QStringLiteral("first"));
-    ASSERT_TRUE(surface->endJob());
+    ASSERT_TRUE(surface->endJob().delivered());
     // The second job sets nothing: millimetres and landscape are kept, the position starts at 0.
     surface->printText(QStringLiteral("second"));
-    ASSERT_TRUE(surface->endJob());
+    ASSERT_TRUE(surface->endJob().delivered());
     const PdfReader pdf(path);
     ASSERT_EQ(pdf.words().size(), 1u);
     EXPECT_EQ(pdf.words()[0].text, QStringLiteral("second"));
@@ -209,7 +209,7 @@ TEST(QtPrintSurfaceFolder, JobsGetTimeStampedNamesWithNumberedRepeats) {
     QStringList files;
     for (int job = 0; job < 3; ++job) {
         surface.newPage();
-        ASSERT_TRUE(surface.endJob());
+        ASSERT_TRUE(surface.endJob().delivered());
         files << surface.lastJobFile();
         EXPECT_TRUE(QFileInfo::exists(files.back()));
     }
@@ -233,16 +233,16 @@ TEST(QtPrintSurfaceFolder, FailingPrinterReturnsControlAndRecovers) {
     EXPECT_FALSE(surface.printText(QStringLiteral("x")));
     EXPECT_FALSE(surface.newPage());
     EXPECT_FALSE(surface.printText(QStringLiteral("y")));
-    EXPECT_FALSE(surface.endJob());
+    EXPECT_FALSE(surface.endJob().delivered());
     EXPECT_TRUE(surface.lastJobFile().isEmpty());
     // A job that only ejects fails the same way.
     surface.newPage();
-    EXPECT_FALSE(surface.endJob());
+    EXPECT_FALSE(surface.endJob().delivered());
     // Once the folder can be written the next job prints again.
     ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("blocker"))));
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("blocker/out")));
     EXPECT_TRUE(surface.printText(QStringLiteral("z")));
-    EXPECT_TRUE(surface.endJob());
+    EXPECT_TRUE(surface.endJob().delivered());
     EXPECT_TRUE(QFileInfo::exists(surface.lastJobFile()));
 }
 

@@ -69,7 +69,7 @@ TEST(QtServicesTest, BundleReportsTheProgramAndPrintsIntoItsFolder) {
         GTEST_SKIP() << "a default printer would get the job";
     }
     services.printer.printText(QStringLiteral("x"));
-    ASSERT_TRUE(services.printer.endJob());
+    ASSERT_TRUE(services.printer.endJob().delivered());
     const QFileInfo job(services.printReport.lastJobFile());
     EXPECT_TRUE(job.exists());
     EXPECT_EQ(job.absolutePath(), QCoreApplication::applicationDirPath());

@@ -86,8 +86,10 @@ public:
 class FakeProgramInfo : public ProgramInfo {
 public:
     QString folder;
+    QString data; // the data folder; the program folder when empty
     QString name = QStringLiteral("keyprint6");
     QString programFolder() const override { return folder; }
+    QString dataFolder() const override { return data.isEmpty() ? folder : data; }
     QString executableName() const override { return name; }
 };
 

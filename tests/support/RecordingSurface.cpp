@@ -70,13 +70,16 @@ bool RecordingSurface::newPage() {
     return record(QStringLiteral("newPage"));
 }
 
-bool RecordingSurface::endJob() {
+PrintJobOutcome RecordingSurface::endJob() {
     pagesInJob = page_ + 1;
     ++jobsEnded;
     page_ = 0;
     x_ = 0;
     y_ = 0;
-    return record(QStringLiteral("endJob"));
+    if (record(QStringLiteral("endJob"))) {
+        return {};
+    }
+    return {PrintJobOutcome::Problem::Failed, QString()};
 }
 
 bool RecordingSurface::setDuplex() {

@@ -43,7 +43,7 @@ public:
     bool printText(const QString& text, bool endLine = true) override;
     double measureText(const QString& text) override;
     bool newPage() override;
-    bool endJob() override;
+    PrintJobOutcome endJob() override;
     bool setDuplex() override;
     QString lastJobFile() const override { return lastFile; }
 
