@@ -1,15 +1,13 @@
 #include "CombinationPrinterWindow.h"
 
-#include "FullCombinationWindowFactory.h"
+#include "FormBuilder.h"
+#include "FullCombinationWindow.h"
 #include "InstanceCheck.h"
 #include "KeyChooser.h"
-#include "PrintSurface.h"
+#include "PrintFailureMessage.h"
 #include "PrinterFamily.h"
 #include "SettingsFile.h"
-#include "SlipLayout.h"
 #include "SystemTable.h"
-#include "Titles.h"
-#include "WindowLayout.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,12 +22,11 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace {
 
 const QColor background(224, 224, 224);
-const QColor blue(0, 0, 255);
-const QColor purple(128, 0, 128);
 
 const QString systemTooltip =
     QStringLiteral("Az első szám a FIX, a második a KOMBINÁLT számok darabszáma.");
@@ -45,15 +42,16 @@ const QString helpText =
     QStringLiteral("\n") +
     QStringLiteral("Sikeres nyomtatás után, célszerű a kijelölt sort törölni.");
 
-constexpr int gridPitch = 360;   // twips between number buttons
-constexpr int systemWidth = 750; // twips of an Option3 button
-constexpr int systemHeight = 195;
-constexpr int systemGap = 100;
-
-void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
     widget->setPalette(palette);
+}
+
+void setPixelSize(QWidget* widget, int pixels) {
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
+    widget->setFont(font);
 }
 
 // Picture1: a small slip with a few marked cells.
@@ -74,25 +72,19 @@ QPixmap windowPicture() {
     return picture;
 }
 
-QString arrayName(const QString& name, int index) {
-    return name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
-}
-
 } // namespace
 
 CombinationPrinterWindow::CombinationPrinterWindow(const GameProfile& profile, Services services,
                                                    QWidget* parent)
-    : QWidget(parent), profile_(profile), services_(services), layout_(windowLayout(profile.game)),
-      selection_(profile), runs_(profile),
+    : QWidget(parent), profile_(profile), services_(services),
+      design_(combinationPrinterDesign(profile.game)), selection_(profile), runs_(profile),
       keyChooser_(std::make_unique<KeyChooser>(profile, PrinterFamily::Combination, services_)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(::windowTitle(profile));
+    setWindowTitle(design_.title);
     setAutoFillBackground(true);
-    setTextColour(this, QPalette::Window, background);
+    setColour(this, QPalette::Window, background);
     // A small dialog font, so the captions fit the design-time sizes.
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    setPixelSize(this, 11);
     buildControls();
     connectHandlers();
     fitWindow();
@@ -103,221 +95,166 @@ CombinationPrinterWindow::~CombinationPrinterWindow() {
     selection_.setObserver(nullptr);
 }
 
-// ---- design-time controls ----
-
-void CombinationPrinterWindow::place(QWidget* widget, const QString& name) {
-    widget->setObjectName(name);
-    widget->setGeometry(twipsToPixels(layout_.place(name)));
-}
-
-QLabel* CombinationPrinterWindow::addLabel(const QString& name, const QString& caption,
-                                           QWidget* parent) {
-    auto* label = new QLabel(caption, parent ? parent : this);
-    place(label, name);
-    label->setWordWrap(layout_.place(name).height() >= 400); // two-line captions only
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QPushButton* CombinationPrinterWindow::addButton(const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, this);
-    place(button, name);
-    return button;
-}
-
-QLineEdit* CombinationPrinterWindow::addTextBox(const QString& name, const QString& text) {
-    auto* box = new QLineEdit(text, this);
-    place(box, name);
-    box->installEventFilter(this);
-    return box;
-}
-
-QListWidget* CombinationPrinterWindow::addList(const QString& name) {
-    auto* list = new QListWidget(this);
-    place(list, name);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->viewport()->installEventFilter(this);
-    return list;
-}
+// ---- design-time controls, in the order of the design ----
 
 void CombinationPrinterWindow::buildControls() {
-    auto* shape = new QFrame(this);
-    place(shape, QStringLiteral("Shape1"));
-    shape->setFrameShape(QFrame::Box);
-
-    addLabel(QStringLiteral("Label2"), QStringLiteral("A nyomtatás pozicionálása"));
-    addLabel(QStringLiteral("Label1(0)"), QStringLiteral("Tolja lefelé 'yy' mm-vel + - !"));
-    text1_ = addTextBox(QStringLiteral("Text1"), QStringLiteral("0"));
-    addLabel(QStringLiteral("Label1(1)"), QStringLiteral("Tolja jobbra 'xx' mm-vel + - !"));
-    text2_ = addTextBox(QStringLiteral("Text2"), QStringLiteral("0"));
-    addButton(QStringLiteral("Command3D3"), QStringLiteral("Beállítás mentése"));
-    buildFrames();
-    addLabel(QStringLiteral("Label10"), QStringLiteral("Lapdobással indul !"));
-    check1_ = new QCheckBox(this);
-    place(check1_, QStringLiteral("Check1"));
-
-    const QString digit = QString::number(profile_.game);
-    for (const auto& [name, caption] :
-         {std::pair{QStringLiteral("Label14"), QStringLiteral("Kombináció összesen")},
-          std::pair{QStringLiteral("Label16"), QStringLiteral("Fix számok db.")},
-          std::pair{QStringLiteral("Label9"), QStringLiteral("Kombinált számok db.")}}) {
-        setTextColour(addLabel(name, caption), QPalette::WindowText, blue);
+    const FormBuilder form(this);
+    buildSettingsControls(form);
+    buildSelectionControls(form);
+    buildRowControls(form);
+    buildArrayTemplates(form);
+    statusLine_ = new QLabel(this);
+    statusLine_->setObjectName(QStringLiteral("StatusLine"));
+    statusLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLineEdit* box : {offsetDownEdit_, offsetRightEdit_, firstRowEdit_, lastRowEdit_}) {
+        box->installEventFilter(this);
     }
-    label12_ = addLabel(QStringLiteral("Label12"), QString());
-    label15_ = addLabel(QStringLiteral("Label15"), QString());
-    label8_ = addLabel(QStringLiteral("Label8"), QString());
-    label17_ = addLabel(QStringLiteral("Label17"), QString());
-    addButton(QStringLiteral("Command3"), QStringLiteral("Ellenőr"));
-    label5_ = addLabel(QStringLiteral("Label5"), QString());
-    label5_->setAlignment(Qt::AlignCenter);
-    label5_->setFrameShape(QFrame::Box);
-    label5_->setAutoFillBackground(true);
-    setTextColour(label5_, QPalette::Window, Qt::white);
+}
 
-    setTextColour(addButton(QStringLiteral("SSCommand2"), QStringLiteral("Kijelölt sor törlése")),
-                  QPalette::ButtonText, blue);
-    list2_ = addList(QStringLiteral("List2"));
-    setTextColour(addButton(QStringLiteral("SSCommand1"), digit + QStringLiteral("-s kombinációk")),
-                  QPalette::ButtonText, purple);
-    setTextColour(addButton(QStringLiteral("SSCommand4"),
-                            profile_.game == 5 ? QStringLiteral("T. kombi. nyomtatása")
-                                               : QStringLiteral("T. kombi nyomtatása")),
-                  QPalette::ButtonText, purple);
-    addButton(QStringLiteral("Command1"), QStringLiteral("Kombinációs számok"));
-    addButton(QStringLiteral("Command2"), QStringLiteral("Töröl"));
-    check2_ = new QCheckBox(this);
-    place(check2_, QStringLiteral("Check2"));
-    list1_ = addList(QStringLiteral("List1"));
-    setTextColour(addButton(QStringLiteral("SSCommand3"), QStringLiteral("Kijelölt sor törlése")),
-                  QPalette::ButtonText, blue);
-    addLabel(QStringLiteral("Label11"), QStringLiteral("Tól:"));
-    text3_ = addTextBox(QStringLiteral("Text3"), QString());
-    addLabel(QStringLiteral("Label13"), QStringLiteral("Ig:"));
-    text4_ = addTextBox(QStringLiteral("Text4"), QString());
-    label7_ = addLabel(QStringLiteral("Label7"), QString());
-    addButton(QStringLiteral("Command3D9"), QStringLiteral("Tól-ig: nyomtatás"));
-    addButton(QStringLiteral("Command3D1"), QStringLiteral("Szelv. kitölt"));
-    addLabel(QStringLiteral("Label3"), QStringLiteral("Szelvényszám :"));
-    label4_ = addLabel(QStringLiteral("Label4"), QString());
-    addButton(QStringLiteral("Command3D4"), QStringLiteral("Kulcs választás"));
-    addButton(QStringLiteral("Command3D2"), QStringLiteral("Kilép"));
-    buildPicture();
+void CombinationPrinterWindow::buildSettingsControls(const FormBuilder& form) {
+    form.frame(design_.gridFrame)->setFrameShadow(QFrame::Plain);
+    form.label(design_.heading);
+    form.label(design_.offsetDownCaption);
+    offsetDownEdit_ = form.textBox(design_.offsetDown);
+    form.label(design_.offsetRightCaption);
+    offsetRightEdit_ = form.textBox(design_.offsetRight);
+    saveButton_ = form.button(design_.saveButton);
+    buildFrames(form);
+    form.label(design_.ejectCaption);
+    ejectFirstCheck_ = form.checkBox(design_.ejectFirst);
+}
 
-    // Design-time elements 0 of the two control arrays.
-    gridTemplate_ = new QPushButton(this);
-    gridTemplate_->setObjectName(arrayName(QStringLiteral("Command3D5"), 0));
-    gridTemplate_->setGeometry(twipsToPixels(
-        QRect(layout_.gridTemplate, QSize(layout_.gridButtonSize, layout_.gridButtonSize))));
+// Frame1 holds the mark symbols, Frame2 the Joker choice.
+void CombinationPrinterWindow::buildFrames(const FormBuilder& form) {
+    auto* markFrame = form.place(new QGroupBox(this), design_.markFrame);
+    markGroup_ = new QButtonGroup(this);
+    for (const ControlDesign& option : design_.markOptions) {
+        form.option(option, markGroup_, markFrame);
+    }
+    auto* jokerFrame = form.place(new QGroupBox(this), design_.jokerFrame);
+    form.label(design_.jokerCaption, jokerFrame);
+    jokerGroup_ = new QButtonGroup(this);
+    for (const ControlDesign& option : design_.jokerOptions) {
+        form.option(option, jokerGroup_, jokerFrame);
+    }
+}
+
+void CombinationPrinterWindow::buildSelectionControls(const FormBuilder& form) {
+    form.label(design_.systemCombinationsCaption);
+    form.label(design_.fixCountCaption);
+    form.label(design_.combinationCountCaption);
+    systemCombinationsLabel_ = form.label(design_.systemCombinations);
+    fixCountLabel_ = form.label(design_.fixCount);
+    combinationCountLabel_ = form.label(design_.combinationCount);
+    checkedTotalLabel_ = form.label(design_.checkedTotal);
+    checkButton_ = form.button(design_.checkButton);
+    expectedTotalLabel_ = form.label(design_.expectedTotal);
+    expectedTotalLabel_->setAlignment(Qt::AlignCenter);
+    expectedTotalLabel_->setFrameShape(QFrame::Box);
+    expectedTotalLabel_->setAutoFillBackground(true);
+    setColour(expectedTotalLabel_, QPalette::Window, Qt::white);
+    deleteEntryButton_ = form.button(design_.deleteEntryButton);
+    entryList_ = addList(form, design_.entryList);
+    fullCombinationButton_ = form.button(design_.fullCombinationButton);
+    printFullButton_ = form.button(design_.printFullButton);
+    addRowButton_ = form.button(design_.addRowButton);
+    clearButton_ = form.button(design_.clearButton);
+    clearRowsTooCheck_ = form.checkBox(design_.clearRowsToo);
+}
+
+void CombinationPrinterWindow::buildRowControls(const FormBuilder& form) {
+    rowList_ = addList(form, design_.rowList);
+    deleteRowButton_ = form.button(design_.deleteRowButton);
+    form.label(design_.firstRowCaption);
+    firstRowEdit_ = form.textBox(design_.firstRow);
+    form.label(design_.lastRowCaption);
+    lastRowEdit_ = form.textBox(design_.lastRow);
+    selectedRowLabel_ = form.label(design_.selectedRow);
+    fromToButton_ = form.button(design_.fromToButton);
+    slipButton_ = form.button(design_.slipButton);
+    form.label(design_.slipCountCaption);
+    slipCountLabel_ = form.label(design_.slipCount);
+    chooseKeyButton_ = form.button(design_.chooseKeyButton);
+    exitButton_ = form.button(design_.exitButton);
+    form.place(new QLabel(this), design_.picture)->setPixmap(windowPicture());
+}
+
+// Elements 0 of the two control arrays: the hidden grid button and the first system.
+void CombinationPrinterWindow::buildArrayTemplates(const FormBuilder& form) {
+    gridTemplate_ = form.button(design_.gridTemplate);
     gridTemplate_->hide();
     numberButtons_.assign(std::size_t(profile_.highestNumber) + 1, nullptr);
     numberButtons_[0] = gridTemplate_;
 
-    option3_ = new QButtonGroup(this);
-    systemTemplate_ = new QRadioButton(systemTable(profile_.game).codes.value(0), this);
-    systemTemplate_->setObjectName(arrayName(QStringLiteral("Option3"), 0));
-    systemTemplate_->setGeometry(
-        twipsToPixels(QRect(layout_.systemsFirst, QSize(systemWidth, systemHeight))));
+    systemGroup_ = new QButtonGroup(this);
+    systemTemplate_ = form.option(design_.systemTemplate, systemGroup_);
+    systemTemplate_->setText(systemTable(profile_.game).codes.value(0));
     systemTemplate_->setToolTip(systemTooltip);
-    QFont small = systemTemplate_->font();
-    small.setPixelSize(10);
-    systemTemplate_->setFont(small);
-    option3_->addButton(systemTemplate_, 0);
+    setPixelSize(systemTemplate_, 10);
     systemButtons_.push_back(systemTemplate_);
-
-    status_ = new QLabel(this);
-    status_->setObjectName(QStringLiteral("StatusLine"));
-    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
-void CombinationPrinterWindow::buildFrames() {
-    auto* frame1 = new QGroupBox(this);
-    place(frame1, QStringLiteral("Frame1"));
-    option2_ = new QButtonGroup(this);
-    const QStringList marks{QStringLiteral("x"), QStringLiteral("*"), QStringLiteral("•")};
-    for (int i = 0; i < marks.size(); ++i) {
-        auto* option = new QRadioButton(marks[i], frame1);
-        option->setObjectName(arrayName(QStringLiteral("Option2"), i));
-        option->setGeometry(twipsToPixels(QRect(150 + 600 * i, 90, 540, 240)));
-        option2_->addButton(option, i);
-    }
-    option2_->button(1)->setChecked(true);
-
-    auto* frame2 = new QGroupBox(this);
-    place(frame2, QStringLiteral("Frame2"));
-    QLabel* joker = addLabel(QStringLiteral("Label6"), QStringLiteral("JOKER :"), frame2);
-    setTextColour(joker, QPalette::WindowText, blue);
-    option1_ = new QButtonGroup(this);
-    const QStringList answers{QStringLiteral("Igen"), QStringLiteral("Nem")};
-    for (int i = 0; i < answers.size(); ++i) {
-        auto* option = new QRadioButton(answers[i], frame2);
-        option->setObjectName(arrayName(QStringLiteral("Option1"), i));
-        option->setGeometry(twipsToPixels(layout_.joker[i]));
-        option1_->addButton(option, i);
-    }
-    option1_->button(1)->setChecked(true);
-}
-
-void CombinationPrinterWindow::buildPicture() {
-    auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setGeometry(twipsToPixels(layout_.picture));
-    picture->setPixmap(windowPicture());
+QListWidget* CombinationPrinterWindow::addList(const FormBuilder& form,
+                                               const ControlDesign& design) {
+    auto* list = form.place(new QListWidget(this), design);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
 }
 
 void CombinationPrinterWindow::fitWindow() {
     QRect used;
-    for (auto it = layout_.places.begin(); it != layout_.places.end(); ++it) {
-        if (it.key() != QStringLiteral("Label6")) {
-            used |= it.value();
-        }
+    for (const ControlDesign* control : design_.windowControls()) {
+        used |= control->twips;
     }
-    used |= layout_.picture;
-    const int perColumn = systemTable(profile_.game).boxesPerColumn;
-    const int columns = int((systemTable(profile_.game).codes.size() + perColumn - 1) / perColumn);
-    used |= QRect(layout_.systemsFirst, QSize(columns * (systemWidth + systemGap),
-                                              perColumn * (systemHeight + systemGap)));
+    const SystemTable& table = systemTable(profile_.game);
+    const int perColumn = table.boxesPerColumn;
+    const int columns = int((table.codes.size() + perColumn - 1) / perColumn);
+    const QRect first = design_.systemTemplate.twips;
+    used |= QRect(first.topLeft(), QSize(columns * (first.width() + design_.systemGap),
+                                         perColumn * (first.height() + design_.systemGap)));
     const int width = twipsToPixels(used.right() + 150);
     const int statusTop = twipsToPixels(used.bottom() + 90);
-    status_->setGeometry(8, statusTop, width - 16, 20);
+    statusLine_->setGeometry(8, statusTop, width - 16, 20);
     setFixedSize(width, statusTop + 26);
 }
 
 void CombinationPrinterWindow::connectHandlers() {
-    const auto button = [this](const char* name) {
-        return findChild<QPushButton*>(QString::fromLatin1(name));
-    };
-    connect(button("Command3D3"), &QPushButton::clicked, this, [this] { saveSettings(); });
-    connect(button("Command3D4"), &QPushButton::clicked, this, [this] { chooseKey(); });
-    connect(button("Command3D2"), &QPushButton::clicked, this, [this] { close(); });
-    connect(button("Command3D1"), &QPushButton::clicked, this, [this] { printAllRows(); });
-    connect(button("Command3D9"), &QPushButton::clicked, this, [this] { printFromTo(); });
-    connect(button("SSCommand4"), &QPushButton::clicked, this, [this] { printFullCombination(); });
-    connect(button("SSCommand1"), &QPushButton::clicked, this, [this] { openFullCombination(); });
-    connect(button("Command1"), &QPushButton::clicked, this,
-            [this] { selection_.addCombinationRow(); });
-    connect(button("Command2"), &QPushButton::clicked, this,
-            [this] { selection_.clearSelection(check2_->isChecked()); });
-    connect(button("Command3"), &QPushButton::clicked, this,
-            [this] { selection_.totalCombinations(); });
-    connect(button("SSCommand3"), &QPushButton::clicked, this,
+    connect(saveButton_, &QPushButton::clicked, this, [this] { saveSettings(); });
+    connect(chooseKeyButton_, &QPushButton::clicked, this, [this] { chooseKey(); });
+    connect(exitButton_, &QPushButton::clicked, this, [this] { close(); });
+    connect(slipButton_, &QPushButton::clicked, this, [this] { printAllRows(); });
+    connect(fromToButton_, &QPushButton::clicked, this, [this] { printFromTo(); });
+    connect(printFullButton_, &QPushButton::clicked, this, [this] { printFullCombination(); });
+    connect(fullCombinationButton_, &QPushButton::clicked, this, [this] { openFullCombination(); });
+    connect(addRowButton_, &QPushButton::clicked, this, [this] { selection_.addCombinationRow(); });
+    connect(clearButton_, &QPushButton::clicked, this,
+            [this] { selection_.clearSelection(clearRowsTooCheck_->isChecked()); });
+    connect(checkButton_, &QPushButton::clicked, this, [this] { selection_.totalCombinations(); });
+    connect(deleteRowButton_, &QPushButton::clicked, this,
             [this] { selection_.deleteSelectedRow(); });
-    connect(button("SSCommand2"), &QPushButton::clicked, this,
+    connect(deleteEntryButton_, &QPushButton::clicked, this,
             [this] { selection_.deleteSelectedEntry(); });
-    connect(option3_, &QButtonGroup::idClicked, this, [this](int id) {
-        if (!updating_) {
-            selection_.selectSystem(id);
+    connect(systemGroup_, &QButtonGroup::idClicked, this,
+            [this](int id) { selection_.selectSystem(id); });
+    connectList(rowList_, &CombinationSelection::selectRow);
+    connectList(entryList_, &CombinationSelection::selectEntry);
+}
+
+// A row chosen in a list runs the list's handler: by the keyboard (the current row changes),
+// and by a click, also on the row already selected. A mouse click on another row changes the
+// current row on the press and clicks on the release, so it runs the handler twice; selecting
+// a row or applying an entry twice gives the same state as once. The window's own changes of
+// the current row are held back (showList), so the selection never hears its own echo.
+void CombinationPrinterWindow::connectList(QListWidget* list,
+                                           void (CombinationSelection::*select)(int)) {
+    const auto run = [this, select](int row) {
+        if (row >= 0) {
+            (selection_.*select)(row);
         }
-    });
-    for (QListWidget* list : {list1_, list2_}) {
-        // A click runs the list's handler even on the selected item; keyboard moves run it too.
-        connect(list, &QListWidget::itemClicked, this,
-                [this, list](QListWidgetItem* item) { listClicked(list, list->row(item)); });
-        connect(list, &QListWidget::currentRowChanged, this, [this, list](int row) {
-            if (!updating_ && pressedList_ != list) {
-                listClicked(list, row);
-            }
-        });
-    }
+    };
+    connect(list, &QListWidget::currentRowChanged, this, run);
+    connect(list, &QListWidget::itemClicked, this,
+            [list, run](QListWidgetItem* item) { run(list->row(item)); });
 }
 
 // ---- start-up ----
@@ -341,29 +278,28 @@ void CombinationPrinterWindow::centre() {
 void CombinationPrinterWindow::loadSettings() {
     const QString path = services_.program.programFolder() + QLatin1Char('/') +
                          settingsFileName(PrinterFamily::Combination, profile_.game);
-    const CombinationPrinterSettings current{text1_->text(), text2_->text(), option2_->checkedId()};
+    const CombinationPrinterSettings current{offsetDownEdit_->text(), offsetRightEdit_->text(),
+                                             markGroup_->checkedId()};
     const CombinationPrinterSettings loaded = loadCombinationPrinterSettings(path, current);
-    text1_->setText(loaded.text1);
-    text2_->setText(loaded.text2);
-    if (QAbstractButton* mark = option2_->button(loaded.markIndex)) {
+    offsetDownEdit_->setText(loaded.offsetDown);
+    offsetRightEdit_->setText(loaded.offsetRight);
+    if (QAbstractButton* mark = markGroup_->button(loaded.markIndex)) {
         mark->setChecked(true);
     }
 }
 
 void CombinationPrinterWindow::buildNumberGrid() {
-    const int perRow = combinationSlip(profile_.game).grid.columns;
-    const int size = layout_.gridButtonSize;
-    QFont font = gridTemplate_->font();
-    font.setPixelSize(10);
+    const FormBuilder form(this);
+    const int perRow = design_.buttonsPerGridRow;
+    const QPoint first = design_.gridTemplate.twips.topLeft();
     for (int n = 1; n <= profile_.highestNumber; ++n) {
         const int r = (n - 1) / perRow;
         const int c = n - perRow * r;
-        auto* button = new QPushButton(this);
-        button->setObjectName(arrayName(QStringLiteral("Command3D5"), n));
-        button->setGeometry(
-            twipsToPixels(QRect(layout_.gridTemplate.x() + gridPitch * c,
-                                layout_.gridTemplate.y() + gridPitch * r, size, size)));
-        button->setFont(font);
+        ControlDesign element = design_.gridTemplate;
+        element.index = n;
+        element.twips.moveTopLeft(first + QPoint(design_.gridPitch * c, design_.gridPitch * r));
+        QPushButton* button = form.button(element);
+        setPixelSize(button, 10);
         button->setText(selection_.numberCaption(n));
         button->setToolTip(QLatin1Char(' ') + QString::number(n) + QLatin1Char(' '));
         button->setIconSize(button->size() - QSize(4, 4));
@@ -374,20 +310,20 @@ void CombinationPrinterWindow::buildNumberGrid() {
 }
 
 void CombinationPrinterWindow::buildSystemsTable() {
+    const FormBuilder form(this);
     const SystemTable& table = systemTable(profile_.game);
-    const int perColumn = table.boxesPerColumn;
-    const QPoint first = layout_.systemsFirst;
+    const QRect first = design_.systemTemplate.twips;
     for (int i = 1; i < table.codes.size(); ++i) {
-        auto* option = new QRadioButton(this);
-        option->setObjectName(arrayName(QStringLiteral("Option3"), i));
+        const int column = i / table.boxesPerColumn;
+        const int row = i - column * table.boxesPerColumn;
+        ControlDesign element = design_.systemTemplate;
+        element.index = i;
+        element.twips.moveTopLeft(first.topLeft() +
+                                  QPoint(column * (first.width() + design_.systemGap),
+                                         row * (first.height() + design_.systemGap)));
+        QRadioButton* option = form.option(element, systemGroup_);
         option->setFont(systemTemplate_->font());
         option->setToolTip(systemTemplate_->toolTip());
-        const int column = i / perColumn;
-        const int row = i - column * perColumn;
-        option->setGeometry(twipsToPixels(QRect(first.x() + column * (systemWidth + systemGap),
-                                                first.y() + row * (systemHeight + systemGap),
-                                                systemWidth, systemHeight)));
-        option3_->addButton(option, i);
         option->show();
         systemButtons_.push_back(option);
     }
@@ -400,7 +336,8 @@ void CombinationPrinterWindow::buildSystemsTable() {
 
 void CombinationPrinterWindow::saveSettings() {
     const QString file = settingsFileName(PrinterFamily::Combination, profile_.game);
-    const CombinationPrinterSettings values{text1_->text(), text2_->text(), option2_->checkedId()};
+    const CombinationPrinterSettings values{offsetDownEdit_->text(), offsetRightEdit_->text(),
+                                            markGroup_->checkedId()};
     if (!saveCombinationPrinterSettings(services_.program.programFolder() + QLatin1Char('/') + file,
                                         values)) {
         services_.messageBox.show(
@@ -412,24 +349,19 @@ void CombinationPrinterWindow::saveSettings() {
 }
 
 void CombinationPrinterWindow::chooseKey() {
-    const KeyChoice choice = keyChooser_->choose(QString());
-    selection_.loadKeyRows(choice.rows, choice.clearLabel7, choice.rowCountCaption,
-                           choice.widthCaption);
+    keyChooser_->choose(selection_);
 }
 
+// "7-s kombinációk": the selection is cleared and Form2 shown modally; the help follows unless
+// Form2 was left through its "Kilép", which also unloads it.
 void CombinationPrinterWindow::openFullCombination() {
-    selection_.setForm2ClosedByExit(false);
-    selection_.clearSelection(check2_->isChecked());
+    selection_.clearSelection(clearRowsTooCheck_->isChecked());
     selection_.clearRows();
-    if (!form2_) {
-        form2_ = createFullCombinationWindow(profile_, services_, *this, this);
+    if (!fullCombinationWindow_) {
+        fullCombinationWindow_ = new FullCombinationWindow(profile_, services_, selection_, this);
     }
-    if (!form2_) {
-        return;
-    }
-    form2_->exec();
-    if (selection_.form2ClosedByExit()) {
-        delete form2_.data();
+    if (fullCombinationWindow_->exec() == FullCombinationWindow::LeftThroughExit) {
+        delete fullCombinationWindow_.data();
         return;
     }
     showHelp();
@@ -442,13 +374,13 @@ void CombinationPrinterWindow::showHelp() {
 
 CombinationRunControls CombinationPrinterWindow::runControls() const {
     CombinationRunControls controls;
-    controls.text1 = text1_->text();
-    controls.text2 = text2_->text();
-    controls.text3 = text3_->text();
-    controls.text4 = text4_->text();
-    controls.check1 = check1_->isChecked();
-    controls.markIndex = option2_->checkedId();
-    controls.jokerYes = option1_->checkedId() == 0;
+    controls.offsetDown = offsetDownEdit_->text();
+    controls.offsetRight = offsetRightEdit_->text();
+    controls.firstRow = firstRowEdit_->text();
+    controls.lastRow = lastRowEdit_->text();
+    controls.ejectFirst = ejectFirstCheck_->isChecked();
+    controls.markIndex = markGroup_->checkedId();
+    controls.jokerYes = jokerGroup_->checkedId() == 0;
     return controls;
 }
 
@@ -457,56 +389,38 @@ CombinationRunServices CombinationPrinterWindow::runServices() {
 }
 
 void CombinationPrinterWindow::printAllRows() {
-    reportJob(runs_.runAllRows(selection_, runControls(), runServices()));
+    reportRun(runs_.runAllRows(selection_, runControls(), runServices()));
 }
 
 void CombinationPrinterWindow::printFromTo() {
-    reportJob(runs_.runFromTo(selection_, runControls(), runServices()));
+    reportRun(runs_.runFromTo(selection_, runControls(), runServices()));
 }
 
 void CombinationPrinterWindow::printFullCombination() {
-    reportJob(runs_.runFullCombination(selection_, runControls(), runServices()));
+    const int entries = int(selection_.entries().size());
+    reportRun(runs_.runFullCombination(selection_, runControls(), runServices()), entries);
 }
 
-void CombinationPrinterWindow::reportJob(int jobs) {
-    if (jobs == 0) {
+// After a run: a job that did not reach its destination is told once (for the full-combination
+// run with how many entries were printed); a run written as a PDF names its file.
+void CombinationPrinterWindow::reportRun(const PrintRunResult& result, int entries) {
+    if (result.failure) {
+        const QString text =
+            entries > 0 ? fullCombinationFailureMessage(*result.failure, result.delivered, entries)
+                        : printFailureMessage(*result.failure, PrintedWork::Slips);
+        services_.messageBox.show(text, MessageBoxService::Icon::Critical,
+                                  MessageBoxService::Buttons::Ok, Maker::messageTitle);
+        return;
+    }
+    if (result.jobs == 0) {
         return;
     }
     const QString file = services_.printReport.lastJobFile();
     if (file.isEmpty()) {
-        status_->clear();
+        statusLine_->clear();
     } else {
-        status_->setText(QStringLiteral("Nincs nyomtató: a nyomtatás ide került: ") + file);
+        statusLine_->setText(QStringLiteral("Nincs nyomtató: a nyomtatás ide került: ") + file);
     }
-}
-
-void CombinationPrinterWindow::listClicked(QListWidget* list, int row) {
-    if (row < 0) {
-        return;
-    }
-    if (list == list1_) {
-        selection_.selectRow(row);
-    } else {
-        selection_.selectEntry(row);
-    }
-}
-
-// ---- the hand-over from the full-combination window ----
-
-void CombinationPrinterWindow::receiveFullCombination(const FullCombinationHandOver& handOver) {
-    selection_.receiveFullCombination(handOver);
-}
-
-void CombinationPrinterWindow::selectBaseSlip() {
-    selection_.selectBaseSlip();
-}
-
-void CombinationPrinterWindow::clearFixMarks() {
-    selection_.clearFixMarks();
-}
-
-void CombinationPrinterWindow::setClosedByExit() {
-    selection_.setForm2ClosedByExit(true);
 }
 
 // ---- events ----
@@ -521,13 +435,6 @@ bool CombinationPrinterWindow::eventFilter(QObject* watched, QEvent* event) {
         if (auto* box = qobject_cast<QLineEdit*>(watched)) {
             box->clear();
             return true;
-        }
-    }
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
-        for (QListWidget* list : {list1_, list2_}) {
-            if (list && watched == list->viewport()) {
-                pressedList_ = event->type() == QEvent::MouseButtonPress ? list : nullptr;
-            }
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -551,47 +458,45 @@ void CombinationPrinterWindow::numberChanged(int number) {
     }
 }
 
+// Shows the list's items and its selected row without running the list's handler. The items
+// are put in only when they changed: a selection change alone must not refill a long list.
 void CombinationPrinterWindow::showList(QListWidget* list, QStringList& shown,
                                         const QStringList& items, int selected) {
-    updating_ = true;
+    const QSignalBlocker quiet(list);
     if (shown != items) {
         list->clear();
         list->addItems(items);
         shown = items;
     }
-    if (selected >= 0) {
-        list->setCurrentRow(selected);
-    } else {
-        list->setCurrentRow(-1);
+    list->setCurrentRow(selected);
+    if (selected < 0) {
         list->clearSelection();
     }
-    updating_ = false;
 }
 
 void CombinationPrinterWindow::rowsChanged() {
-    showList(list1_, list1Shown_, selection_.rows(), selection_.selectedRow());
+    showList(rowList_, rowsShown_, selection_.rows(), selection_.selectedRow());
 }
 
 void CombinationPrinterWindow::entriesChanged() {
-    showList(list2_, list2Shown_, selection_.entries(), selection_.selectedEntry());
+    showList(entryList_, entriesShown_, selection_.entries(), selection_.selectedEntry());
 }
 
 void CombinationPrinterWindow::systemChanged() {
     const int index = selection_.systemIndex();
     if (index >= 0 && index < int(systemButtons_.size())) {
-        updating_ = true;
+        const QSignalBlocker quiet(systemGroup_);
         systemButtons_[std::size_t(index)]->setChecked(true);
-        updating_ = false;
     }
 }
 
 void CombinationPrinterWindow::countersChanged() {
     const SelectionCounters& c = selection_.counters();
-    label4_->setText(c.label4);
-    label5_->setText(c.label5);
-    label7_->setText(c.label7);
-    label8_->setText(c.label8);
-    label12_->setText(c.label12);
-    label15_->setText(c.label15);
-    label17_->setText(c.label17);
+    slipCountLabel_->setText(c.slipCount);
+    expectedTotalLabel_->setText(c.expectedTotal);
+    selectedRowLabel_->setText(c.selectedRowPosition);
+    combinationCountLabel_->setText(c.combinationCount);
+    systemCombinationsLabel_->setText(c.systemCombinations);
+    fixCountLabel_->setText(c.fixCount);
+    checkedTotalLabel_->setText(c.checkedTotal);
 }

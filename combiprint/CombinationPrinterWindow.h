@@ -1,9 +1,9 @@
 #pragma once
 
+#include "CombinationPrinterDesign.h"
 #include "CombinationRuns.h"
 #include "CombinationSelection.h"
 #include "CombinationSelectionObserver.h"
-#include "FullCombinationHandOver.h"
 #include "GameProfile.h"
 #include "Services.h"
 
@@ -14,24 +14,22 @@
 #include <memory>
 #include <vector>
 
+class FormBuilder;
 class KeyChooser;
 class QButtonGroup;
 class QCheckBox;
-class QDialog;
+class FullCombinationWindow;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-struct WindowLayout;
 
 // Form1 of a combination printer: the print settings, the number grid and the systems table of
 // the combination selection, its two lists, the key choice, the print runs and the button that
 // opens the full-combination window. The selection and the runs live in the core; this window
-// shows their state and forwards every click to them.
-class CombinationPrinterWindow : public QWidget,
-                                 public FullCombinationReceiver,
-                                 private CombinationSelectionObserver {
+// shows the selection's state and forwards every click to it.
+class CombinationPrinterWindow : public QWidget, private CombinationSelectionObserver {
     Q_OBJECT
 public:
     CombinationPrinterWindow(const GameProfile& profile, Services services,
@@ -44,11 +42,6 @@ public:
 
     CombinationSelection& selection() { return selection_; }
 
-    void receiveFullCombination(const FullCombinationHandOver& handOver) override;
-    void selectBaseSlip() override;
-    void clearFixMarks() override;
-    void setClosedByExit() override;
-
 signals:
     // "Kilép" or the window's frame: the program ends.
     void exitRequested();
@@ -60,14 +53,14 @@ protected:
 private:
     // Design-time controls.
     void buildControls();
-    QLabel* addLabel(const QString& name, const QString& caption, QWidget* parent = nullptr);
-    QPushButton* addButton(const QString& name, const QString& caption);
-    QLineEdit* addTextBox(const QString& name, const QString& text);
-    QListWidget* addList(const QString& name);
-    void place(QWidget* widget, const QString& name);
-    void buildFrames();
-    void buildPicture();
+    void buildSettingsControls(const FormBuilder& form);
+    void buildFrames(const FormBuilder& form);
+    void buildSelectionControls(const FormBuilder& form);
+    void buildRowControls(const FormBuilder& form);
+    void buildArrayTemplates(const FormBuilder& form);
+    QListWidget* addList(const FormBuilder& form, const ControlDesign& design);
     void connectHandlers();
+    void connectList(QListWidget* list, void (CombinationSelection::*select)(int));
     void fitWindow();
 
     // Start-up steps.
@@ -84,52 +77,62 @@ private:
     void printAllRows();
     void printFromTo();
     void printFullCombination();
-    void reportJob(int jobs);
-    void listClicked(QListWidget* list, int row);
+    void reportRun(const PrintRunResult& result, int entries = 0);
     CombinationRunControls runControls() const;
     CombinationRunServices runServices();
 
-    // Observer.
+    // The selection shown.
     void numberChanged(int number) override;
     void rowsChanged() override;
     void entriesChanged() override;
     void systemChanged() override;
     void countersChanged() override;
-    void showList(QListWidget* list, QStringList& shown, const QStringList& items, int selected);
+    static void showList(QListWidget* list, QStringList& shown, const QStringList& items,
+                         int selected);
 
     const GameProfile& profile_;
     Services services_;
-    const WindowLayout& layout_;
+    const CombinationPrinterDesign& design_;
     CombinationSelection selection_;
     CombinationRuns runs_;
     std::unique_ptr<KeyChooser> keyChooser_;
-    QPointer<QDialog> form2_;
-    bool updating_ = false;
-    QListWidget* pressedList_ = nullptr;
+    QPointer<FullCombinationWindow> fullCombinationWindow_; // Form2, kept while only hidden
 
-    QLineEdit* text1_ = nullptr;
-    QLineEdit* text2_ = nullptr;
-    QLineEdit* text3_ = nullptr;
-    QLineEdit* text4_ = nullptr;
-    QCheckBox* check1_ = nullptr;
-    QCheckBox* check2_ = nullptr;
-    QButtonGroup* option1_ = nullptr;
-    QButtonGroup* option2_ = nullptr;
-    QButtonGroup* option3_ = nullptr;
-    QListWidget* list1_ = nullptr;
-    QListWidget* list2_ = nullptr;
-    QStringList list1Shown_;
-    QStringList list2Shown_;
-    QLabel* label4_ = nullptr;
-    QLabel* label5_ = nullptr;
-    QLabel* label7_ = nullptr;
-    QLabel* label8_ = nullptr;
-    QLabel* label12_ = nullptr;
-    QLabel* label15_ = nullptr;
-    QLabel* label17_ = nullptr;
-    QLabel* status_ = nullptr;
-    QPushButton* gridTemplate_ = nullptr;
-    QRadioButton* systemTemplate_ = nullptr;
-    std::vector<QPushButton*> numberButtons_;  // index n = Command3D5(n); 0 is the template
-    std::vector<QRadioButton*> systemButtons_; // index i = Option3(i)
+    QLineEdit* offsetDownEdit_ = nullptr;       // Text1
+    QLineEdit* offsetRightEdit_ = nullptr;      // Text2
+    QLineEdit* firstRowEdit_ = nullptr;         // Text3
+    QLineEdit* lastRowEdit_ = nullptr;          // Text4
+    QCheckBox* ejectFirstCheck_ = nullptr;      // Check1
+    QCheckBox* clearRowsTooCheck_ = nullptr;    // Check2
+    QButtonGroup* jokerGroup_ = nullptr;        // Option1
+    QButtonGroup* markGroup_ = nullptr;         // Option2
+    QButtonGroup* systemGroup_ = nullptr;       // Option3
+    QListWidget* rowList_ = nullptr;            // List1
+    QListWidget* entryList_ = nullptr;          // List2
+    QLabel* slipCountLabel_ = nullptr;          // Label4
+    QLabel* expectedTotalLabel_ = nullptr;      // Label5
+    QLabel* selectedRowLabel_ = nullptr;        // Label7
+    QLabel* combinationCountLabel_ = nullptr;   // Label8
+    QLabel* systemCombinationsLabel_ = nullptr; // Label12
+    QLabel* fixCountLabel_ = nullptr;           // Label15
+    QLabel* checkedTotalLabel_ = nullptr;       // Label17
+    QLabel* statusLine_ = nullptr;
+    QPushButton* saveButton_ = nullptr;            // Command3D3
+    QPushButton* checkButton_ = nullptr;           // Command3
+    QPushButton* deleteEntryButton_ = nullptr;     // SSCommand2
+    QPushButton* fullCombinationButton_ = nullptr; // SSCommand1
+    QPushButton* printFullButton_ = nullptr;       // SSCommand4
+    QPushButton* addRowButton_ = nullptr;          // Command1
+    QPushButton* clearButton_ = nullptr;           // Command2
+    QPushButton* deleteRowButton_ = nullptr;       // SSCommand3
+    QPushButton* fromToButton_ = nullptr;          // Command3D9
+    QPushButton* slipButton_ = nullptr;            // Command3D1
+    QPushButton* chooseKeyButton_ = nullptr;       // Command3D4
+    QPushButton* exitButton_ = nullptr;            // Command3D2
+    QPushButton* gridTemplate_ = nullptr;          // Command3D5(0)
+    QRadioButton* systemTemplate_ = nullptr;       // Option3(0)
+    std::vector<QPushButton*> numberButtons_;      // index n = Command3D5(n); 0 is the template
+    std::vector<QRadioButton*> systemButtons_;     // index i = Option3(i)
+    QStringList rowsShown_;                        // what List1 holds
+    QStringList entriesShown_;                     // what List2 holds
 };

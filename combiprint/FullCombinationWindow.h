@@ -1,13 +1,12 @@
 #pragma once
 
-#include "FullCombinationTemplate.h"
+#include "FullCombinationChoice.h"
+#include "FullCombinationDesign.h"
 #include "GameProfile.h"
 #include "Services.h"
 
 #include <QDialog>
 #include <QList>
-
-#include <vector>
 
 class FullCombinationReceiver;
 class QButtonGroup;
@@ -17,52 +16,54 @@ class QPushButton;
 class QRadioButton;
 
 // Form2 of a combination printer: the player chooses N (13..20) and N numbers, the window loads
-// the template of N and "Csere" converts it into the main window's full-combination entries and
-// the plain-row file "simaNN.txt", then hides. "Kilép" leaves it without changing the main window.
+// the template of N and "Csere" converts it into the selection's full-combination entries and
+// the plain-row file "simaNN.txt", then hides. The state and its rules live in a
+// FullCombinationChoice; this window shows it and forwards the clicks.
 class FullCombinationWindow : public QDialog {
     Q_OBJECT
 public:
+    // How the window ended, as exec() returns it: Accepted after "Csere", Rejected when closed
+    // by its frame, LeftThroughExit after "Kilép".
+    enum Result { LeftThroughExit = QDialog::Accepted + 1 };
+
     FullCombinationWindow(const GameProfile& profile, Services services,
                           FullCombinationReceiver& receiver, QWidget* parent = nullptr);
 
-    // Handlers, public so that the main window's tests can drive them like clicks.
-    void toggleChosen(int number);
-    void loadTemplate();
-    void clearChosen();
-    void convertTemplate();
-    void leave();
-
+    const FullCombinationChoice& choice() const { return choice_; }
     QPushButton* numberButton(int number) const { return numberButtons_.value(number); }
     QRadioButton* sizeOption(int index) const { return sizeOptions_.value(index); }
-    int fullCombinationSize() const { return fullCombinationSize_; }
 
 private:
     void buildControls();
     void buildSizeOptions();
     void buildNumberGrid();
-    QPushButton* addButton(const QString& name, const QString& caption, int left, int top,
-                           int width, int height);
-    QLabel* addLabel(const QString& name, const QString& caption, int left, int top, int width);
-    void showUnchosen(int number, const QString& caption);
-    int selectedOption() const;
-    QString optionTotalText(int index) const;
-    void showError(const QString& text);
-    FullCombinationTemplate loadedTemplate() const;
+    void connectHandlers();
 
-    const GameProfile& profile_;
+    void toggleChosen(int number);
+    void loadTemplate();
+    void clearChosen();
+    void convert();
+    void leave();
+
+    void showNumber(int number);
+    void showCounts();
+    void showTemplate();
+
+    const FullCombinationDesign& design_;
     Services services_;
-    FullCombinationReceiver& receiver_;
-
-    int fullCombinationSize_ = 0;
-    std::vector<bool> chosenMarks_;
+    FullCombinationChoice choice_;
 
     QList<QPushButton*> numberButtons_; // Command3D5(0..N), element 0 the invisible template
     QList<QRadioButton*> sizeOptions_;  // Option1(0..7)
     QButtonGroup* sizeGroup_ = nullptr;
-    QListWidget* list1_ = nullptr;
-    QListWidget* list2_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label4_ = nullptr;
-    QLabel* label6_ = nullptr;
+    QListWidget* templateList_ = nullptr;  // List1
+    QListWidget* convertedList_ = nullptr; // List2
+    QLabel* chosenCountLabel_ = nullptr;   // Label1
+    QLabel* sizeLabel_ = nullptr;          // Label2
+    QLabel* slipCountLabel_ = nullptr;     // Label4
+    QLabel* plainRowLabel_ = nullptr;      // Label6
+    QPushButton* loadButton_ = nullptr;    // SSCommand1
+    QPushButton* clearButton_ = nullptr;   // SSCommand2
+    QPushButton* convertButton_ = nullptr; // SSCommand3
+    QPushButton* exitButton_ = nullptr;    // Command3D2
 };

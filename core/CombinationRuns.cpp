@@ -1,5 +1,6 @@
 #include "CombinationRuns.h"
 
+#include "BusyScope.h"
 #include "CombinationSelection.h"
 #include "NumberText.h"
 #include "PrintSurface.h"
@@ -13,10 +14,6 @@
 namespace {
 
 const QString fromToMessage = QStringLiteral("Hibás tól-ig megadás !");
-// A row number typed into "Tól:" or "Ig:", read leniently and rounded to a whole row.
-long long rowNumber(const QString& text) {
-    return roundHalfEven(leadingNumber(text));
-}
 
 // Only the first numbers of a row up to the slip's count are printed.
 QString limitedRow(const QString& row, int numbersPrinted) {
@@ -35,21 +32,33 @@ void refuse(MessageBoxService& messageBox, const QString& text) {
 
 CombinationRuns::CombinationRuns(const GameProfile& profile) : profile_(profile) {}
 
-int CombinationRuns::runAllRows(const CombinationSelection& selection,
-                                const CombinationRunControls& controls,
-                                CombinationRunServices services) {
-    return printRows(selection, controls, services, 0, int(selection.rows().size()) - 1);
+namespace {
+
+PrintRunResult resultOf(const std::optional<PrintJobOutcome>& outcome) {
+    PrintRunResult result;
+    if (outcome) {
+        result.add(*outcome);
+    }
+    return result;
 }
 
-int CombinationRuns::runFromTo(const CombinationSelection& selection,
-                               const CombinationRunControls& controls,
-                               CombinationRunServices services) {
-    const long long first = rowNumber(controls.text3);
-    long long last = rowNumber(controls.text4);
+} // namespace
+
+PrintRunResult CombinationRuns::runAllRows(const CombinationSelection& selection,
+                                           const CombinationRunControls& controls,
+                                           CombinationRunServices services) {
+    return resultOf(printRows(selection, controls, services, 0, int(selection.rows().size()) - 1));
+}
+
+PrintRunResult CombinationRuns::runFromTo(const CombinationSelection& selection,
+                                          const CombinationRunControls& controls,
+                                          CombinationRunServices services) {
+    const long long first = rowNumber(controls.firstRow);
+    long long last = rowNumber(controls.lastRow);
     // Zero and negative row numbers are refused alike: there is no row before the first.
     if (first <= 0 || last <= 0) {
         refuse(services.messageBox, fromToMessage);
-        return 0;
+        return {};
     }
     const long long count = selection.rows().size();
     if (last > count) {
@@ -57,40 +66,60 @@ int CombinationRuns::runFromTo(const CombinationSelection& selection,
     }
     if (first > last) {
         refuse(services.messageBox, fromToMessage);
-        return 0;
+        return {};
     }
-    return printRows(selection, controls, services, int(first - 1), int(last - 1));
+    return resultOf(printRows(selection, controls, services, int(first - 1), int(last - 1)));
 }
 
-int CombinationRuns::runFullCombination(CombinationSelection& selection,
-                                        const CombinationRunControls& controls,
-                                        CombinationRunServices services) {
-    int jobs = 0;
-    for (int p = 0; p < selection.entries().size(); ++p) {
-        selection.selectEntry(p);
-        selection.selectEntry(p);
-        jobs += runAllRows(selection, controls, services);
+PrintRunResult CombinationRuns::runFullCombination(CombinationSelection& selection,
+                                                   const CombinationRunControls& controls,
+                                                   CombinationRunServices services) {
+    PrintRunResult result;
+    if (selection.entries().isEmpty()) {
+        return result;
     }
-    return jobs;
+    services.printer.beginJobGroup();
+    for (int p = 0; p < selection.entries().size() && !result.failure; ++p) {
+        // The entry is applied twice, as the run always did: selecting the list item applies
+        // it, and the run applies it once more; both leave the same selection.
+        selection.selectEntry(p);
+        selection.selectEntry(p);
+        const int lastRow = int(selection.rows().size()) - 1;
+        if (const std::optional<PrintJobOutcome> outcome =
+                printRows(selection, controls, services, 0, lastRow)) {
+            result.add(*outcome);
+        }
+    }
+    const PrintJobOutcome group = services.printer.endJobGroup();
+    if (!result.failure && !group.delivered()) {
+        // The group's jobs went into one file that could not be written: none of them arrived.
+        result.failure = group;
+        result.delivered = 0;
+    }
+    return result;
 }
 
-int CombinationRuns::printRows(const CombinationSelection& selection,
-                               const CombinationRunControls& controls,
-                               CombinationRunServices services, int first, int last) {
+std::optional<PrintJobOutcome> CombinationRuns::printRows(const CombinationSelection& selection,
+                                                          const CombinationRunControls& controls,
+                                                          CombinationRunServices services,
+                                                          int first, int last) {
     if (!selection.validateSelection(services.messageBox)) {
-        return 0;
+        return std::nullopt;
     }
     const QString symbol = markSymbolForOption(controls.markIndex);
     if (!symbol.isEmpty()) {
         markSymbol_ = symbol;
     }
-    if (controls.check1) {
-        services.messageBox.show(pageEjectNotice, MessageBoxService::Icon::Critical,
-                                 MessageBoxService::Buttons::Ok, Maker::messageTitle);
+    if (controls.ejectFirst) {
+        if (services.showEjectNotice) {
+            services.messageBox.show(pageEjectNotice, MessageBoxService::Icon::Critical,
+                                     MessageBoxService::Buttons::Ok, Maker::messageTitle);
+        }
         services.printer.newPage();
     }
-    services.busyPointer.setBusy(true);
-    const SlipOrigin origin = combinationSlipOrigin(controls.text1, controls.text2);
+    BusyScope busy(services.busyPointer);
+    busy.start();
+    const SlipOrigin origin = combinationSlipOrigin(controls.offsetDown, controls.offsetRight);
     setUpSlipSurface(services.printer);
 
     const CombinationSlip& layout = combinationSlip(profile_.game);
@@ -102,7 +131,5 @@ int CombinationRuns::printRows(const CombinationSelection& selection,
     composeCombinationSlips(services.printer, layout, profile_.highestNumber, rows,
                             selection.fixNumbers(), selection.systemIndex(),
                             MarkStyle{markSymbol_, controls.jokerYes}, origin);
-    services.printer.endJob();
-    services.busyPointer.setBusy(false);
-    return 1;
+    return services.printer.endJob();
 }

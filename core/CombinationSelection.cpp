@@ -80,12 +80,12 @@ void CombinationSelection::toggleNumber(int number) {
         return;
     }
     if (fixMarks_[std::size_t(number)] != 1) {
-        const long long count = captionValue(counters_.label15) + 1;
+        const long long count = captionValue(counters_.fixCount) + 1;
         setFlag(number, true, QString());
-        counters_.label15 = QString::number(count);
+        counters_.fixCount = QString::number(count);
     } else {
         setFlag(number, false, clickedCaption(number));
-        counters_.label15 = QString::number(captionValue(counters_.label15) - 1);
+        counters_.fixCount = QString::number(captionValue(counters_.fixCount) - 1);
     }
     notifyCounters();
 }
@@ -106,7 +106,7 @@ void CombinationSelection::selectRow(int index) {
     }
     selectedRow_ = index;
     notifyRows();
-    counters_.label7 = strForm(index + 1);
+    counters_.selectedRowPosition = strForm(index + 1);
     notifyCounters();
 }
 
@@ -124,21 +124,21 @@ void CombinationSelection::addCombinationRow() {
     }
     rows_.append(row);
     notifyRows();
-    counters_.label8 = QString::number(count);
+    counters_.combinationCount = QString::number(count);
     for (int n = 1; n <= highestNumber(); ++n) {
         if (fixMarks_[std::size_t(n)] == 1) {
             toggleNumber(n);
         }
     }
-    counters_.label4 = QString::number(captionValue(counters_.label4) + 1);
+    counters_.slipCount = QString::number(captionValue(counters_.slipCount) + 1);
     notifyCounters();
 }
 
 void CombinationSelection::clearSelection(bool alsoRows) {
     resetNumbers();
-    counters_.label12.clear();
-    counters_.label15.clear();
-    counters_.label8.clear();
+    counters_.systemCombinations.clear();
+    counters_.fixCount.clear();
+    counters_.combinationCount.clear();
     notifyCounters();
     if (alsoRows) {
         clearRows();
@@ -146,10 +146,10 @@ void CombinationSelection::clearSelection(bool alsoRows) {
 }
 
 void CombinationSelection::clearRows() {
-    setRowsTo({});
+    setRows({});
 }
 
-void CombinationSelection::setRowsTo(const QStringList& rows) {
+void CombinationSelection::setRows(const QStringList& rows) {
     rows_ = rows.mid(0, maxListRows);
     selectedRow_ = -1;
     notifyRows();
@@ -164,19 +164,18 @@ void CombinationSelection::deleteSelectedRow() {
     notifyRows();
 }
 
-void CombinationSelection::loadKeyRows(const QStringList& rows, bool clearLabel7,
-                                       const std::optional<QString>& rowCountCaption,
-                                       const std::optional<QString>& widthCaption) {
-    setRowsTo(rows);
-    if (clearLabel7) {
-        counters_.label7.clear();
-    }
-    if (rowCountCaption) {
-        counters_.label4 = *rowCountCaption;
-    }
-    if (widthCaption) {
-        counters_.label8 = *widthCaption;
-    }
+void CombinationSelection::clearSelectedRowCaption() {
+    counters_.selectedRowPosition.clear();
+    notifyCounters();
+}
+
+void CombinationSelection::setRowCountCaption(const QString& text) {
+    counters_.slipCount = text;
+    notifyCounters();
+}
+
+void CombinationSelection::setWidthCaption(const QString& text) {
+    counters_.combinationCount = text;
     notifyCounters();
 }
 
@@ -200,7 +199,8 @@ void CombinationSelection::selectSystem(int index) {
     const QString code = systemCode(index);
     const int fix = systemFixCount(code);
     const int combined = systemCombinationCount(code);
-    counters_.label12 = QString::number(binomial(combined, profile_.numbersPerRow - fix));
+    counters_.systemCombinations =
+        QString::number(binomial(combined, profile_.numbersPerRow - fix));
     notifyCounters();
 }
 
@@ -213,47 +213,33 @@ void CombinationSelection::selectEntry(int index) {
     applyFullCombinationEntry(index);
 }
 
-int CombinationSelection::baseSetSize() const {
-    return profile_.game == 5 ? 12 : 11;
-}
-
-int CombinationSelection::baseSystemIndex() const {
-    return profile_.game == 5 ? 6 : 5;
-}
-
 // The row and the Label8 count that go with an entry's variant character.
 CombinationSelection::EntryRow CombinationSelection::entryRow(QChar variant) const {
-    const auto shortRow = [this](int i, const QString& count) -> EntryRow {
-        if (i < shortSetRows_.size()) {
-            return {shortSetRows_[i], count, true};
-        }
-        return {std::nullopt, count, true};
-    };
-    const EntryRow base{baseSetRow_, QString::number(baseSetSize()), true};
-    if (profile_.game == 7) {
-        return variant == QLatin1Char('*') ? shortRow(0, QStringLiteral("10")) : base;
+    const EntryVariants& variants = profile_.entryVariants;
+    const EntryRow base{baseSetRow_, QString::number(profile_.baseSetSize), true};
+    if (!variants.read) {
+        return base;
     }
-    if (profile_.game == 6) {
-        if (variant == QLatin1Char(' ')) {
-            return base;
+    for (int i = 0; i < variants.shortSets.size(); ++i) {
+        if (variant == variants.shortSets[i].variant) {
+            const QString count = QString::number(variants.shortSets[i].size);
+            // A short set the window did not hand over leaves List1 empty.
+            return {i < shortSetRows_.size() ? std::optional(shortSetRows_[i]) : std::nullopt,
+                    count, true};
         }
-        if (variant == QLatin1Char('9')) {
-            return shortRow(0, QStringLiteral("9"));
-        }
-        if (variant == QLatin1Char('8')) {
-            return shortRow(1, QStringLiteral("8"));
-        }
-        return {std::nullopt, QString(), false};
     }
-    return base;
+    if (!variants.baseVariant || variant == *variants.baseVariant) {
+        return base;
+    }
+    return {std::nullopt, QString(), false};
 }
 
 void CombinationSelection::applyFullCombinationEntry(int index) {
     if (index == 0) {
-        setRowsTo({baseSetRow_});
-        counters_.label8 = QString::number(baseSetSize());
+        setRows({baseSetRow_});
+        counters_.combinationCount = QString::number(profile_.baseSetSize);
         resetNumbers();
-        counters_.label15.clear();
+        counters_.fixCount.clear();
         notifyCounters();
         selectMatchingSystem();
         return;
@@ -263,9 +249,9 @@ void CombinationSelection::applyFullCombinationEntry(int index) {
     const EntryRow chosen = entryRow(variant);
     // A missing short set (the window did not hand one over) leaves List1 empty rather than
     // giving it a row without numbers.
-    setRowsTo(chosen.row ? QStringList{*chosen.row} : QStringList{});
+    setRows(chosen.row ? QStringList{*chosen.row} : QStringList{});
     if (chosen.known) {
-        counters_.label8 = chosen.label8;
+        counters_.combinationCount = chosen.combinationCount;
     }
     resetNumbers();
     const int fixCount = int((entry.size() + 1) / 3) - 1;
@@ -277,14 +263,14 @@ void CombinationSelection::applyFullCombinationEntry(int index) {
             toggleNumber(number);
         }
     }
-    counters_.label15 = entry.left(2);
+    counters_.fixCount = entry.left(2);
     notifyCounters();
     selectMatchingSystem();
 }
 
 void CombinationSelection::selectMatchingSystem() {
-    const long long fix = captionValue(counters_.label15);
-    const long long combined = captionValue(counters_.label8);
+    const long long fix = captionValue(counters_.fixCount);
+    const long long combined = captionValue(counters_.combinationCount);
     for (int i = 0; i < systemCount(); ++i) {
         const QString code = systemCode(i);
         if (systemFixCount(code) == fix && systemCombinationCount(code) == combined) {
@@ -307,10 +293,10 @@ void CombinationSelection::totalCombinations() {
     long long sum = 0;
     for (int p = 0; p < entries_.size(); ++p) {
         selectEntry(p);
-        sum += captionValue(counters_.label12);
+        sum += captionValue(counters_.systemCombinations);
     }
     sum += plainSlipCount_;
-    counters_.label17 = QString::number(sum);
+    counters_.checkedTotal = QString::number(sum);
     notifyCounters();
 }
 
@@ -321,14 +307,14 @@ void CombinationSelection::receiveFullCombination(const FullCombinationHandOver&
     baseSetRow_ = handOver.baseSetRow;
     shortSetRows_ = handOver.shortSetRows;
     plainSlipCount_ = handOver.plainSlipCount;
-    setRowsTo({baseSetRow_});
-    counters_.label8 = QString::number(baseSetSize());
-    counters_.label5 = strForm(handOver.expectedTotal);
+    setRows({baseSetRow_});
+    counters_.combinationCount = QString::number(profile_.baseSetSize);
+    counters_.expectedTotal = strForm(handOver.expectedTotal);
     notifyCounters();
 }
 
 void CombinationSelection::selectBaseSlip() {
-    selectSystem(baseSystemIndex());
+    selectSystem(profile_.baseSystemIndex);
     selectEntry(0);
 }
 
@@ -349,8 +335,8 @@ std::optional<QString> CombinationSelection::selectionProblem() const {
         return mismatchMessage;
     }
     const QString code = systemCode(systemIndex_);
-    if (captionValue(counters_.label15) != systemFixCount(code) ||
-        captionValue(counters_.label8) != systemCombinationCount(code)) {
+    if (captionValue(counters_.fixCount) != systemFixCount(code) ||
+        captionValue(counters_.combinationCount) != systemCombinationCount(code)) {
         return mismatchMessage;
     }
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "FullCombinationHandOver.h"
 #include "GameProfile.h"
+#include "KeyListView.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,13 +16,13 @@ class MessageBoxService;
 
 // The captions of the selection's counter labels, exactly as they are shown.
 struct SelectionCounters {
-    QString label4;  // combination rows, that is slips ("Szelvényszám :")
-    QString label5;  // expected total of the full combination, shown as Str
-    QString label7;  // 1-based position of the selected List1 row, as Str
-    QString label8;  // combination numbers per row
-    QString label12; // combinations of the chosen system
-    QString label15; // FIX marks
-    QString label17; // "Ellenőr": all entries plus the plain rows
+    QString slipCount;           // Label4: combination rows, that is slips ("Szelvényszám :")
+    QString expectedTotal;       // Label5: C(N, K) of the full combination, shown as Str
+    QString selectedRowPosition; // Label7: 1-based position of the selected List1 row, as Str
+    QString combinationCount;    // Label8: combination numbers per row
+    QString systemCombinations;  // Label12: combinations of the chosen system
+    QString fixCount;            // Label15: FIX marks ("04" as an entry writes it)
+    QString checkedTotal;        // Label17: "Ellenőr", all entries plus the plain rows
 };
 
 // The combination selection of one combination printer: FIX marks on the number grid, the
@@ -29,7 +30,7 @@ struct SelectionCounters {
 // and the counters beside them. The main window only shows this state and forwards clicks;
 // selecting a system or a list item here always runs what a click on it runs, even when that
 // element was selected already.
-class CombinationSelection {
+class CombinationSelection : public FullCombinationReceiver, public KeyListView {
 public:
     explicit CombinationSelection(const GameProfile& profile);
 
@@ -43,7 +44,7 @@ public:
     std::vector<int> fixNumbers() const;     // the marked numbers, ascending
     void toggleNumber(int number);
     // Clears every FIX flag and gives every button its plain caption; counters stay.
-    void clearFixMarks();
+    void clearFixMarks() override;
 
     // Combination rows (List1).
     const QStringList& rows() const { return rows_; }
@@ -54,10 +55,13 @@ public:
     void clearSelection(bool alsoRows); // "Töröl"; alsoRows is Check2
     void clearRows();                   // empties List1 only
     void deleteSelectedRow();           // "Kijelölt sor törlése" below List1
-    // A key was loaded: List1 holds its rows; captions given replace the old ones.
-    void loadKeyRows(const QStringList& rows, bool clearLabel7,
-                     const std::optional<QString>& rowCountCaption,
-                     const std::optional<QString>& widthCaption);
+
+    // What loading a key sets: List1 (at most 32736 rows, none selected), Label7 cleared, the
+    // row count in Label4 and the first row's width in Label8.
+    void setRows(const QStringList& rows) override;
+    void clearSelectedRowCaption() override;
+    void setRowCountCaption(const QString& text) override;
+    void setWidthCaption(const QString& text) override;
 
     // Systems (Option3).
     int systemCount() const;
@@ -75,13 +79,11 @@ public:
     void totalCombinations();   // "Ellenőr"
 
     // Values shared with the full-combination window.
-    void receiveFullCombination(const FullCombinationHandOver& handOver);
-    void selectBaseSlip();
+    void receiveFullCombination(const FullCombinationHandOver& handOver) override;
+    void selectBaseSlip() override;
     QString baseSetRow() const { return baseSetRow_; }
     QStringList shortSetRows() const { return shortSetRows_; }
     int plainSlipCount() const { return plainSlipCount_; }
-    bool form2ClosedByExit() const { return form2ClosedByExit_; }
-    void setForm2ClosedByExit(bool closedByExit) { form2ClosedByExit_ = closedByExit; }
 
     const SelectionCounters& counters() const { return counters_; }
 
@@ -90,18 +92,13 @@ public:
     // Shows the message of the first failing check (critical stop, OK, "Kelvadata/2010").
     bool validateSelection(MessageBoxService& messageBox) const;
 
-    // The game's base system, selected before entry 0 is applied.
-    int baseSystemIndex() const;
-    int baseSetSize() const;
-
 private:
     void applyFullCombinationEntry(int index);
     void setFlag(int number, bool marked, const QString& caption);
     void resetNumbers();
-    void setRowsTo(const QStringList& rows);
     struct EntryRow {
         std::optional<QString> row;
-        QString label8;
+        QString combinationCount;
         bool known; // false: the variant names no row; List1 stays empty, Label8 unchanged
     };
     EntryRow entryRow(QChar variant) const;
@@ -122,6 +119,5 @@ private:
     QString baseSetRow_;
     QStringList shortSetRows_;
     int plainSlipCount_ = 0;
-    bool form2ClosedByExit_ = false;
     SelectionCounters counters_;
 };

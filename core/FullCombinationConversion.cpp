@@ -42,10 +42,6 @@ std::optional<QString> convertLine(const QString& line, const std::vector<int>& 
     return converted;
 }
 
-int baseSetSize(const GameProfile& profile) {
-    return profile.game == 5 ? 12 : 11;
-}
-
 QString allChosenText(const std::vector<bool>& chosenMarks) {
     QString text;
     for (int n : flaggedNumbers(chosenMarks)) {
@@ -57,18 +53,19 @@ QString allChosenText(const std::vector<bool>& chosenMarks) {
 } // namespace
 
 QString baseSetRowOf(const GameProfile& profile, const std::vector<bool>& chosenMarks) {
-    return allChosenText(chosenMarks).left(3 * baseSetSize(profile));
+    return allChosenText(chosenMarks).left(3 * profile.baseSetSize);
 }
 
+// Each short set without its trailing blank: the lowest chosen numbers from the front of the
+// text of all chosen numbers, the highest from its end.
 QStringList shortSetRowsOf(const GameProfile& profile, const std::vector<bool>& chosenMarks) {
-    if (profile.game == 7) {
-        return {baseSetRowOf(profile, chosenMarks).left(29)};
+    const QString all = allChosenText(chosenMarks);
+    QStringList rows;
+    for (const ShortSet& set : profile.entryVariants.shortSets) {
+        const qsizetype length = 3 * set.size;
+        rows << (set.highest ? all.right(length) : all.left(length)).trimmed();
     }
-    if (profile.game == 6) {
-        const QString all = allChosenText(chosenMarks);
-        return {all.right(27).trimmed(), all.right(24).trimmed()};
-    }
-    return {};
+    return rows;
 }
 
 FullCombinationConversion convertFullCombination(const GameProfile& profile,

@@ -14,7 +14,7 @@ struct FullCombinationHandOver {
     long long expectedTotal = 0; // C(N, K) of the chosen N; shown in Label5 as Str
 };
 
-// The main window as the full-combination window sees it.
+// What the full-combination window fills: the combination printer's selection.
 class FullCombinationReceiver {
 public:
     virtual ~FullCombinationReceiver() = default;
@@ -26,6 +26,4 @@ public:
     virtual void selectBaseSlip() = 0;
     // Clears every FIX mark of the main window.
     virtual void clearFixMarks() = 0;
-    // The full-combination window was left through its "Kilép" button.
-    virtual void setClosedByExit() = 0;
 };

@@ -1,15 +1,15 @@
 #include "KeyChooser.h"
 
 #include "FieldReader.h"
+#include "FieldsPerSlip.h"
 #include "KeyFile.h"
+#include "KeyListView.h"
 #include "LastFolderFile.h"
 #include "NumberText.h"
 #include "RowText.h"
 #include "SlipLayout.h"
 
 #include <QFile>
-
-#include <cmath>
 
 namespace {
 
@@ -28,10 +28,6 @@ KeyChooser::KeyChooser(const GameProfile& profile, PrinterFamily family, Service
 
 QString KeyChooser::currentFileName() const {
     return currentFileName_;
-}
-
-int KeyChooser::maxFieldsPerSlip() const {
-    return keySlip(profile_.game).maxFieldsPerSlip;
 }
 
 // The dialog opens in the program folder with the last preset name, unless filenev.txt names
@@ -56,65 +52,62 @@ FileOpenRequest KeyChooser::prepareDialog() {
     return request;
 }
 
-// Text6 correction (key printers) and the count captions.
-void KeyChooser::applyCounts(KeyChoice& choice, const QString& fieldsPerSlipText) const {
-    const qsizetype rows = choice.rows.size();
-    choice.rowCountCaption = strForm(rows);
-    if (family_ == PrinterFamily::Combination) {
-        return;
-    }
-    const int maximum = maxFieldsPerSlip();
-    double perSlip = leadingNumber(fieldsPerSlipText);
-    if (perSlip < 1 || perSlip > maximum) {
-        perSlip = maximum;
-        choice.fieldsPerSlipText = QString::number(maximum);
-    }
-    const long long slips =
-        rows == 0 ? 0 : saturatedInteger(std::floor(double(rows - 1) / perSlip)) + 1;
-    choice.slipCountCaption = strForm(slips);
+void KeyChooser::showError(const QString& text, const QString& title) const {
+    services_.messageBox.show(text, MessageBoxService::Icon::Critical,
+                              MessageBoxService::Buttons::Ok, title);
 }
 
-// The width of the first row; the key printers refuse a key whose first row is too wide.
-void KeyChooser::checkWidth(KeyChoice& choice) const {
-    const int width = choice.rows.isEmpty() ? 0 : rowWidth(choice.rows.first());
+// The fields-per-slip correction and slip count (key printers) and the row count.
+void KeyChooser::showCounts(KeyListView& view, qsizetype rows) const {
+    if (family_ == PrinterFamily::Key) {
+        const FieldsPerSlip fields =
+            checkFieldsPerSlip(view.fieldsPerSlipText(), keySlip(profile_.game).maxFieldsPerSlip);
+        if (fields.correctedText) {
+            view.setFieldsPerSlipText(*fields.correctedText);
+        }
+        view.setSlipCountCaption(slipCountCaption(rows, fields.value));
+    }
+    view.setRowCountCaption(strForm(rows));
+}
+
+// The width of the first row; the key printers refuse a key whose first row is too wide, after
+// its counts are shown, and then empty the list and the captions.
+void KeyChooser::checkWidth(KeyListView& view, const QStringList& rows) const {
+    const int width = rows.isEmpty() ? 0 : rowWidth(rows.first());
     if (family_ == PrinterFamily::Combination) {
-        choice.widthCaption = profile_.game == 5 ? strForm(width) : QString::number(width);
+        view.setWidthCaption(profile_.widthCaptionAsStr ? strForm(width) : QString::number(width));
         return;
     }
-    choice.widthCaption = strForm(width) + QStringLiteral("t:");
+    view.setWidthCaption(strForm(width) + QStringLiteral("t:"));
     if (width > profile_.numbersPerRow) {
-        services_.messageBox.show(wrongFormatMessage, MessageBoxService::Icon::Critical,
-                                  MessageBoxService::Buttons::Ok, profile_.keyTitle);
-        choice.rows.clear();
-        choice.rowCountCaption = QString();
-        choice.slipCountCaption = QString();
-        choice.widthCaption = QString();
+        showError(wrongFormatMessage, profile_.keyTitle);
+        view.setRows({});
+        view.setRowCountCaption(QString());
+        view.setSlipCountCaption(QString());
+        view.setWidthCaption(QString());
     }
 }
 
-KeyChoice KeyChooser::choose(const QString& fieldsPerSlipText) {
-    KeyChoice choice;
-    choice.clearLabel7 = !(family_ == PrinterFamily::Key && profile_.game == 7);
-
+void KeyChooser::choose(KeyListView& view) {
+    view.setRows({});
+    if (family_ == PrinterFamily::Combination || !profile_.keepsRowCaptionOnLoad) {
+        view.clearSelectedRowCaption();
+    }
     const std::optional<QString> chosen = services_.fileDialog.openFile(prepareDialog());
     if (!chosen) {
-        return choice;
+        return;
     }
     currentFileName_ = *chosen;
-
     QFile file(*chosen);
     if (!openRegularFile(file)) {
-        return choice;
+        return;
     }
-    KeyRows key = readKeyRows(file);
+    const KeyRows key = readKeyRows(file);
     file.close();
+    view.setRows(key.rows);
     if (key.stoppedEarly) {
-        services_.messageBox.show(tooManyRowsMessage, MessageBoxService::Icon::Critical,
-                                  MessageBoxService::Buttons::Ok, Maker::messageTitle);
+        showError(tooManyRowsMessage, Maker::messageTitle);
     }
-    choice.rows = std::move(key.rows);
-
-    applyCounts(choice, fieldsPerSlipText);
-    checkWidth(choice);
-    return choice;
+    showCounts(view, key.rows.size());
+    checkWidth(view, key.rows);
 }

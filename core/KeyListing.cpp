@@ -1,5 +1,6 @@
 #include "KeyListing.h"
 
+#include "BusyScope.h"
 #include "NumberText.h"
 
 namespace {
@@ -38,17 +39,6 @@ ListingStyle listingStyle(int game) {
         return {maker(12), 1200, 7200, QStringLiteral(". "), false};
     }
 }
-
-class BusyScope {
-public:
-    explicit BusyScope(BusyPointer& pointer) : pointer_(pointer) { pointer_.setBusy(true); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-    ~BusyScope() { pointer_.setBusy(false); }
-
-private:
-    BusyPointer& pointer_;
-};
 
 // Cuts the header from its end, one character at a time, until it is at most 4200 twips wide
 // in the current font. Halving first keeps a very long answer quick: widths grow with the text,
@@ -133,21 +123,22 @@ private:
 
 } // namespace
 
-double listingRowsPerColumn(const QString& text5) {
-    const double value = leadingNumber(text5);
+double listingRowsPerColumn(const QString& rowsPerColumn) {
+    const double value = leadingNumber(rowsPerColumn);
     return value < 1 ? designRowsPerColumn : value;
 }
 
-void printKeyListing(const GameProfile& profile, const KeyListingControls& controls,
-                     KeyListingServices services) {
+std::optional<PrintJobOutcome> printKeyListing(const GameProfile& profile,
+                                               const KeyListingControls& controls,
+                                               KeyListingServices services) {
     if (controls.rows.isEmpty()) {
-        return;
+        return std::nullopt;
     }
-    const double rowsPerColumn = listingRowsPerColumn(controls.text5);
+    const double rowsPerColumn = listingRowsPerColumn(controls.rowsPerColumn);
     if (services.messageBox.show(confirmation, MessageBoxService::Icon::Question,
                                  MessageBoxService::Buttons::OkCancel,
                                  profile.listingTitle) != MessageBoxService::Result::Ok) {
-        return;
+        return std::nullopt;
     }
     const ListingStyle style = listingStyle(profile.game);
     QString userHeader;
@@ -156,14 +147,15 @@ void printKeyListing(const GameProfile& profile, const KeyListingControls& contr
             services.inputBox.ask(headerPrompt, profile.listingTitle, controls.currentKeyPath);
     }
     BusyScope busy(services.busyPointer);
+    busy.start();
     PrintSurface& printer = services.printer;
     printer.setFontName(listingFace);
     printer.setUnits(PrintSurface::Units::Twips);
     printer.setFontSize(12);
-    if (style.userHeader && controls.check3) {
+    if (style.userHeader && controls.twoSided) {
         printer.setDuplex();
     }
     const QString date = services.clock.today().toString(QStringLiteral("yyyy-MM-dd"));
     ListingPrinter(printer, style, date, userHeader).print(controls.rows, rowsPerColumn);
-    printer.endJob();
+    return printer.endJob();
 }

@@ -1,7 +1,8 @@
 #include "KeySlipRun.h"
 
+#include "BusyScope.h"
+#include "FieldsPerSlip.h"
 #include "NumberText.h"
-#include "SlipComposer.h"
 #include "SlipLayout.h"
 
 #include <algorithm>
@@ -9,135 +10,106 @@
 
 namespace {
 
-// Shows the busy pointer from start() on and puts the normal one back when the run leaves,
-// whichever way it leaves.
-class BusyScope {
-public:
-    explicit BusyScope(BusyPointer& pointer) : pointer_(pointer) {}
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-    ~BusyScope() { stop(); }
-
-    void start() {
-        pointer_.setBusy(true);
-        busy_ = true;
-    }
-    void stop() {
-        if (busy_) {
-            pointer_.setBusy(false);
-            busy_ = false;
-        }
-    }
-
-private:
-    BusyPointer& pointer_;
-    bool busy_ = false;
-};
-
-struct FieldsPerSlip {
-    int value;
-    std::optional<QString> corrected; // the new Text6 text when it was out of range
-};
-
-// Text6 outside 1..maximum is replaced by the maximum. A fractional value inside the range is
-// rounded to the nearest whole number (halves to even), as the window's row caption counts it.
-FieldsPerSlip checkFieldsPerSlip(const QString& text6, int maximum) {
-    const double value = leadingNumber(text6);
-    if (value < 1 || value > maximum) {
-        return {maximum, QString::number(maximum)};
-    }
-    return {int(std::clamp<long long>(roundHalfEven(value), 1, maximum)), std::nullopt};
+void showMissingKey(const GameProfile& profile, MessageBoxService& messageBox) {
+    messageBox.show(profile.keyMissingMessage, MessageBoxService::Icon::Critical,
+                    MessageBoxService::Buttons::Ok, profile.keyTitle);
 }
 
-void showMissingKey(const GameProfile& profile, KeyRunServices& services) {
-    services.messageBox.show(profile.keyMissingMessage, MessageBoxService::Icon::Critical,
-                             MessageBoxService::Buttons::Ok, profile.keyTitle);
+KeySlipJob makeJob(const GameProfile& profile, const KeyRunControls& controls, int first, int last,
+                   KeyRunMode mode) {
+    const int maximum = keySlip(profile.game).maxFieldsPerSlip;
+    const FieldsPerSlip fields = checkFieldsPerSlip(controls.fieldsPerSlip, maximum);
+    return {first, last, mode, wholeFieldsPerSlip(fields, maximum), fields.correctedText};
 }
 
-// Steps shared by both runs once the rows to print are known: first..last are 0-based
-// positions inside the key.
-std::optional<QString> printRows(const GameProfile& profile, const KeyRunControls& controls,
-                                 KeyRunServices& services, int first, int last, KeyRunMode mode) {
-    const KeySlip& layout = keySlip(profile.game);
-    const FieldsPerSlip fields = checkFieldsPerSlip(controls.text6, layout.maxFieldsPerSlip);
-    const MarkStyle style{markSymbolForOption(controls.markIndex), controls.jokerIndex == 0};
-    const bool landscape = controls.orientationIndex != 0;
-    const auto orientation =
-        landscape ? PrintSurface::Orientation::Landscape : PrintSurface::Orientation::Portrait;
-    PrintSurface& printer = services.printer;
+int rowCount(const KeyRunControls& controls) {
+    return int(std::min<qsizetype>(controls.rows.size(), 1 << 30));
+}
 
-    if (controls.check1) {
-        services.messageBox.show(pageEjectNotice, MessageBoxService::Icon::Critical,
-                                 MessageBoxService::Buttons::Ok, profile.keyTitle);
-    }
-    BusyScope busy(services.busyPointer);
-    SlipOrigin origin;
-    if (profile.game == 6) {
-        // keyprint6: the eject right after the notice, then orientation, pointer, offsets.
-        if (controls.check1) {
-            printer.newPage();
-        }
-        printer.setOrientation(orientation);
-        busy.start();
-        origin = keySlipOrigin(layout, controls.text1, controls.text2, landscape);
-        setUpSlipSurface(printer);
-    } else {
-        // keyprint5 and keyprint7: pointer, offsets, orientation and set-up before the eject.
-        busy.start();
-        origin = keySlipOrigin(layout, controls.text1, controls.text2, landscape);
-        printer.setOrientation(orientation);
-        setUpSlipSurface(printer);
-        if (controls.check1) {
-            printer.newPage();
-        }
-    }
+bool landscape(const KeyRunControls& controls) {
+    return controls.orientationIndex != 0;
+}
 
+void composeRows(PrintSurface& printer, const GameProfile& profile, const KeyRunControls& controls,
+                 const KeySlipJob& job, SlipOrigin origin) {
     std::vector<KeyRow> rows;
-    rows.reserve(size_t(std::max(0, last - first + 1)));
-    for (int s = first; s <= last; ++s) {
+    rows.reserve(std::size_t(std::max(0, job.last - job.first + 1)));
+    for (int s = job.first; s <= job.last; ++s) {
         rows.push_back({s, controls.rows[s]});
     }
-    composeKeySlips(printer, layout, profile.numbersPerRow, profile.highestNumber, rows,
-                    fields.value, mode, style, origin);
-    printer.endJob();
-    busy.stop();
-    return fields.corrected;
-}
-
-// A from-to box as a whole row number: rounded, halves to even, saturating on huge values.
-long long rowNumberOf(const QString& text) {
-    return roundHalfEven(leadingNumber(text));
+    const MarkStyle style{markSymbolForOption(controls.markIndex), controls.jokerIndex == 0};
+    composeKeySlips(printer, keySlip(profile.game), profile.numbersPerRow, profile.highestNumber,
+                    rows, job.fieldsPerSlip, job.mode, style, origin);
 }
 
 } // namespace
 
-std::optional<QString> runAllRows(const GameProfile& profile, const KeyRunControls& controls,
-                                  KeyRunServices services) {
+std::optional<KeySlipJob> checkAllRowsRun(const GameProfile& profile,
+                                          const KeyRunControls& controls,
+                                          MessageBoxService& messageBox) {
     if (controls.rows.isEmpty()) {
-        showMissingKey(profile, services);
+        showMissingKey(profile, messageBox);
         return std::nullopt;
     }
-    const int count = int(std::min<qsizetype>(controls.rows.size(), 1 << 30));
-    return printRows(profile, controls, services, 0, count - 1, KeyRunMode::AllRows);
+    return makeJob(profile, controls, 0, rowCount(controls) - 1, KeyRunMode::AllRows);
 }
 
-std::optional<QString> runFromTo(const GameProfile& profile, const KeyRunControls& controls,
-                                 KeyRunServices services) {
-    const long long first = rowNumberOf(controls.text3);
-    long long last = rowNumberOf(controls.text4);
+std::optional<KeySlipJob> checkFromToRun(const GameProfile& profile, const KeyRunControls& controls,
+                                         MessageBoxService& messageBox) {
+    const long long first = rowNumber(controls.firstRow);
+    long long last = rowNumber(controls.lastRow);
     if (first == 0 || last == 0) {
         return std::nullopt;
     }
-    const long long count = std::min<qsizetype>(controls.rows.size(), 1 << 30);
-    last = std::min(last, count);
+    last = std::min<long long>(last, rowCount(controls));
     // A range must start at row 1 or later: a negative start names no row of the key.
     if (first > last || first < 1) {
         return std::nullopt;
     }
     if (controls.rows.isEmpty()) {
-        showMissingKey(profile, services);
+        showMissingKey(profile, messageBox);
         return std::nullopt;
     }
-    return printRows(profile, controls, services, int(first - 1), int(last - 1),
-                     KeyRunMode::FromTo);
+    return makeJob(profile, controls, int(first - 1), int(last - 1), KeyRunMode::FromTo);
+}
+
+SlipOrigin keyRunOrigin(const GameProfile& profile, const KeyRunControls& controls) {
+    return keySlipOrigin(keySlip(profile.game), controls.offsetDown, controls.offsetRight,
+                         landscape(controls));
+}
+
+PrintJobOutcome printKeySlips(const GameProfile& profile, const KeyRunControls& controls,
+                              const KeySlipJob& job, KeyRunServices services) {
+    const auto orientation = landscape(controls) ? PrintSurface::Orientation::Landscape
+                                                 : PrintSurface::Orientation::Portrait;
+    PrintSurface& printer = services.printer;
+    if (controls.ejectFirst && services.showEjectNotice) {
+        services.messageBox.show(pageEjectNotice, MessageBoxService::Icon::Critical,
+                                 MessageBoxService::Buttons::Ok, profile.keyTitle);
+    }
+    BusyScope busy(services.busyPointer);
+    SlipOrigin origin;
+    if (profile.ejectBeforeSetUp) {
+        // The blank slip right after the notice, then orientation, pointer and offsets.
+        if (controls.ejectFirst) {
+            printer.newPage();
+        }
+        printer.setOrientation(orientation);
+        busy.start();
+        origin = keyRunOrigin(profile, controls);
+        setUpSlipSurface(printer);
+    } else {
+        // Pointer, offsets, orientation and set-up first; the blank slip only then.
+        busy.start();
+        origin = keyRunOrigin(profile, controls);
+        printer.setOrientation(orientation);
+        setUpSlipSurface(printer);
+        if (controls.ejectFirst) {
+            printer.newPage();
+        }
+    }
+    composeRows(printer, profile, controls, job, origin);
+    PrintJobOutcome outcome = printer.endJob();
+    busy.stop();
+    return outcome;
 }

@@ -3,6 +3,7 @@
 #include "GameProfile.h"
 #include "PrintSurface.h"
 #include "Services.h"
+#include "SlipComposer.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,34 +12,53 @@
 
 // The key printer window's controls, read when a slip run starts.
 struct KeyRunControls {
-    QStringList rows; // List1
-    QString text1, text2, text3, text4, text6;
-    bool check1 = false;      // start with a page eject
-    int markIndex = 1;        // Option2 selected index, -1 none
-    int jokerIndex = 1;       // Option1 selected index, -1 none
-    int orientationIndex = 0; // Option4 selected index, -1 none
+    QStringList rows;         // List1
+    QString offsetDown;       // Text1: shift of all printing downwards, millimetres
+    QString offsetRight;      // Text2: shift to the right, millimetres
+    QString firstRow;         // Text3 "Tól:": first row of a from-to run, 1-based
+    QString lastRow;          // Text4 "Ig:": last row of a from-to run, 1-based
+    QString fieldsPerSlip;    // Text6: rows printed per slip
+    bool ejectFirst = false;  // Check1: the job starts with one blank slip ejected
+    int markIndex = 1;        // Option2: selected mark symbol, -1 none
+    int jokerIndex = 1;       // Option1: 0 "Igen", 1 "Nem", -1 none
+    int orientationIndex = 0; // Option4: 0 "álló", 1 "fekvő", -1 none
+};
+
+// A slip run that passed its checks: which rows it prints and how many go onto a slip.
+struct KeySlipJob {
+    int first = 0; // 0-based positions of the first and last printed rows
+    int last = -1;
+    KeyRunMode mode = KeyRunMode::AllRows;
+    int fieldsPerSlip = 1;
+    // The fields-per-slip box out of range: its corrected text, written into the box before
+    // anything else happens.
+    std::optional<QString> correctedFieldsPerSlip;
 };
 
 struct KeyRunServices {
     MessageBoxService& messageBox;
     BusyPointer& busyPointer;
     PrintSurface& printer;
+    bool showEjectNotice = true; // false for a preview: the blank slip is only a blank page
 };
 
-// Both runs: Text6 outside 1..M (6, 8 or 10) is replaced by M; a fractional value inside the
-// range is rounded to the nearest whole number, halves to even. Landscape is used (with the
-// keyprint5/keyprint7 landscape shift) unless "álló" is selected; Joker "Igen" only when its
-// option is selected; no mark option selected prints an empty mark. The busy pointer is always
-// put back before a run returns.
+// "Szelv. kitölt": every row of the key. An empty key shows the missing-key message (critical,
+// OK, the game's title) and gives nothing.
+std::optional<KeySlipJob> checkAllRowsRun(const GameProfile& profile,
+                                          const KeyRunControls& controls,
+                                          MessageBoxService& messageBox);
 
-// "Szelv. kitölt": every row of the key onto slips, fieldsPerSlip rows a slip.
-// Returns the corrected Text6 text when the run corrected it, else nullopt.
-std::optional<QString> runAllRows(const GameProfile& profile, const KeyRunControls& controls,
-                                  KeyRunServices services);
+// The from-to run: rows Text3..Text4 (1-based, rounded halves to even). A box at 0, a range
+// that does not start at row 1 or later, or one that is empty once its end is held to the
+// key's length gives nothing, silently; an empty key then shows the missing-key message.
+std::optional<KeySlipJob> checkFromToRun(const GameProfile& profile, const KeyRunControls& controls,
+                                         MessageBoxService& messageBox);
 
-// The from-to run: rows Text3..Text4 (1-based) onto slips, the first of them opening a slip.
-// Text3 and Text4 are rounded to whole numbers (halves to even); a range that does not start at
-// row 1 or later, or that is empty once its end is held to the key's length, prints nothing.
-// Returns the corrected Text6 text when the run corrected it, else nullopt.
-std::optional<QString> runFromTo(const GameProfile& profile, const KeyRunControls& controls,
-                                 KeyRunServices services);
+// Prints a checked run as one job: the eject notice and blank slip when asked, the
+// orientation (landscape unless "álló" is selected, with the landscape shift of keyprint5 and
+// keyprint7), the slips, endJob. The busy pointer is put back whichever way the run leaves.
+PrintJobOutcome printKeySlips(const GameProfile& profile, const KeyRunControls& controls,
+                              const KeySlipJob& job, KeyRunServices services);
+
+// Where the marks of a run's slips start: X0, Y0 from the offsets and the orientation.
+SlipOrigin keyRunOrigin(const GameProfile& profile, const KeyRunControls& controls);

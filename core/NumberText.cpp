@@ -109,6 +109,10 @@ long long roundHalfEven(double value) {
     return saturatedInteger(std::nearbyint(value));
 }
 
+long long rowNumber(const QString& text) {
+    return roundHalfEven(leadingNumber(text));
+}
+
 namespace {
 
 // Shortest fixed-notation text of the value that reads back as the same value.

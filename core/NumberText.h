@@ -16,6 +16,10 @@ QString strForm(long long value);
 // Whole number of a numeric text, with halves rounded to even; saturates instead of overflowing.
 long long roundHalfEven(double value);
 
+// A row number typed into a from-to box ("Tól:", "Ig:"): read leniently and rounded to a whole
+// row, halves to even; saturates on huge values.
+long long rowNumber(const QString& text);
+
 // Clamps a double to the range of long long (and NaN to 0) before conversion.
 long long saturatedInteger(double value);
 

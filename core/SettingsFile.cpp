@@ -101,10 +101,10 @@ KeyPrinterSettings loadKeyPrinterSettings(const QString& path, KeyPrinterSetting
     if (!values) {
         return current;
     }
-    current.text1 = boxText(values->at(0));
-    current.text2 = boxText(values->at(1));
+    current.offsetDown = boxText(values->at(0));
+    current.offsetRight = boxText(values->at(1));
     const double rowsPerColumn = leadingNumber(values->at(2));
-    current.text5 = plainDecimal(rowsPerColumn == 0.0 ? 60.0 : rowsPerColumn);
+    current.rowsPerColumn = plainDecimal(rowsPerColumn == 0.0 ? 60.0 : rowsPerColumn);
     current.markIndex = selectOption(values->at(3), 3, current.markIndex);
     current.orientationIndex = selectOption(values->at(4), 2, current.orientationIndex);
     return current;
@@ -114,27 +114,28 @@ CombinationPrinterSettings loadCombinationPrinterSettings(const QString& path,
                                                           CombinationPrinterSettings current) {
     const std::optional<QStringList> values = readValues(path, 3);
     if (!values) {
-        current.text1 = QStringLiteral("0");
-        current.text2 = QStringLiteral("0");
+        current.offsetDown = QStringLiteral("0");
+        current.offsetRight = QStringLiteral("0");
         current.markIndex = 0;
         return current;
     }
-    current.text1 = boxText(values->at(0));
-    current.text2 = boxText(values->at(1));
+    current.offsetDown = boxText(values->at(0));
+    current.offsetRight = boxText(values->at(1));
     current.markIndex = selectOption(values->at(2), 3, current.markIndex);
     return current;
 }
 
 QByteArray keyPrinterSettingsLine(const KeyPrinterSettings& values) {
-    return settingsLine(
-        {plainDecimal(offsetNumber(values.text1)), plainDecimal(offsetNumber(values.text2)),
-         plainDecimal(leadingNumber(values.text5)), QString::number(writtenIndex(values.markIndex)),
-         QString::number(writtenIndex(values.orientationIndex))});
+    return settingsLine({plainDecimal(offsetNumber(values.offsetDown)),
+                         plainDecimal(offsetNumber(values.offsetRight)),
+                         plainDecimal(leadingNumber(values.rowsPerColumn)),
+                         QString::number(writtenIndex(values.markIndex)),
+                         QString::number(writtenIndex(values.orientationIndex))});
 }
 
 QByteArray combinationPrinterSettingsLine(const CombinationPrinterSettings& values) {
-    return settingsLine({plainDecimal(offsetNumber(values.text1)),
-                         plainDecimal(offsetNumber(values.text2)),
+    return settingsLine({plainDecimal(offsetNumber(values.offsetDown)),
+                         plainDecimal(offsetNumber(values.offsetRight)),
                          QString::number(writtenIndex(values.markIndex))});
 }
 

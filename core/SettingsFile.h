@@ -7,14 +7,17 @@
 
 // The window values a key printer keeps in its settings file.
 struct KeyPrinterSettings {
-    QString text1 = "0", text2 = "0", text5 = "60";
+    QString offsetDown = "0";     // Text1
+    QString offsetRight = "0";    // Text2
+    QString rowsPerColumn = "60"; // Text5: rows per column of the A4 listing
     int markIndex = 1;
     int orientationIndex = 0;
 };
 
 // The window values a combination printer keeps in its settings file.
 struct CombinationPrinterSettings {
-    QString text1 = "0", text2 = "0";
+    QString offsetDown = "0";  // Text1
+    QString offsetRight = "0"; // Text2
     int markIndex = 0;
 };
 

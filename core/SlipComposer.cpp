@@ -88,17 +88,17 @@ void beginKeySlip(PrintSurface& surface, const KeySlip& layout, long long slipNu
 
 } // namespace
 
-SlipOrigin keySlipOrigin(const KeySlip& layout, const QString& text1, const QString& text2,
-                         bool landscape) {
-    double y0 = double(offsetNumber(text1)) + layout.yAdjust;
+SlipOrigin keySlipOrigin(const KeySlip& layout, const QString& offsetDown,
+                         const QString& offsetRight, bool landscape) {
+    double y0 = double(offsetNumber(offsetDown)) + layout.yAdjust;
     if (landscape) {
         y0 += layout.landscapeShift;
     }
-    return {double(offsetNumber(text2)), y0};
+    return {double(offsetNumber(offsetRight)), y0};
 }
 
-SlipOrigin combinationSlipOrigin(const QString& text1, const QString& text2) {
-    return {double(offsetNumber(text2)), double(offsetNumber(text1))};
+SlipOrigin combinationSlipOrigin(const QString& offsetDown, const QString& offsetRight) {
+    return {double(offsetNumber(offsetRight)), double(offsetNumber(offsetDown))};
 }
 
 QString markSymbolForOption(int optionIndex) {

@@ -16,10 +16,10 @@ struct SlipOrigin {
 };
 
 // X0 from Text2, Y0 from Text1 plus the layout's adjustment (and its landscape shift).
-SlipOrigin keySlipOrigin(const KeySlip& layout, const QString& text1, const QString& text2,
-                         bool landscape);
+SlipOrigin keySlipOrigin(const KeySlip& layout, const QString& offsetDown,
+                         const QString& offsetRight, bool landscape);
 // X0 from Text2, Y0 from Text1 unchanged.
-SlipOrigin combinationSlipOrigin(const QString& text1, const QString& text2);
+SlipOrigin combinationSlipOrigin(const QString& offsetDown, const QString& offsetRight);
 
 // What every slip of one job shares.
 struct MarkStyle {

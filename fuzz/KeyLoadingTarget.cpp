@@ -1,5 +1,6 @@
 // Fuzz target: choosing any file as a key, in any of the six programs, with the same bytes as
 // the last-folder file. The first byte picks the program and the fields-per-slip text.
+#include "FakeKeyListView.h"
 #include "FakeServices.h"
 #include "FieldReader.h"
 #include "FuzzInput.h"
@@ -38,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const PrinterFamily family = pick & 1 ? PrinterFamily::Combination : PrinterFamily::Key;
     const int game = 5 + (pick >> 1) % 3;
-    const QString text6 = QString::number(int(pick >> 3) - 3);
+    const QString fieldsPerSlip = QString::number(int(pick >> 3) - 3);
 
     const QString keyPath = folder.filePath(QStringLiteral("kulcs.txt"));
     writeFile(keyPath, bytes);
@@ -49,7 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fakes.fileDialog.answers.push_back(keyPath);
     Services services = fakes.services();
     KeyChooser chooser(gameProfile(game), family, services);
-    const KeyChoice choice = chooser.choose(text6);
+    FakeKeyListView view(fieldsPerSlip);
+    chooser.choose(view);
+    const ShownKey& choice = view.shown;
 
     FUZZ_CHECK(fakes.fileDialog.requests.size() == 1);
     FUZZ_CHECK(chooser.currentFileName() == keyPath);

@@ -1,10 +1,8 @@
 #include "KeyPrinterDesign.h"
 
-#include <QHash>
-
-#include <cmath>
-
 namespace {
+
+const QColor blue(0, 0, 255);
 
 ControlDesign control(const QString& name, ControlKind kind, const QString& caption, int left,
                       int top, int width, int height) {
@@ -33,8 +31,8 @@ ControlDesign withFont(ControlDesign c, double points) {
     return c;
 }
 
-ControlDesign blue(ControlDesign c) {
-    c.blue = true;
+ControlDesign coloured(ControlDesign c) {
+    c.textColour = blue;
     return c;
 }
 
@@ -44,186 +42,211 @@ ControlDesign selected(ControlDesign c) {
 }
 
 // The window as built for the 6-number game; the other games start from it.
-QList<ControlDesign> sixNumberControls() {
+KeyPrinterDesign sixNumberDesign() {
     using K = ControlKind;
-    ControlDesign label7 = control("Label7", K::Label, "", 4185, 5070, 660, 390);
-    label7.centred = true;
-    return {
-        withFont(blue(control("Label2", K::Label, "A nyomtatás pozicionálása", 75, 150, 4080, 435)),
-                 13.5),
-        element("Label1", 0, K::Label, "Tolja lefelé 'yy' mm-vel + - !", 420, 705, 2475, 255),
-        control("Text1", K::TextBox, "0", 3060, 645, 615, 285),
-        element("Label1", 1, K::Label, "Tolja jobbra 'xx' mm-vel + - !", 420, 1095, 2475, 255),
-        control("Text2", K::TextBox, "0", 3060, 1035, 615, 285),
-        control("Label9", K::Label, "Egy lapra 'xx' sort nyomtat.", 420, 1485, 2370, 255),
-        control("Text5", K::TextBox, "60", 3330, 1425, 345, 285),
-        control("Label12", K::Label, "Szelvényenkénti mezők száma.", 420, 1875, 2685, 255),
-        control("Text6", K::TextBox, "8", 3330, 1815, 345, 285),
-        control("List1", K::ListBox, "", 300, 2265, 3675, 2790),
-        control("Label11", K::Label, "Tól:", 225, 5340, 375, 285),
-        control("Text3", K::TextBox, "", 660, 5325, 600, 285),
-        control("Label13", K::Label, "Ig:", 1470, 5325, 375, 375),
-        control("Text4", K::TextBox, "", 1890, 5325, 600, 285),
-        control("Command3D9", K::Button, "-> Nyomtatás", 2670, 5250, 1320, 420),
-        blue(control("Label6", K::Label, "JOKER :", 540, 5925, 855, 315)),
-        element("Option1", 0, K::OptionButton, "Igen", 1500, 5910, 735, 255),
-        selected(element("Option1", 1, K::OptionButton, "Nem", 2400, 5910, 735, 255)),
-        control("Command3D3", K::Button, "Beállítás mentése", 4230, 210, 2175, 435),
-        control("Frame1", K::Frame, "", 4395, 735, 1920, 405),
-        inFrame(element("Option2", 0, K::OptionButton, "x", 105, 150, 480, 195), "Frame1"),
-        inFrame(selected(element("Option2", 1, K::OptionButton, "*", 705, 150, 480, 195)),
-                "Frame1"),
-        inFrame(element("Option2", 2, K::OptionButton, "•", 1260, 150, 480, 195), "Frame1"),
-        control("Label10", K::Label, "Lapdobással indul !", 4305, 1305, 1695, 255),
-        control("Check1", K::CheckBox, "", 6105, 1245, 255, 315),
-        control("Frame4", K::Frame, "", 4395, 1590, 1920, 405),
-        inFrame(selected(element("Option4", 0, K::OptionButton, "álló", 105, 150, 870, 225)),
-                "Frame4"),
-        inFrame(element("Option4", 1, K::OptionButton, "fekvő", 990, 150, 870, 225), "Frame4"),
-        control("Command3D5", K::Button, "A4-s lapra nyomtat", 4230, 2160, 2175, 435),
-        withFont(control("Command3D1", K::Button, "Szelv. kitölt", 4230, 2745, 2175, 735), 13.5),
-        withFont(control("Command3D4", K::Button, "Kulcs választás", 4230, 3630, 2175, 540), 9.75),
-        element("Label3", 0, K::Label, "Szelvényszám :", 4155, 4485, 1395, 315),
-        control("Label4", K::Label, "", 5565, 4470, 495, 315),
-        control("Label8", K::Label, "", 6090, 4470, 420, 315),
-        label7,
-        control("Picture1", K::Picture, "", 5010, 4980, 570, 555),
-        control("Label5", K::Label, "", 5775, 5070, 690, 270),
-        withFont(control("Command3D2", K::Button, "Kilép", 4230, 5715, 2175, 555), 9.75),
-    };
+    KeyPrinterDesign d;
+    d.title = QStringLiteral(" Hatos lottószelvény kitöltő.") + QString(29, QLatin1Char(' ')) +
+              "Kelvadata/2010";
+    d.clientTwips = QSize(6690, 6420);
+    d.heading = withFont(
+        coloured(control("Label2", K::Label, "A nyomtatás pozicionálása", 75, 150, 4080, 435)),
+        13.5);
+    d.offsetDownCaption =
+        element("Label1", 0, K::Label, "Tolja lefelé 'yy' mm-vel + - !", 420, 705, 2475, 255);
+    d.offsetDown = control("Text1", K::TextBox, "0", 3060, 645, 615, 285);
+    d.offsetRightCaption =
+        element("Label1", 1, K::Label, "Tolja jobbra 'xx' mm-vel + - !", 420, 1095, 2475, 255);
+    d.offsetRight = control("Text2", K::TextBox, "0", 3060, 1035, 615, 285);
+    d.rowsPerColumnCaption =
+        control("Label9", K::Label, "Egy lapra 'xx' sort nyomtat.", 420, 1485, 2370, 255);
+    d.rowsPerColumn = control("Text5", K::TextBox, "60", 3330, 1425, 345, 285);
+    d.fieldsPerSlipCaption =
+        control("Label12", K::Label, "Szelvényenkénti mezők száma.", 420, 1875, 2685, 255);
+    d.fieldsPerSlip = control("Text6", K::TextBox, "8", 3330, 1815, 345, 285);
+    d.rowList = control("List1", K::ListBox, "", 300, 2265, 3675, 2790);
+    d.firstRowCaption = control("Label11", K::Label, "Tól:", 225, 5340, 375, 285);
+    d.firstRow = control("Text3", K::TextBox, "", 660, 5325, 600, 285);
+    d.lastRowCaption = control("Label13", K::Label, "Ig:", 1470, 5325, 375, 375);
+    d.lastRow = control("Text4", K::TextBox, "", 1890, 5325, 600, 285);
+    d.fromToButton = control("Command3D9", K::Button, "-> Nyomtatás", 2670, 5250, 1320, 420);
+    d.jokerCaption = coloured(control("Label6", K::Label, "JOKER :", 540, 5925, 855, 315));
+    d.jokerOptions[0] = element("Option1", 0, K::OptionButton, "Igen", 1500, 5910, 735, 255);
+    d.jokerOptions[1] =
+        selected(element("Option1", 1, K::OptionButton, "Nem", 2400, 5910, 735, 255));
+    d.saveButton = control("Command3D3", K::Button, "Beállítás mentése", 4230, 210, 2175, 435);
+    d.markFrame = control("Frame1", K::Frame, "", 4395, 735, 1920, 405);
+    d.markOptions[0] =
+        inFrame(element("Option2", 0, K::OptionButton, "x", 105, 150, 480, 195), "Frame1");
+    d.markOptions[1] = inFrame(
+        selected(element("Option2", 1, K::OptionButton, "*", 705, 150, 480, 195)), "Frame1");
+    d.markOptions[2] =
+        inFrame(element("Option2", 2, K::OptionButton, "•", 1260, 150, 480, 195), "Frame1");
+    d.ejectCaption = control("Label10", K::Label, "Lapdobással indul !", 4305, 1305, 1695, 255);
+    d.ejectFirst = control("Check1", K::CheckBox, "", 6105, 1245, 255, 315);
+    d.orientationFrame = control("Frame4", K::Frame, "", 4395, 1590, 1920, 405);
+    d.orientationOptions[0] = inFrame(
+        selected(element("Option4", 0, K::OptionButton, "álló", 105, 150, 870, 225)), "Frame4");
+    d.orientationOptions[1] =
+        inFrame(element("Option4", 1, K::OptionButton, "fekvő", 990, 150, 870, 225), "Frame4");
+    d.listingButton = control("Command3D5", K::Button, "A4-s lapra nyomtat", 4230, 2160, 2175, 435);
+    d.slipButton =
+        withFont(control("Command3D1", K::Button, "Szelv. kitölt", 4230, 2745, 2175, 735), 13.5);
+    d.chooseKeyButton =
+        withFont(control("Command3D4", K::Button, "Kulcs választás", 4230, 3630, 2175, 540), 9.75);
+    d.slipCountCaption = element("Label3", 0, K::Label, "Szelvényszám :", 4155, 4485, 1395, 315);
+    d.slipCount = control("Label4", K::Label, "", 5565, 4470, 495, 315);
+    d.widthCaption = control("Label8", K::Label, "", 6090, 4470, 420, 315);
+    d.selectedRow = control("Label7", K::Label, "", 4185, 5070, 660, 390);
+    d.selectedRow.centred = true;
+    d.picture = control("Picture1", K::Picture, "", 5010, 4980, 570, 555);
+    d.rowCount = control("Label5", K::Label, "", 5775, 5070, 690, 270);
+    d.exitButton = withFont(control("Command3D2", K::Button, "Kilép", 4230, 5715, 2175, 555), 9.75);
+    return d;
 }
 
-ControlDesign* findMutable(QList<ControlDesign>& controls, const QString& objectName) {
-    for (ControlDesign& c : controls) {
-        if (c.objectName() == objectName) {
-            return &c;
-        }
+void moveTop(ControlDesign& c, int top, int height = -1) {
+    c.twips.moveTop(top);
+    if (height >= 0) {
+        c.twips.setHeight(height);
     }
-    return nullptr;
 }
 
-// New top (and, where given, height) of controls, by object name.
-struct Move {
-    const char* objectName;
-    int top;
-    int height = -1;
+// The lower part of the window: the list, the from-to row and the Joker choice. Both other
+// games keep keyprint6's arrangement but sit lower or higher.
+struct LowerPart {
+    int listHeight;
+    int rowsTop;  // Label11, Label13 (Text3, Text4 and the button 15 and 90 twips higher)
+    int jokerTop; // Label6 (the options 15 twips higher)
 };
 
-void applyMoves(QList<ControlDesign>& controls, std::initializer_list<Move> moves) {
-    for (const Move& m : moves) {
-        if (ControlDesign* c = findMutable(controls, QString::fromLatin1(m.objectName))) {
-            c->twips.moveTop(m.top);
-            if (m.height >= 0) {
-                c->twips.setHeight(m.height);
-            }
-        }
-    }
+void moveLowerPart(KeyPrinterDesign& d, const LowerPart& lower) {
+    moveTop(d.rowList, 2265, lower.listHeight);
+    moveTop(d.firstRowCaption, lower.rowsTop);
+    moveTop(d.firstRow, lower.rowsTop - 15);
+    moveTop(d.lastRowCaption, lower.rowsTop - 15);
+    moveTop(d.lastRow, lower.rowsTop - 15);
+    moveTop(d.fromToButton, lower.rowsTop - 90);
+    moveTop(d.jokerCaption, lower.jokerTop);
+    moveTop(d.jokerOptions[0], lower.jokerTop - 15);
+    moveTop(d.jokerOptions[1], lower.jokerTop - 15);
+}
+
+// The right column: tops of its controls from Command3D3 down to Command3D2.
+struct RightColumn {
+    int save, markFrame, ejectCaption, ejectCheck, orientationFrame, listing, slip, slipHeight,
+        chooseKey, counts, selectedRow, picture, exit;
+};
+
+void moveRightColumn(KeyPrinterDesign& d, const RightColumn& r) {
+    moveTop(d.saveButton, r.save);
+    moveTop(d.markFrame, r.markFrame);
+    moveTop(d.ejectCaption, r.ejectCaption);
+    moveTop(d.ejectFirst, r.ejectCheck);
+    moveTop(d.orientationFrame, r.orientationFrame);
+    moveTop(d.listingButton, r.listing);
+    moveTop(d.slipButton, r.slip, r.slipHeight);
+    moveTop(d.chooseKeyButton, r.chooseKey);
+    moveTop(d.slipCountCaption, r.counts + 15);
+    moveTop(d.slipCount, r.counts);
+    moveTop(d.widthCaption, r.counts);
+    moveTop(d.selectedRow, r.selectedRow);
+    moveTop(d.picture, r.picture);
+    moveTop(d.rowCount, r.selectedRow);
+    moveTop(d.exitButton, r.exit);
+}
+
+// Text5's caption reads "oldalra" in keyprint5 and keyprint7, and is wider.
+void pageCaption(KeyPrinterDesign& d) {
+    d.rowsPerColumnCaption.caption = QStringLiteral("Egy oldalra 'xx' sort nyomtat.");
+    d.rowsPerColumnCaption.twips.setWidth(2790);
 }
 
 // The 5-number window is 390 twips lower: the list and the buttons are shortened a little and
 // everything below them moves up.
-QList<ControlDesign> fiveNumberControls() {
-    QList<ControlDesign> controls = sixNumberControls();
-    applyMoves(controls, {
-                             {"Command3D3", 150},       {"Frame1", 675},      {"Label10", 1245},
-                             {"Check1", 1185},          {"Frame4", 1530},     {"Command3D5", 2070},
-                             {"Command3D1", 2595, 660}, {"Command3D4", 3375}, {"Label3(0)", 4230},
-                             {"Label4", 4215},          {"Label8", 4215},     {"Label7", 4740},
-                             {"Picture1", 4650},        {"Label5", 4740},     {"Command3D2", 5355},
-                             {"List1", 2265, 2400},     {"Label11", 4950},    {"Text3", 4935},
-                             {"Label13", 4935},         {"Text4", 4935},      {"Command3D9", 4860},
-                             {"Label6", 5535},          {"Option1(0)", 5520}, {"Option1(1)", 5520},
-                         });
-    ControlDesign* rowsPerColumn = findMutable(controls, "Label9");
-    rowsPerColumn->caption = "Egy oldalra 'xx' sort nyomtat.";
-    rowsPerColumn->twips.setWidth(2790);
-    findMutable(controls, "Text6")->caption = "6";
-    return controls;
+KeyPrinterDesign fiveNumberDesign() {
+    KeyPrinterDesign d = sixNumberDesign();
+    d.title = QStringLiteral(" Ötös lottószelvény kitöltő - álló, fekvő    Kelvadata/2010");
+    d.clientTwips = QSize(6690, 6030);
+    moveRightColumn(d, {150, 675, 1245, 1185, 1530, 2070, 2595, 660, 3375, 4215, 4740, 4650, 5355});
+    moveLowerPart(d, {2400, 4950, 5535});
+    pageCaption(d);
+    d.fieldsPerSlip.caption = QStringLiteral("6");
+    return d;
 }
 
 // The 7-number window is 255 twips lower and holds the two-sided printing check box between
 // the listing button and the slip button; several labels carry other names.
-QList<ControlDesign> sevenNumberControls() {
-    QList<ControlDesign> controls = sixNumberControls();
-    applyMoves(controls, {
-                             {"Command3D3", 150},       {"Frame1", 660},      {"Label10", 1230},
-                             {"Check1", 1170},          {"Frame4", 1485},     {"Command3D5", 1980},
-                             {"Command3D1", 2865, 660}, {"Command3D4", 3600}, {"Label3(0)", 4320},
-                             {"Label4", 4305},          {"Label8", 4305},     {"Label7", 4860},
-                             {"Picture1", 4770},        {"Label5", 4860},     {"Command3D2", 5505},
-                             {"List1", 2265, 2535},     {"Label11", 5085},    {"Text3", 5070},
-                             {"Label13", 5070},         {"Text4", 5070},      {"Command3D9", 4995},
-                             {"Label6", 5670},          {"Option1(0)", 5655}, {"Option1(1)", 5655},
-                         });
-    ControlDesign* rowsPerColumn = findMutable(controls, "Label9");
-    rowsPerColumn->caption = "Egy oldalra 'xx' sort nyomtat.";
-    rowsPerColumn->twips.setWidth(2790);
-    findMutable(controls, "Text6")->caption = "10";
-    ControlDesign* rowsButton = findMutable(controls, "Command3D9");
-    rowsButton->caption = "Sorokat nyomtat";
-    rowsButton->twips.setLeft(2580);
-
-    // Renamed labels: old name -> new name, applied all at once.
-    const QHash<QString, QString> renames{{"Label9", "Label8"},
-                                          {"Label12", "Label10"},
-                                          {"Label10", "Label9"},
-                                          {"Label6", "Label12"},
-                                          {"Label8", "Label6"}};
-    for (ControlDesign& c : controls) {
-        c.name = renames.value(c.name, c.name);
-    }
-
-    ControlDesign check3 =
+KeyPrinterDesign sevenNumberDesign() {
+    KeyPrinterDesign d = sixNumberDesign();
+    d.title = QStringLiteral("  Hetes lottószelvény kitöltő.                Kelvadata/2013");
+    d.clientTwips = QSize(6690, 6165);
+    moveRightColumn(d, {150, 660, 1230, 1170, 1485, 1980, 2865, 660, 3600, 4305, 4860, 4770, 5505});
+    moveLowerPart(d, {2535, 5085, 5670});
+    pageCaption(d);
+    d.fieldsPerSlip.caption = QStringLiteral("10");
+    d.fromToButton.caption = QStringLiteral("Sorokat nyomtat");
+    d.fromToButton.twips.setLeft(2580);
+    d.rowsPerColumnCaption.name = QStringLiteral("Label8");
+    d.fieldsPerSlipCaption.name = QStringLiteral("Label10");
+    d.ejectCaption.name = QStringLiteral("Label9");
+    d.jokerCaption.name = QStringLiteral("Label12");
+    d.widthCaption.name = QStringLiteral("Label6");
+    d.twoSided =
         control("Check3", ControlKind::CheckBox, "Kétoldalas nyomtatás", 4260, 2496, 2175, 300);
-    qsizetype after = 0;
-    while (after < controls.size() && controls[after].name != QLatin1String("Command3D5")) {
-        ++after;
-    }
-    controls.insert(after + 1, check3);
-    return controls;
+    return d;
 }
 
 } // namespace
 
-QString ControlDesign::objectName() const {
-    return index < 0 ? name : name + QStringLiteral("(%1)").arg(index);
-}
-
-const ControlDesign* KeyPrinterDesign::find(const QString& objectName) const {
-    for (const ControlDesign& c : controls) {
-        if (c.objectName() == objectName) {
-            return &c;
-        }
+QList<const ControlDesign*> KeyPrinterDesign::controls() const {
+    QList<const ControlDesign*> all{&heading,
+                                    &offsetDownCaption,
+                                    &offsetDown,
+                                    &offsetRightCaption,
+                                    &offsetRight,
+                                    &rowsPerColumnCaption,
+                                    &rowsPerColumn,
+                                    &fieldsPerSlipCaption,
+                                    &fieldsPerSlip,
+                                    &rowList,
+                                    &firstRowCaption,
+                                    &firstRow,
+                                    &lastRowCaption,
+                                    &lastRow,
+                                    &fromToButton,
+                                    &jokerCaption,
+                                    &jokerOptions[0],
+                                    &jokerOptions[1],
+                                    &saveButton,
+                                    &markFrame,
+                                    &markOptions[0],
+                                    &markOptions[1],
+                                    &markOptions[2],
+                                    &ejectCaption,
+                                    &ejectFirst,
+                                    &orientationFrame,
+                                    &orientationOptions[0],
+                                    &orientationOptions[1],
+                                    &listingButton};
+    if (hasTwoSided()) {
+        all << &twoSided;
     }
-    return nullptr;
+    all << QList<const ControlDesign*>{&slipButton, &chooseKeyButton, &slipCountCaption,
+                                       &slipCount,  &widthCaption,    &selectedRow,
+                                       &picture,    &rowCount,        &exitButton};
+    return all;
 }
 
-KeyPrinterDesign keyPrinterDesign(int game) {
-    KeyPrinterDesign design;
+const KeyPrinterDesign& keyPrinterDesign(int game) {
+    static const KeyPrinterDesign five = fiveNumberDesign();
+    static const KeyPrinterDesign six = sixNumberDesign();
+    static const KeyPrinterDesign seven = sevenNumberDesign();
     switch (game) {
     case 5:
-        design.clientTwips = QSize(6690, 6030);
-        design.controls = fiveNumberControls();
-        break;
+        return five;
     case 7:
-        design.clientTwips = QSize(6690, 6165);
-        design.controls = sevenNumberControls();
-        break;
+        return seven;
     default:
-        design.clientTwips = QSize(6690, 6420);
-        design.controls = sixNumberControls();
-        break;
+        return six;
     }
-    design.widthLabel = game == 7 ? QStringLiteral("Label6") : QStringLiteral("Label8");
-    design.fieldsLabel = game == 7 ? QStringLiteral("Label10") : QStringLiteral("Label12");
-    return design;
-}
-
-int twipsToPixels(int twips) {
-    return int(std::lround(twips / 15.0));
-}
-
-QRect twipsToPixels(const QRect& twips) {
-    return QRect(twipsToPixels(twips.left()), twipsToPixels(twips.top()),
-                 twipsToPixels(twips.width()), twipsToPixels(twips.height()));
 }

@@ -1,15 +1,16 @@
 #include "KeyPrinterWindow.h"
 
+#include "FieldsPerSlip.h"
+#include "FormBuilder.h"
 #include "InstanceCheck.h"
 #include "KeyChooser.h"
 #include "KeyListing.h"
 #include "KeySlipRun.h"
-#include "NumberText.h"
+#include "PrintFailureMessage.h"
 #include "PrintSurface.h"
 #include "SettingsFile.h"
 #include "SlipLayout.h"
 #include "SlipPicture.h"
-#include "Titles.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -23,28 +24,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>
-
-#include <cmath>
-#include <exception>
 
 namespace {
 
 const QStringList windowFontFamilies{
     QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
     QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")};
-
-// Runs one handler; nothing may escape from a handler into the event loop.
-template <typename Handler> void guarded(Handler&& handler) {
-    try {
-        handler();
-    } catch (const std::exception&) {
-    } catch (...) {
-    }
-}
 
 QFont windowFont(double points) {
     QFont font;
@@ -54,10 +42,16 @@ QFont windowFont(double points) {
     return font;
 }
 
-// The slip count shown in Label4: floor((rows - 1) / x) + 1, 0 for an empty list.
-QString slipCountCaption(qsizetype rowCount, double fieldsPerSlip) {
-    const double slips = std::floor(double(rowCount - 1) / fieldsPerSlip) + 1.0;
-    return strForm(saturatedInteger(slips));
+QButtonGroup* optionGroup(QObject* owner, const QString& name) {
+    auto* group = new QButtonGroup(owner);
+    group->setObjectName(name);
+    return group;
+}
+
+void select(QButtonGroup* group, int index) {
+    if (QAbstractButton* button = group->button(index)) {
+        button->setChecked(true);
+    }
 }
 
 } // namespace
@@ -65,14 +59,13 @@ QString slipCountCaption(qsizetype rowCount, double fieldsPerSlip) {
 KeyPrinterWindow::KeyPrinterWindow(const GameProfile& profile, const Services& services,
                                    QWidget* parent)
     : QWidget(parent), profile_(profile), services_(services),
-      design_(keyPrinterDesign(profile.game)) {
+      design_(keyPrinterDesign(profile.game)),
+      chooser_(std::make_unique<KeyChooser>(profile_, PrinterFamily::Key, services_)) {
     setObjectName(QStringLiteral("Form1"));
-    chooser_ = std::make_unique<KeyChooser>(profile_, PrinterFamily::Key, services_);
-    setWindowTitle(::windowTitle(profile_));
+    setWindowTitle(design_.title);
     setWindowIcon(QIcon(slipPicture()));
     setFont(windowFont(design_.windowFontPoints));
-    clientSize_ = QSize(twipsToPixels(design_.clientTwips.width()),
-                        twipsToPixels(design_.clientTwips.height()));
+    clientSize_ = twipsToPixels(QRect(QPoint(0, 0), design_.clientTwips)).size();
     setFixedSize(clientSize_);
     buildControls();
     connectHandlers();
@@ -80,26 +73,90 @@ KeyPrinterWindow::KeyPrinterWindow(const GameProfile& profile, const Services& s
 
 KeyPrinterWindow::~KeyPrinterWindow() = default;
 
-void KeyPrinterWindow::buildControls() {
-    for (const ControlDesign& design : design_.controls) {
-        QWidget* parent = design.frame.isEmpty() ? this : controls_.value(design.frame, this);
-        QWidget* widget = createControl(design, parent);
-        widget->setObjectName(design.objectName());
-        widget->setFont(
-            windowFont(design.fontPoints > 0 ? design.fontPoints : design_.windowFontPoints));
-        widget->setGeometry(placement(design, widget->sizeHint()));
-        if (design.index >= 0) {
-            widget->setProperty("controlArray", design.name);
-            widget->setProperty("index", design.index);
-        }
-        if (design.blue) {
-            QPalette palette = widget->palette();
-            palette.setColor(QPalette::WindowText, Qt::blue);
-            widget->setPalette(palette);
-        }
-        controls_.insert(design.objectName(), widget);
-    }
+// ---- design-time controls, in the order of the design ----
 
+void KeyPrinterWindow::buildControls() {
+    const FormBuilder form(this, FormBuilder::Options{true});
+    buildSettingsControls(form);
+    buildKeyControls(form);
+    buildOptionControls(form);
+    buildCommandControls(form);
+    buildStatusLine();
+    for (QLineEdit* box : {offsetDownEdit_, offsetRightEdit_, rowsPerColumnEdit_,
+                           fieldsPerSlipEdit_, firstRowEdit_, lastRowEdit_}) {
+        box->installEventFilter(this);
+    }
+}
+
+void KeyPrinterWindow::buildSettingsControls(const FormBuilder& form) {
+    form.label(design_.heading);
+    form.label(design_.offsetDownCaption);
+    offsetDownEdit_ = form.textBox(design_.offsetDown);
+    form.label(design_.offsetRightCaption);
+    offsetRightEdit_ = form.textBox(design_.offsetRight);
+    form.label(design_.rowsPerColumnCaption);
+    rowsPerColumnEdit_ = form.textBox(design_.rowsPerColumn);
+    form.label(design_.fieldsPerSlipCaption);
+    fieldsPerSlipEdit_ = form.textBox(design_.fieldsPerSlip);
+}
+
+void KeyPrinterWindow::buildKeyControls(const FormBuilder& form) {
+    rowList_ = form.place(new QListView(this), design_.rowList);
+    rowsModel_ = new QStringListModel(this);
+    rowList_->setModel(rowsModel_);
+    rowList_->setUniformItemSizes(true); // a 32,736-row key shows at once
+    rowList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    rowList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    form.label(design_.firstRowCaption);
+    firstRowEdit_ = form.textBox(design_.firstRow);
+    form.label(design_.lastRowCaption);
+    lastRowEdit_ = form.textBox(design_.lastRow);
+    fromToButton_ = form.button(design_.fromToButton);
+    form.label(design_.jokerCaption);
+    jokerGroup_ = optionGroup(this, design_.jokerOptions[0].name);
+    for (const ControlDesign& option : design_.jokerOptions) {
+        form.option(option, jokerGroup_);
+    }
+}
+
+void KeyPrinterWindow::buildOptionControls(const FormBuilder& form) {
+    saveButton_ = form.button(design_.saveButton);
+    QFrame* markFrame = form.frame(design_.markFrame);
+    markGroup_ = optionGroup(this, design_.markOptions[0].name);
+    for (const ControlDesign& option : design_.markOptions) {
+        form.option(option, markGroup_, markFrame);
+    }
+    form.label(design_.ejectCaption);
+    ejectFirstCheck_ = form.checkBox(design_.ejectFirst);
+    QFrame* orientationFrame = form.frame(design_.orientationFrame);
+    orientationGroup_ = optionGroup(this, design_.orientationOptions[0].name);
+    for (const ControlDesign& option : design_.orientationOptions) {
+        form.option(option, orientationGroup_, orientationFrame);
+    }
+}
+
+void KeyPrinterWindow::buildCommandControls(const FormBuilder& form) {
+    listingButton_ = form.button(design_.listingButton);
+    if (design_.hasTwoSided()) {
+        twoSidedCheck_ = form.checkBox(design_.twoSided);
+    }
+    slipButton_ = form.button(design_.slipButton);
+    chooseKeyButton_ = form.button(design_.chooseKeyButton);
+    form.label(design_.slipCountCaption);
+    slipCountLabel_ = form.label(design_.slipCount);
+    widthLabel_ = form.label(design_.widthCaption);
+    selectedRowLabel_ = form.label(design_.selectedRow);
+    auto* picture = form.place(new QLabel(this), design_.picture);
+    picture->setPixmap(slipPicture());
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setFrameShape(QFrame::Panel);
+    picture->setFrameShadow(QFrame::Sunken);
+    rowCountLabel_ = form.label(design_.rowCount);
+    exitButton_ = form.button(design_.exitButton);
+}
+
+// Where a PDF job went, below the designed client area; shown only once there is one.
+void KeyPrinterWindow::buildStatusLine() {
     statusLine_ = new QLabel(this);
     statusLine_->setObjectName(QStringLiteral("StatusLine"));
     statusLine_->setWordWrap(true);
@@ -109,99 +166,18 @@ void KeyPrinterWindow::buildControls() {
     statusLine_->hide();
 }
 
-QRect KeyPrinterWindow::placement(const ControlDesign& design, const QSize& sizeHint) {
-    QRect place = twipsToPixels(design.twips);
-    // Option buttons and check boxes are given at least the height their indicator needs,
-    // centred on the designed place, so the indicator is never cut off.
-    const bool indicator =
-        design.kind == ControlKind::OptionButton || design.kind == ControlKind::CheckBox;
-    if (indicator && sizeHint.height() > place.height()) {
-        const int centre = place.top() + place.height() / 2;
-        place.setTop(centre - sizeHint.height() / 2);
-        place.setHeight(sizeHint.height());
-    }
-    return place;
-}
-
-QWidget* KeyPrinterWindow::createControl(const ControlDesign& design, QWidget* parent) {
-    switch (design.kind) {
-    case ControlKind::Label: {
-        auto* label = new QLabel(design.caption, parent);
-        label->setAlignment(design.centred ? Qt::AlignHCenter | Qt::AlignTop
-                                           : Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(design.centred);
-        return label;
-    }
-    case ControlKind::TextBox: {
-        auto* box = new QLineEdit(design.caption, parent);
-        box->installEventFilter(this);
-        return box;
-    }
-    case ControlKind::ListBox: {
-        list1_ = new QListView(parent);
-        rowsModel_ = new QStringListModel(this);
-        list1_->setModel(rowsModel_);
-        list1_->setUniformItemSizes(true);
-        list1_->setSelectionMode(QAbstractItemView::SingleSelection);
-        list1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        return list1_;
-    }
-    case ControlKind::Button:
-        return new QPushButton(design.caption, parent);
-    case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(design.caption, parent);
-        QButtonGroup*& group = optionGroups_[design.name];
-        if (group == nullptr) {
-            group = new QButtonGroup(this);
-            group->setObjectName(design.name);
-        }
-        group->addButton(option, design.index);
-        option->setChecked(design.selected);
-        return option;
-    }
-    case ControlKind::CheckBox: {
-        auto* check = new QCheckBox(design.caption, parent);
-        check->setChecked(design.selected);
-        return check;
-    }
-    case ControlKind::Frame: {
-        auto* frame = new QFrame(parent);
-        frame->setFrameShape(QFrame::Box);
-        frame->setFrameShadow(QFrame::Sunken);
-        return frame;
-    }
-    case ControlKind::Picture: {
-        auto* picture = new QLabel(parent);
-        picture->setPixmap(slipPicture());
-        picture->setAlignment(Qt::AlignCenter);
-        picture->setFrameShape(QFrame::Panel);
-        picture->setFrameShadow(QFrame::Sunken);
-        return picture;
-    }
-    }
-    return new QWidget(parent);
-}
-
 void KeyPrinterWindow::connectHandlers() {
-    auto button = [this](const char* name) {
-        return qobject_cast<QPushButton*>(controls_.value(QString::fromLatin1(name)));
-    };
-    connect(button("Command3D1"), &QPushButton::clicked, this,
-            [this] { guarded([this] { printAllRows(); }); });
-    connect(button("Command3D9"), &QPushButton::clicked, this,
-            [this] { guarded([this] { printFromTo(); }); });
-    connect(button("Command3D5"), &QPushButton::clicked, this,
-            [this] { guarded([this] { printListing(); }); });
-    connect(button("Command3D4"), &QPushButton::clicked, this,
-            [this] { guarded([this] { chooseKey(); }); });
-    connect(button("Command3D3"), &QPushButton::clicked, this,
-            [this] { guarded([this] { saveSettings(); }); });
-    connect(button("Command3D2"), &QPushButton::clicked, this, [this] { exitProgram(); });
-    // A row selected by mouse, keyboard or code runs the click handler, and so does a click on
-    // the row already selected.
-    connect(list1_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { guarded([this] { list1Click(); }); });
-    connect(list1_, &QListView::clicked, this, [this] { guarded([this] { list1Click(); }); });
+    connect(slipButton_, &QPushButton::clicked, this, [this] { printAllRows(); });
+    connect(fromToButton_, &QPushButton::clicked, this, [this] { printFromTo(); });
+    connect(listingButton_, &QPushButton::clicked, this, [this] { printListing(); });
+    connect(chooseKeyButton_, &QPushButton::clicked, this, [this] { chooseKey(); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] { saveSettings(); });
+    connect(exitButton_, &QPushButton::clicked, this, [this] { exitProgram(); });
+    // A row selected by mouse, keyboard or code shows its caption; a click on the row that is
+    // already selected changes no selection, so the click itself shows it too.
+    connect(rowList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { rowClicked(); });
+    connect(rowList_, &QListView::clicked, this, [this] { rowClicked(); });
 }
 
 bool KeyPrinterWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -213,23 +189,25 @@ bool KeyPrinterWindow::eventFilter(QObject* watched, QEvent* event) {
         box->clear();
         return true;
     }
-    if (event->type() == QEvent::FocusOut && box->objectName() == QLatin1String("Text6")) {
+    if (event->type() == QEvent::FocusOut && box == fieldsPerSlipEdit_) {
         // Only a move of the focus to another control of the window counts, not the window
         // losing activation or a popup opening.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            guarded([this] { text6LostFocus(); });
+            fieldsPerSlipLeft();
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
+// ---- load ----
+
 bool KeyPrinterWindow::load() {
     if (!claimSingleInstance(services_)) {
         return false;
     }
-    guarded([this] { centreOnScreen(); });
-    guarded([this] { loadSettings(); });
+    centreOnScreen();
+    loadSettings();
     return true;
 }
 
@@ -249,133 +227,131 @@ QString KeyPrinterWindow::settingsPath() const {
 
 void KeyPrinterWindow::loadSettings() {
     KeyPrinterSettings current;
-    current.text1 = textBox("Text1")->text();
-    current.text2 = textBox("Text2")->text();
-    current.text5 = textBox("Text5")->text();
-    current.markIndex = selectedIndex(optionGroups_.value("Option2"));
-    current.orientationIndex = selectedIndex(optionGroups_.value("Option4"));
+    current.offsetDown = offsetDownEdit_->text();
+    current.offsetRight = offsetRightEdit_->text();
+    current.rowsPerColumn = rowsPerColumnEdit_->text();
+    current.markIndex = markGroup_->checkedId();
+    current.orientationIndex = orientationGroup_->checkedId();
     const KeyPrinterSettings loaded = loadKeyPrinterSettings(settingsPath(), current);
-    textBox("Text1")->setText(loaded.text1);
-    textBox("Text2")->setText(loaded.text2);
-    textBox("Text5")->setText(loaded.text5);
-    select(optionGroups_.value("Option2"), loaded.markIndex);
-    select(optionGroups_.value("Option4"), loaded.orientationIndex);
+    offsetDownEdit_->setText(loaded.offsetDown);
+    offsetRightEdit_->setText(loaded.offsetRight);
+    rowsPerColumnEdit_->setText(loaded.rowsPerColumn);
+    select(markGroup_, loaded.markIndex);
+    select(orientationGroup_, loaded.orientationIndex);
 }
+
+// ---- handlers ----
 
 void KeyPrinterWindow::saveSettings() {
     KeyPrinterSettings values;
-    values.text1 = textBox("Text1")->text();
-    values.text2 = textBox("Text2")->text();
-    values.text5 = textBox("Text5")->text();
-    values.markIndex = selectedIndex(optionGroups_.value("Option2"));
-    values.orientationIndex = selectedIndex(optionGroups_.value("Option4"));
+    values.offsetDown = offsetDownEdit_->text();
+    values.offsetRight = offsetRightEdit_->text();
+    values.rowsPerColumn = rowsPerColumnEdit_->text();
+    values.markIndex = markGroup_->checkedId();
+    values.orientationIndex = orientationGroup_->checkedId();
     // The key printers save silently: a failed save leaves the old file and the window as
     // they were.
     saveKeyPrinterSettings(settingsPath(), values);
 }
 
 void KeyPrinterWindow::chooseKey() {
-    const KeyChoice choice = chooser_->choose(textBox("Text6")->text());
-    setRows(choice.rows);
-    if (choice.clearLabel7) {
-        label("Label7")->clear();
-    }
-    if (choice.fieldsPerSlipText) {
-        textBox("Text6")->setText(*choice.fieldsPerSlipText);
-    }
-    if (choice.slipCountCaption) {
-        label("Label4")->setText(*choice.slipCountCaption);
-    }
-    if (choice.rowCountCaption) {
-        label("Label5")->setText(*choice.rowCountCaption);
-    }
-    if (choice.widthCaption) {
-        label(design_.widthLabel)->setText(*choice.widthCaption);
-    }
+    chooser_->choose(*this);
 }
 
-void KeyPrinterWindow::setRows(const QStringList& rows) {
-    rowsModel_->setStringList(rows);
-}
-
-void KeyPrinterWindow::list1Click() {
-    const QModelIndexList selected = list1_->selectionModel()->selectedIndexes();
+void KeyPrinterWindow::rowClicked() {
+    const QModelIndexList selected = rowList_->selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
         return;
     }
-    const long long i = selected.first().row();
-    const long long f = roundHalfEven(leadingNumber(textBox("Text6")->text()));
-    if (f == 0) {
-        return;
+    if (const std::optional<QString> caption =
+            selectedRowCaption(selected.first().row(), fieldsPerSlipEdit_->text())) {
+        selectedRowLabel_->setText(*caption);
     }
-    const double slip = std::floor(double(i) / double(f)) + 1.0;
-    label("Label7")->setText(strForm(i + 1) + QStringLiteral(" /") +
-                             strForm(saturatedInteger(slip)));
 }
 
-void KeyPrinterWindow::text6LostFocus() {
-    QLineEdit* text6 = textBox("Text6");
-    double x = leadingNumber(text6->text());
-    const int maximum = maxFieldsPerSlip();
-    if (x < 1 || x > maximum) {
-        text6->setText(QString::number(maximum));
-        x = maximum;
+void KeyPrinterWindow::fieldsPerSlipLeft() {
+    const FieldsPerSlip fields =
+        checkFieldsPerSlip(fieldsPerSlipEdit_->text(), keySlip(profile_.game).maxFieldsPerSlip);
+    if (fields.correctedText) {
+        fieldsPerSlipEdit_->setText(*fields.correctedText);
     }
-    label("Label4")->setText(slipCountCaption(rowsModel_->rowCount(), x));
+    slipCountLabel_->setText(slipCountCaption(rowsModel_->rowCount(), fields.value));
 }
 
 KeyRunControls KeyPrinterWindow::runControls() const {
     KeyRunControls controls;
     controls.rows = rows();
-    controls.text1 = textBox("Text1")->text();
-    controls.text2 = textBox("Text2")->text();
-    controls.text3 = textBox("Text3")->text();
-    controls.text4 = textBox("Text4")->text();
-    controls.text6 = textBox("Text6")->text();
-    controls.check1 = checkBox("Check1")->isChecked();
-    controls.markIndex = selectedIndex(optionGroups_.value("Option2"));
-    controls.jokerIndex = selectedIndex(optionGroups_.value("Option1"));
-    controls.orientationIndex = selectedIndex(optionGroups_.value("Option4"));
+    controls.offsetDown = offsetDownEdit_->text();
+    controls.offsetRight = offsetRightEdit_->text();
+    controls.firstRow = firstRowEdit_->text();
+    controls.lastRow = lastRowEdit_->text();
+    controls.fieldsPerSlip = fieldsPerSlipEdit_->text();
+    controls.ejectFirst = ejectFirstCheck_->isChecked();
+    controls.markIndex = markGroup_->checkedId();
+    controls.jokerIndex = jokerGroup_->checkedId();
+    controls.orientationIndex = orientationGroup_->checkedId();
     return controls;
 }
 
 void KeyPrinterWindow::printAllRows() {
-    const std::optional<QString> corrected =
-        runAllRows(profile_, runControls(),
-                   KeyRunServices{services_.messageBox, services_.busyPointer, services_.printer});
-    if (corrected) {
-        textBox("Text6")->setText(*corrected);
-    }
-    showJobFile();
+    printSlips(false);
 }
 
 void KeyPrinterWindow::printFromTo() {
-    const std::optional<QString> corrected =
-        runFromTo(profile_, runControls(),
-                  KeyRunServices{services_.messageBox, services_.busyPointer, services_.printer});
-    if (corrected) {
-        textBox("Text6")->setText(*corrected);
+    printSlips(true);
+}
+
+// A slip run: its checks, the corrected fields per slip written into Text6 before anything is
+// printed, then the job.
+void KeyPrinterWindow::printSlips(bool fromTo) {
+    const KeyRunControls controls = runControls();
+    const std::optional<KeySlipJob> job =
+        fromTo ? checkFromToRun(profile_, controls, services_.messageBox)
+               : checkAllRowsRun(profile_, controls, services_.messageBox);
+    if (!job) {
+        return;
     }
-    showJobFile();
+    if (job->correctedFieldsPerSlip) {
+        fieldsPerSlipEdit_->setText(*job->correctedFieldsPerSlip);
+    }
+    const PrintJobOutcome outcome = printKeySlips(
+        profile_, controls, *job,
+        KeyRunServices{services_.messageBox, services_.busyPointer, services_.printer});
+    reportJob(outcome, PrintedWork::Slips);
 }
 
 void KeyPrinterWindow::printListing() {
     KeyListingControls controls;
     controls.rows = rows();
-    controls.text5 = textBox("Text5")->text();
-    const QCheckBox* check3 = checkBox("Check3");
-    controls.check3 = check3 != nullptr && check3->isChecked();
+    controls.rowsPerColumn = rowsPerColumnEdit_->text();
+    controls.twoSided = twoSidedCheck_ != nullptr && twoSidedCheck_->isChecked();
     controls.currentKeyPath = chooser_->currentFileName();
-    printKeyListing(profile_, controls,
-                    KeyListingServices{services_.messageBox, services_.inputBox,
-                                       services_.busyPointer, services_.clock, services_.printer});
-    showJobFile();
+    const std::optional<PrintJobOutcome> outcome = printKeyListing(
+        profile_, controls,
+        KeyListingServices{services_.messageBox, services_.inputBox, services_.busyPointer,
+                           services_.clock, services_.printer});
+    reportJob(outcome, PrintedWork::Listing);
 }
 
 void KeyPrinterWindow::exitProgram() {
     emit exitRequested();
     close();
     QCoreApplication::quit();
+}
+
+// After a job: a job that did not reach its destination is told once; a job written as a PDF
+// names its file in the status line.
+void KeyPrinterWindow::reportJob(const std::optional<PrintJobOutcome>& outcome, PrintedWork work) {
+    if (!outcome) {
+        return;
+    }
+    if (!outcome->delivered()) {
+        services_.messageBox.show(printFailureMessage(*outcome, work),
+                                  MessageBoxService::Icon::Critical, MessageBoxService::Buttons::Ok,
+                                  Maker::messageTitle);
+        return;
+    }
+    showJobFile();
 }
 
 void KeyPrinterWindow::showJobFile() {
@@ -393,31 +369,32 @@ void KeyPrinterWindow::showJobFile() {
     statusLine_->show();
 }
 
-int KeyPrinterWindow::maxFieldsPerSlip() const {
-    return keySlip(profile_.game).maxFieldsPerSlip;
+// ---- what choosing a key shows ----
+
+void KeyPrinterWindow::setRows(const QStringList& rows) {
+    rowsModel_->setStringList(rows);
 }
 
-QLineEdit* KeyPrinterWindow::textBox(const QString& name) const {
-    return qobject_cast<QLineEdit*>(controls_.value(name));
+void KeyPrinterWindow::clearSelectedRowCaption() {
+    selectedRowLabel_->clear();
 }
 
-QCheckBox* KeyPrinterWindow::checkBox(const QString& name) const {
-    return qobject_cast<QCheckBox*>(controls_.value(name));
+void KeyPrinterWindow::setRowCountCaption(const QString& text) {
+    rowCountLabel_->setText(text);
 }
 
-QLabel* KeyPrinterWindow::label(const QString& name) const {
-    return qobject_cast<QLabel*>(controls_.value(name));
+void KeyPrinterWindow::setWidthCaption(const QString& text) {
+    widthLabel_->setText(text);
 }
 
-int KeyPrinterWindow::selectedIndex(const QButtonGroup* group) {
-    return group == nullptr ? -1 : group->checkedId();
+QString KeyPrinterWindow::fieldsPerSlipText() const {
+    return fieldsPerSlipEdit_->text();
 }
 
-void KeyPrinterWindow::select(QButtonGroup* group, int index) {
-    if (group == nullptr) {
-        return;
-    }
-    if (QAbstractButton* button = group->button(index)) {
-        button->setChecked(true);
-    }
+void KeyPrinterWindow::setFieldsPerSlipText(const QString& text) {
+    fieldsPerSlipEdit_->setText(text);
+}
+
+void KeyPrinterWindow::setSlipCountCaption(const QString& text) {
+    slipCountLabel_->setText(text);
 }

@@ -1,31 +1,36 @@
 #pragma once
 
 #include "GameProfile.h"
+#include "KeyListView.h"
 #include "KeyPrinterDesign.h"
 #include "Services.h"
 
-#include <QHash>
-#include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
+class FormBuilder;
 class KeyChooser;
 struct KeyRunControls;
+struct PrintJobOutcome;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QPushButton;
 class QStringListModel;
+enum class PrintedWork;
 
 // Form1 of the key printers: the loaded key in List1, the printing settings, and the buttons
 // that load a key, save the settings, fill slips, print the A4 listing and end the program.
-// Every control carries its design name as its Qt object name; an element of a control array
-// is named "<name>(<index>)" ("Option2(1)") and also carries the properties "controlArray" and
-// "index".
-class KeyPrinterWindow : public QWidget {
+// The rules live in the core (key choosing, slip runs, listing, settings); this window holds
+// the controls, hands their values to the core and shows what comes back. Every control carries
+// its design name as its Qt object name; an element of a control array is named
+// "<name>(<index>)" ("Option2(1)").
+class KeyPrinterWindow : public QWidget, private KeyListView {
     Q_OBJECT
 
 public:
@@ -49,13 +54,16 @@ protected:
 
 private:
     void buildControls();
-    QWidget* createControl(const ControlDesign& design, QWidget* parent);
-    static QRect placement(const ControlDesign& design, const QSize& sizeHint);
+    void buildSettingsControls(const FormBuilder& form);
+    void buildKeyControls(const FormBuilder& form);
+    void buildOptionControls(const FormBuilder& form);
+    void buildCommandControls(const FormBuilder& form);
+    void buildStatusLine();
     void connectHandlers();
 
     // Handlers.
-    void list1Click();
-    void text6LostFocus();
+    void rowClicked();
+    void fieldsPerSlipLeft();
     void saveSettings();
     void chooseKey();
     void printAllRows();
@@ -63,29 +71,51 @@ private:
     void printListing();
     void exitProgram();
 
+    // What choosing a key shows.
+    void setRows(const QStringList& rows) override;
+    void clearSelectedRowCaption() override;
+    void setRowCountCaption(const QString& text) override;
+    void setWidthCaption(const QString& text) override;
+    QString fieldsPerSlipText() const override;
+    void setFieldsPerSlipText(const QString& text) override;
+    void setSlipCountCaption(const QString& text) override;
+
     KeyRunControls runControls() const;
+    void printSlips(bool fromTo);
+    void reportJob(const std::optional<PrintJobOutcome>& outcome, PrintedWork work);
+    void showJobFile();
     void centreOnScreen();
     void loadSettings();
     QString settingsPath() const;
-    void setRows(const QStringList& rows);
-    void showJobFile();
-    int maxFieldsPerSlip() const;
-
-    QLineEdit* textBox(const QString& name) const;
-    QLabel* label(const QString& name) const;
-    QCheckBox* checkBox(const QString& name) const;
-    static int selectedIndex(const QButtonGroup* group);
-    static void select(QButtonGroup* group, int index);
 
     const GameProfile& profile_;
     Services services_;
-    KeyPrinterDesign design_;
+    const KeyPrinterDesign& design_;
     std::unique_ptr<KeyChooser> chooser_;
-
-    QHash<QString, QWidget*> controls_;
-    QHash<QString, QButtonGroup*> optionGroups_;
-    QStringListModel* rowsModel_ = nullptr;
-    QListView* list1_ = nullptr;
-    QLabel* statusLine_ = nullptr;
     QSize clientSize_;
+
+    QLineEdit* offsetDownEdit_ = nullptr;    // Text1
+    QLineEdit* offsetRightEdit_ = nullptr;   // Text2
+    QLineEdit* rowsPerColumnEdit_ = nullptr; // Text5
+    QLineEdit* fieldsPerSlipEdit_ = nullptr; // Text6
+    QLineEdit* firstRowEdit_ = nullptr;      // Text3
+    QLineEdit* lastRowEdit_ = nullptr;       // Text4
+    QListView* rowList_ = nullptr;           // List1
+    QStringListModel* rowsModel_ = nullptr;
+    QButtonGroup* jokerGroup_ = nullptr;       // Option1
+    QButtonGroup* markGroup_ = nullptr;        // Option2
+    QButtonGroup* orientationGroup_ = nullptr; // Option4
+    QCheckBox* ejectFirstCheck_ = nullptr;     // Check1
+    QCheckBox* twoSidedCheck_ = nullptr;       // Check3, keyprint7 only
+    QPushButton* fromToButton_ = nullptr;      // Command3D9
+    QPushButton* saveButton_ = nullptr;        // Command3D3
+    QPushButton* listingButton_ = nullptr;     // Command3D5
+    QPushButton* slipButton_ = nullptr;        // Command3D1
+    QPushButton* chooseKeyButton_ = nullptr;   // Command3D4
+    QPushButton* exitButton_ = nullptr;        // Command3D2
+    QLabel* slipCountLabel_ = nullptr;         // Label4
+    QLabel* widthLabel_ = nullptr;             // Label8 (keyprint7: Label6)
+    QLabel* selectedRowLabel_ = nullptr;       // Label7
+    QLabel* rowCountLabel_ = nullptr;          // Label5
+    QLabel* statusLine_ = nullptr;
 };

@@ -4,7 +4,7 @@
 #include "CombinationPrinterWindow.h"
 #include "FakeServices.h"
 #include "GameProfile.h"
-#include "GuiApp.h"
+
 #include "PdfReader.h"
 #include "QtPrintSurface.h"
 #include "SlipLayout.h"
@@ -28,7 +28,6 @@ constexpr double tolerance = 0.1; // millimetres
 class EndToEndTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(EndToEndTest, OneSlipThroughTheWindowLandsOnTheLayout) {
-    ensureGuiApp();
     const int game = GetParam();
     const GameProfile& profile = gameProfile(game);
     const CombinationSlip& layout = combinationSlip(game);

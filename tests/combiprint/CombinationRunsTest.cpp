@@ -3,6 +3,7 @@
 #include "FakeServices.h"
 #include "GameProfile.h"
 #include "RowText.h"
+#include "SelectionKeys.h"
 #include "SlipLayout.h"
 #include "SystemTable.h"
 
@@ -47,8 +48,8 @@ protected:
 
     // Loads rows of `width` numbers each, marks the FIX numbers, picks a fitting system.
     void prepare(const QStringList& rows, const std::vector<int>& fix) {
-        selection.loadKeyRows(rows, true, QStringLiteral(" %1").arg(rows.size()),
-                              QString::number(rowWidth(rows.value(0))));
+        loadKeyRows(selection, rows, true, QStringLiteral(" %1").arg(rows.size()),
+                    QString::number(rowWidth(rows.value(0))));
         for (int n : fix) {
             selection.toggleNumber(n);
         }
@@ -104,7 +105,7 @@ TEST_P(RunsTest, OneSlipPerRowWithMarksInBothFieldsAndTheSystemBox) {
              rowOf({19, 20, 21, 22, 23, 24, 25, 26})},
             {1, profile.highestNumber});
     controls.markIndex = 0;
-    EXPECT_EQ(runs.runAllRows(selection, controls, services()), 1);
+    EXPECT_EQ(runs.runAllRows(selection, controls, services()).jobs, 1);
     EXPECT_TRUE(fakes.messageBox.shown.empty());
     EXPECT_EQ(fakes.printer.jobsEnded, 1);
     EXPECT_EQ(fakes.printer.count(QStringLiteral("newPage")), 2);
@@ -136,7 +137,7 @@ TEST_P(RunsTest, OneSlipPerRowWithMarksInBothFieldsAndTheSystemBox) {
 
 TEST_P(RunsTest, EjectNoticeAndBlankFirstSlip) {
     prepare({rowOf(range(1, 8)), rowOf(range(11, 18))}, {});
-    controls.check1 = true;
+    controls.ejectFirst = true;
     runs.runAllRows(selection, controls, services());
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].text, ejectNotice);
@@ -151,8 +152,8 @@ TEST_P(RunsTest, EjectNoticeAndBlankFirstSlip) {
 TEST_P(RunsTest, RefusedSelectionPrintsNothing) {
     prepare({rowOf(range(1, 8))}, {});
     selection.toggleNumber(8); // FIX number inside the row
-    controls.check1 = true;
-    EXPECT_EQ(runs.runAllRows(selection, controls, services()), 0);
+    controls.ejectFirst = true;
+    EXPECT_EQ(runs.runAllRows(selection, controls, services()).jobs, 0);
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].text,
               QStringLiteral("Átfedés van a FIX számok és a KOMBINÁCIÓS számok között !"));
@@ -166,12 +167,11 @@ TEST_P(RunsTest, FromToPrintsTheRangeWithWholeListNumbers) {
         rows << rowOf(range(1 + 8 * r, 8 + 8 * r));
     }
     prepare(rows, {});
-    controls.text3 = QStringLiteral("3");
-    controls.text4 = QStringLiteral("99");
-    EXPECT_EQ(runs.runFromTo(selection, controls, services()), 1);
+    controls.firstRow = QStringLiteral("3");
+    controls.lastRow = QStringLiteral("99");
+    EXPECT_EQ(runs.runFromTo(selection, controls, services()).jobs, 1);
     EXPECT_EQ(slipNumbers(), (std::vector<QString>{"3", "4", "5"}));
     EXPECT_EQ(fakes.printer.count(QStringLiteral("newPage")), 2);
-    EXPECT_EQ(controls.text4, QStringLiteral("99"));
     const MmPoint first = cell(layout.combinationFieldOrigin(), 17);
     EXPECT_EQ(marksAt(first.x, first.y, 0, 0), 1);
 }
@@ -184,9 +184,9 @@ TEST_P(RunsTest, FromToRefusals) {
     for (const auto& [a, b] : bad) {
         SCOPED_TRACE((a + "-" + b).toStdString());
         fakes.messageBox.shown.clear();
-        controls.text3 = a;
-        controls.text4 = b;
-        EXPECT_EQ(runs.runFromTo(selection, controls, services()), 0);
+        controls.firstRow = a;
+        controls.lastRow = b;
+        EXPECT_EQ(runs.runFromTo(selection, controls, services()).jobs, 0);
         ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
         EXPECT_EQ(fakes.messageBox.shown[0].text, fromToMessage);
         EXPECT_EQ(fakes.messageBox.shown[0].icon, MessageBoxService::Icon::Critical);
@@ -195,8 +195,8 @@ TEST_P(RunsTest, FromToRefusals) {
 }
 
 TEST_P(RunsTest, FromToOnAnEmptyListIsARangeError) {
-    controls.text3 = QStringLiteral("1");
-    controls.text4 = QStringLiteral("1");
+    controls.firstRow = QStringLiteral("1");
+    controls.lastRow = QStringLiteral("1");
     runs.runFromTo(selection, controls, services());
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].text, fromToMessage);
@@ -205,9 +205,9 @@ TEST_P(RunsTest, FromToOnAnEmptyListIsARangeError) {
 TEST_P(RunsTest, FromToChecksRowsOutsideTheRange) {
     prepare({rowOf(range(1, 8)), rowOf(range(11, 18))}, {});
     selection.toggleNumber(15);
-    controls.text3 = QStringLiteral("1");
-    controls.text4 = QStringLiteral("1");
-    EXPECT_EQ(runs.runFromTo(selection, controls, services()), 0);
+    controls.firstRow = QStringLiteral("1");
+    controls.lastRow = QStringLiteral("1");
+    EXPECT_EQ(runs.runFromTo(selection, controls, services()).jobs, 0);
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].text,
               QStringLiteral("Átfedés van a FIX számok és a KOMBINÁCIÓS számok között !"));
@@ -220,7 +220,7 @@ TEST_P(RunsTest, RowNumbersBeyondTheGameLimitAreNotPrinted) {
     for (int i = 0; i < limit + 2; ++i) {
         numbers.push_back(i % profile.highestNumber + 1);
     }
-    selection.loadKeyRows({rowOf(numbers)}, true, QStringLiteral(" 1"), QStringLiteral("8"));
+    loadKeyRows(selection, {rowOf(numbers)}, true, QStringLiteral(" 1"), QStringLiteral("8"));
     selection.selectSystem(int(systemTable(game()).codes.indexOf(QStringLiteral("0 08"))));
     runs.runAllRows(selection, controls, services());
     ASSERT_TRUE(fakes.messageBox.shown.empty());
@@ -256,8 +256,8 @@ TEST_P(RunsTest, StoredMarkSymbol) {
 
 TEST_P(RunsTest, NegativeOffsetKeepsTheHeaderOnThePage) {
     prepare({rowOf(range(1, 8))}, {});
-    controls.text1 = QStringLiteral("-3");
-    controls.text2 = QStringLiteral("1,5");
+    controls.offsetDown = QStringLiteral("-3");
+    controls.offsetRight = QStringLiteral("1,5");
     runs.runAllRows(selection, controls, services());
     const auto maker = fakes.printer.textsOf(QStringLiteral(" Kelvadata/2010"));
     ASSERT_EQ(maker.size(), 1u);
@@ -286,8 +286,8 @@ TEST_P(RunsTest, FullCombinationRunOneJobPerEntry) {
                          rowOf({20 + e, 30 + e});
     }
     selection.receiveFullCombination(h);
-    controls.check1 = true;
-    EXPECT_EQ(runs.runFullCombination(selection, controls, services()), 5);
+    controls.ejectFirst = true;
+    EXPECT_EQ(runs.runFullCombination(selection, controls, services()).jobs, 5);
     EXPECT_EQ(fakes.printer.jobsEnded, 5);
     EXPECT_EQ(fakes.messageBox.shown.size(), 5u);
     for (int job = 0; job < 5; ++job) {
@@ -308,13 +308,13 @@ TEST_P(RunsTest, FullCombinationRunSkipsARefusedEntryAndGoesOn) {
     // Entry 1 has a FIX number inside the base set; entry 2 fits no system.
     h.entries = {QStringLiteral("00"), QStringLiteral("01 05 "), QStringLiteral("09 20 ")};
     selection.receiveFullCombination(h);
-    EXPECT_EQ(runs.runFullCombination(selection, controls, services()), 1);
+    EXPECT_EQ(runs.runFullCombination(selection, controls, services()).jobs, 1);
     EXPECT_EQ(fakes.printer.jobsEnded, 1);
     EXPECT_EQ(fakes.messageBox.shown.size(), 2u);
 }
 
 TEST_P(RunsTest, FullCombinationRunWithoutEntriesDoesNothing) {
-    EXPECT_EQ(runs.runFullCombination(selection, controls, services()), 0);
+    EXPECT_EQ(runs.runFullCombination(selection, controls, services()).jobs, 0);
     EXPECT_TRUE(fakes.messageBox.shown.empty());
     EXPECT_TRUE(fakes.printer.operations.empty());
 }
@@ -329,7 +329,7 @@ TEST(SevenSlip, ElevenNumbersWithSystemZeroEleven) {
     CombinationSelection selection(profile);
     CombinationRuns runs(profile);
     FakeServices fakes;
-    selection.loadKeyRows({rowOf(range(1, 11))}, true, QStringLiteral(" 1"), QStringLiteral("11"));
+    loadKeyRows(selection, {rowOf(range(1, 11))}, true, QStringLiteral(" 1"), QStringLiteral("11"));
     selection.selectSystem(3);
     CombinationRunControls controls;
     runs.runAllRows(selection, controls, {fakes.messageBox, fakes.busyPointer, fakes.printer});
@@ -354,12 +354,12 @@ TEST(SevenSlip, ElevenNumbersWithSystemZeroEleven) {
 
     // Number 35 of the combination field and FIX number 12.
     fakes.printer = RecordingSurface();
-    selection.loadKeyRows({rowOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 35})}, true, std::nullopt,
-                          std::nullopt);
+    loadKeyRows(selection, {rowOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 35})}, true, std::nullopt,
+                std::nullopt);
     selection.toggleNumber(12);
     selection.selectSystem(int(systemTable(7).codes.indexOf(QStringLiteral("1 10"))));
-    selection.loadKeyRows({rowOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 35})}, true, std::nullopt,
-                          QStringLiteral("10"));
+    loadKeyRows(selection, {rowOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 35})}, true, std::nullopt,
+                QStringLiteral("10"));
     runs.runAllRows(selection, controls, {fakes.messageBox, fakes.busyPointer, fakes.printer});
     ASSERT_TRUE(fakes.messageBox.shown.empty());
     const auto second = fakes.printer.textsOf(QStringLiteral("x"));

@@ -3,6 +3,7 @@
 #include "FakeServices.h"
 #include "GameProfile.h"
 #include "RowText.h"
+#include "SelectionKeys.h"
 #include "SystemTable.h"
 #include "SystemTables.h"
 
@@ -73,7 +74,8 @@ TEST_P(SelectionTest, SystemsTableWhole) {
             expected[i].combinations);
         selection.selectSystem(i);
         EXPECT_EQ(selection.systemIndex(), i);
-        EXPECT_EQ(selection.counters().label12, QString::number(expected[i].combinations));
+        EXPECT_EQ(selection.counters().systemCombinations,
+                  QString::number(expected[i].combinations));
     }
     const int columns = game() == 5 ? 3 : 4;
     const int perColumn = game() == 7 ? 15 : 12;
@@ -90,8 +92,9 @@ TEST_P(SelectionTest, StartsEmpty) {
     EXPECT_EQ(selection.numberCaption(profile.highestNumber),
               QString::number(profile.highestNumber));
     const SelectionCounters& c = selection.counters();
-    EXPECT_TRUE(c.label4.isEmpty() && c.label8.isEmpty() && c.label12.isEmpty() &&
-                c.label15.isEmpty() && c.label17.isEmpty() && c.label7.isEmpty());
+    EXPECT_TRUE(c.slipCount.isEmpty() && c.combinationCount.isEmpty() &&
+                c.systemCombinations.isEmpty() && c.fixCount.isEmpty() &&
+                c.checkedTotal.isEmpty() && c.selectedRowPosition.isEmpty());
 }
 
 TEST_P(SelectionTest, ToggleMarksAndUnmarks) {
@@ -100,47 +103,47 @@ TEST_P(SelectionTest, ToggleMarksAndUnmarks) {
     selection.toggleNumber(7);
     EXPECT_TRUE(selection.isMarked(7));
     EXPECT_EQ(selection.numberCaption(7), QString());
-    EXPECT_EQ(selection.counters().label15, QStringLiteral("1"));
+    EXPECT_EQ(selection.counters().fixCount, QStringLiteral("1"));
     selection.toggleNumber(profile.highestNumber);
-    EXPECT_EQ(selection.counters().label15, QStringLiteral("2"));
+    EXPECT_EQ(selection.counters().fixCount, QStringLiteral("2"));
     selection.toggleNumber(7);
     EXPECT_FALSE(selection.isMarked(7));
     EXPECT_EQ(selection.numberCaption(7), QStringLiteral(" 7 "));
-    EXPECT_EQ(selection.counters().label15, QStringLiteral("1"));
+    EXPECT_EQ(selection.counters().fixCount, QStringLiteral("1"));
     EXPECT_EQ(observer.numbers, (std::vector<int>{7, profile.highestNumber, 7}));
     // Outside 1..N nothing happens.
     selection.toggleNumber(0);
     selection.toggleNumber(profile.highestNumber + 1);
     EXPECT_EQ(selection.fixNumbers(), std::vector<int>{profile.highestNumber});
-    EXPECT_EQ(selection.counters().label15, QStringLiteral("1"));
+    EXPECT_EQ(selection.counters().fixCount, QStringLiteral("1"));
 }
 
 TEST_P(SelectionTest, ToggleLeavesRowsAndSystem) {
     selection.selectSystem(2);
-    const QString combinations = selection.counters().label12;
+    const QString combinations = selection.counters().systemCombinations;
     selection.toggleNumber(3);
     EXPECT_EQ(selection.systemIndex(), 2);
-    EXPECT_EQ(selection.counters().label12, combinations);
+    EXPECT_EQ(selection.counters().systemCombinations, combinations);
 }
 
 TEST_P(SelectionTest, RowFromMarks) {
-    selection.loadKeyRows({QStringLiteral("01 02")}, true, QStringLiteral(" 1"),
-                          QStringLiteral("2"));
+    loadKeyRows(selection, {QStringLiteral("01 02")}, true, QStringLiteral(" 1"),
+                QStringLiteral("2"));
     for (int n : {25, 3, 12}) {
         selection.toggleNumber(n);
     }
     selection.addCombinationRow();
     ASSERT_EQ(selection.rows().size(), 2);
     EXPECT_EQ(selection.rows()[1], QStringLiteral("03 12 25 "));
-    EXPECT_EQ(selection.counters().label8, QStringLiteral("3"));
-    EXPECT_EQ(selection.counters().label15, QStringLiteral("0"));
-    EXPECT_EQ(selection.counters().label4, QStringLiteral("2"));
+    EXPECT_EQ(selection.counters().combinationCount, QStringLiteral("3"));
+    EXPECT_EQ(selection.counters().fixCount, QStringLiteral("0"));
+    EXPECT_EQ(selection.counters().slipCount, QStringLiteral("2"));
     EXPECT_TRUE(selection.fixNumbers().empty());
     EXPECT_EQ(selection.numberCaption(12), QStringLiteral(" 12 "));
     // Without marks nothing changes.
     selection.addCombinationRow();
     EXPECT_EQ(selection.rows().size(), 2);
-    EXPECT_EQ(selection.counters().label4, QStringLiteral("2"));
+    EXPECT_EQ(selection.counters().slipCount, QStringLiteral("2"));
 }
 
 TEST_P(SelectionTest, ClearWithAndWithoutCheck2) {
@@ -152,27 +155,28 @@ TEST_P(SelectionTest, ClearWithAndWithoutCheck2) {
     EXPECT_TRUE(selection.fixNumbers().empty());
     EXPECT_EQ(selection.numberCaption(5), QStringLiteral("5"));
     EXPECT_EQ(selection.numberCaption(4), QStringLiteral("4"));
-    EXPECT_TRUE(selection.counters().label8.isEmpty());
-    EXPECT_TRUE(selection.counters().label12.isEmpty());
-    EXPECT_TRUE(selection.counters().label15.isEmpty());
-    EXPECT_EQ(selection.counters().label4, QStringLiteral("1"));
+    EXPECT_TRUE(selection.counters().combinationCount.isEmpty());
+    EXPECT_TRUE(selection.counters().systemCombinations.isEmpty());
+    EXPECT_TRUE(selection.counters().fixCount.isEmpty());
+    EXPECT_EQ(selection.counters().slipCount, QStringLiteral("1"));
     EXPECT_EQ(selection.systemIndex(), 1);
     EXPECT_EQ(selection.rows().size(), 1);
     selection.clearSelection(true);
     EXPECT_TRUE(selection.rows().isEmpty());
-    EXPECT_EQ(selection.counters().label4, QStringLiteral("1"));
+    EXPECT_EQ(selection.counters().slipCount, QStringLiteral("1"));
 }
 
 TEST_P(SelectionTest, ListClickShowsPositionAndDeletions) {
-    selection.loadKeyRows({QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03"),
-                           QStringLiteral("04"), QStringLiteral("05")},
-                          true, QStringLiteral(" 5"), QStringLiteral("1"));
+    loadKeyRows(selection,
+                {QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03"),
+                 QStringLiteral("04"), QStringLiteral("05")},
+                true, QStringLiteral(" 5"), QStringLiteral("1"));
     selection.selectRow(4);
-    EXPECT_EQ(selection.counters().label7, QStringLiteral(" 5"));
+    EXPECT_EQ(selection.counters().selectedRowPosition, QStringLiteral(" 5"));
     selection.deleteSelectedRow();
     EXPECT_EQ(selection.rows().size(), 4);
     EXPECT_EQ(selection.selectedRow(), -1);
-    EXPECT_EQ(selection.counters().label4, QStringLiteral(" 5"));
+    EXPECT_EQ(selection.counters().slipCount, QStringLiteral(" 5"));
     selection.deleteSelectedRow(); // nothing selected: nothing happens
     EXPECT_EQ(selection.rows().size(), 4);
     selection.selectRow(0);
@@ -193,11 +197,11 @@ TEST_P(SelectionTest, SelectingFromCodeRunsTheHandlerAgain) {
     CountingObserver observer;
     selection.setObserver(&observer);
     selection.selectSystem(0);
-    selection.counters(); // label12 set
+    selection.counters(); // systemCombinations set
     selection.clearSelection(false);
-    EXPECT_TRUE(selection.counters().label12.isEmpty());
+    EXPECT_TRUE(selection.counters().systemCombinations.isEmpty());
     selection.selectSystem(0); // already selected: chooseSystem runs all the same
-    EXPECT_FALSE(selection.counters().label12.isEmpty());
+    EXPECT_FALSE(selection.counters().systemCombinations.isEmpty());
 
     selection.receiveFullCombination(handOver(game(), {QStringLiteral("00")}));
     selection.selectEntry(0);
@@ -210,17 +214,17 @@ TEST_P(SelectionTest, EntryZeroLoadsTheBaseSet) {
     const FullCombinationHandOver h = handOver(game(), {QStringLiteral("00")});
     selection.toggleNumber(1);
     selection.receiveFullCombination(h);
-    EXPECT_EQ(selection.counters().label5, QStringLiteral(" 1716"));
+    EXPECT_EQ(selection.counters().expectedTotal, QStringLiteral(" 1716"));
     selection.selectBaseSlip();
     EXPECT_EQ(selection.rows(), QStringList{h.baseSetRow});
     const QString base = game() == 5 ? QStringLiteral("12") : QStringLiteral("11");
-    EXPECT_EQ(selection.counters().label8, base);
+    EXPECT_EQ(selection.counters().combinationCount, base);
     EXPECT_TRUE(selection.fixNumbers().empty());
     EXPECT_EQ(selection.numberCaption(1), QStringLiteral("1"));
-    EXPECT_TRUE(selection.counters().label15.isEmpty());
+    EXPECT_TRUE(selection.counters().fixCount.isEmpty());
     EXPECT_EQ(selection.systemCode(selection.systemIndex()), QStringLiteral("0 ") + base);
     const long long expected = game() == 7 ? 330 : game() == 6 ? 462 : 792;
-    EXPECT_EQ(selection.counters().label12, QString::number(expected));
+    EXPECT_EQ(selection.counters().systemCombinations, QString::number(expected));
     EXPECT_EQ(selection.systemIndex(), game() == 7 ? 3 : game() == 6 ? 4 : 6);
     EXPECT_FALSE(selection.selectionProblem().has_value());
 }
@@ -229,7 +233,7 @@ struct VariantCase {
     int game;
     QString entry;
     int rowSize; // 0: List1 stays empty
-    QString label8;
+    QString combinationCount;
     QString system;
 };
 
@@ -240,7 +244,7 @@ TEST_P(EntryVariantTest, EntryChoosesRowFixAndSystem) {
     CombinationSelection selection(gameProfile(c.game));
     const FullCombinationHandOver h = handOver(c.game, {QStringLiteral("00"), c.entry});
     selection.receiveFullCombination(h);
-    selection.loadKeyRows({}, false, std::nullopt, QStringLiteral("77"));
+    loadKeyRows(selection, {}, false, std::nullopt, QStringLiteral("77"));
     selection.selectEntry(1);
     EXPECT_EQ(selection.selectedEntry(), 1);
     if (c.rowSize == 0) {
@@ -249,8 +253,8 @@ TEST_P(EntryVariantTest, EntryChoosesRowFixAndSystem) {
         ASSERT_EQ(selection.rows().size(), 1);
         EXPECT_EQ(rowWidth(selection.rows()[0]), c.rowSize);
     }
-    EXPECT_EQ(selection.counters().label8, c.label8);
-    EXPECT_EQ(selection.counters().label15, c.entry.left(2));
+    EXPECT_EQ(selection.counters().combinationCount, c.combinationCount);
+    EXPECT_EQ(selection.counters().fixCount, c.entry.left(2));
     if (c.system.isEmpty()) {
         EXPECT_EQ(selection.systemIndex(), -1);
     } else {
@@ -287,13 +291,13 @@ TEST(EntryExample, SevenWithShortSet) {
     EXPECT_EQ(selection.rows(), QStringList{QStringLiteral("02 04 06 08 10 12 14 16 18 20")});
     EXPECT_EQ(selection.fixNumbers(), (std::vector<int>{5, 9}));
     EXPECT_EQ(selection.systemIndex(), 12);
-    EXPECT_EQ(selection.counters().label12, QStringLiteral("252"));
+    EXPECT_EQ(selection.counters().systemCombinations, QStringLiteral("252"));
     // FIX numbers in either order of digits and blank; numbers outside 1..35 skipped.
     selection.receiveFullCombination(
         handOver(7, {QStringLiteral("00"), QStringLiteral("03  7 11 36 00 ")}));
     selection.selectEntry(1);
     EXPECT_EQ(selection.fixNumbers(), (std::vector<int>{7, 11}));
-    EXPECT_EQ(selection.counters().label15, QStringLiteral("03"));
+    EXPECT_EQ(selection.counters().fixCount, QStringLiteral("03"));
 }
 
 TEST(EntryExample, NoMatchingSystemKeepsTheOldChoice) {
@@ -303,13 +307,13 @@ TEST(EntryExample, NoMatchingSystemKeepsTheOldChoice) {
     selection.selectEntry(0);
     selection.selectEntry(1);
     EXPECT_EQ(selection.systemIndex(), 3);
-    EXPECT_EQ(selection.counters().label12, QStringLiteral("330"));
+    EXPECT_EQ(selection.counters().systemCombinations, QStringLiteral("330"));
 }
 
 TEST_P(SelectionTest, TotalOfAllEntries) {
     selection.receiveFullCombination(handOver(game(), {}, 7));
     selection.totalCombinations();
-    EXPECT_EQ(selection.counters().label17, QStringLiteral("7"));
+    EXPECT_EQ(selection.counters().checkedTotal, QStringLiteral("7"));
 
     QStringList entries{QStringLiteral("00")};
     long long expected = 0;
@@ -325,7 +329,7 @@ TEST_P(SelectionTest, TotalOfAllEntries) {
     }
     selection.receiveFullCombination(handOver(game(), entries, 12));
     selection.totalCombinations();
-    EXPECT_EQ(selection.counters().label17, QString::number(expected + 12));
+    EXPECT_EQ(selection.counters().checkedTotal, QString::number(expected + 12));
     EXPECT_EQ(selection.selectedEntry(), 2);
 }
 
@@ -341,8 +345,8 @@ TEST_P(SelectionTest, ValidationOrderAndMessages) {
     EXPECT_TRUE(profile.combiMissingMessage.contains(QString::number(game()) + "-s"));
 
     // 2: a FIX number in a later row, before the system check.
-    selection.loadKeyRows({twoDigitRow(2, 9), twoDigitRow(10, 11) + QStringLiteral("01")}, true,
-                          QStringLiteral(" 2"), QStringLiteral("8"));
+    loadKeyRows(selection, {twoDigitRow(2, 9), twoDigitRow(10, 11) + QStringLiteral("01")}, true,
+                QStringLiteral(" 2"), QStringLiteral("8"));
     EXPECT_EQ(selection.selectionProblem(),
               QStringLiteral("Átfedés van a FIX számok és a KOMBINÁCIÓS számok között !"));
 
@@ -350,7 +354,7 @@ TEST_P(SelectionTest, ValidationOrderAndMessages) {
     const QString mismatch = QStringLiteral(
         "Hibás összefüggés a betöltött kulcs, fix kijelölés, kombináció kiválasztás között !");
     selection.toggleNumber(1);
-    selection.loadKeyRows({twoDigitRow(4, 11)}, true, QStringLiteral(" 1"), QStringLiteral("8"));
+    loadKeyRows(selection, {twoDigitRow(4, 11)}, true, QStringLiteral(" 1"), QStringLiteral("8"));
     for (int n : {1, 2, 3}) {
         selection.toggleNumber(n);
     }
@@ -368,13 +372,13 @@ TEST_P(SelectionTest, ValidationOrderAndMessages) {
     EXPECT_TRUE(selection.validateSelection(messages));
     EXPECT_TRUE(messages.shown.empty());
     // Label8 that does not fit the system.
-    selection.loadKeyRows({twoDigitRow(4, 12)}, true, QStringLiteral(" 1"), QStringLiteral("9"));
+    loadKeyRows(selection, {twoDigitRow(4, 12)}, true, QStringLiteral(" 1"), QStringLiteral("9"));
     EXPECT_EQ(selection.selectionProblem(), mismatch);
 }
 
 TEST_P(SelectionTest, RowNumbersOutsideTheGridNeverOverlap) {
     selection.toggleNumber(profile.highestNumber);
-    selection.loadKeyRows({QStringLiteral("00 99 -1 ab")}, true, std::nullopt, std::nullopt);
+    loadKeyRows(selection, {QStringLiteral("00 99 -1 ab")}, true, std::nullopt, std::nullopt);
     EXPECT_EQ(selection.selectionProblem().value_or(QString()).left(7), QStringLiteral("Hibás ö"));
 }
 

@@ -1,8 +1,9 @@
 #include "CombinationPrinterWindow.h"
 #include "FakeServices.h"
 #include "GameProfile.h"
+#include "ModalDialogs.h"
+#include "SelectionKeys.h"
 #include "SystemTable.h"
-#include "Titles.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,24 +17,14 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "combiprint_window_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 class WindowTest : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override {
-        application();
         fakes.program.folder = folder.path();
         fakes.program.name = QStringLiteral("combiprint%1").arg(game());
     }
@@ -73,7 +64,12 @@ protected:
 TEST_P(WindowTest, StartsWithEveryControlInPlace) {
     auto w = open();
     EXPECT_EQ(w->objectName(), QStringLiteral("Form1"));
-    EXPECT_EQ(w->windowTitle(), windowTitle(profile()));
+    const int leading = game() == 5 ? 6 : 3;
+    const int before = game() == 5 ? 65 : 57;
+    EXPECT_EQ(w->windowTitle(),
+              QString(leading, ' ') +
+                  QStringLiteral("Kombinációs %1-s lottószelvény kitöltő - álló").arg(game()) +
+                  QString(before, ' ') + QStringLiteral("Kelvadata/2010"));
     EXPECT_EQ(w->palette().color(QPalette::Window), QColor(224, 224, 224));
     EXPECT_EQ(w->pos(), QPoint((1920 - w->width()) / 2, (1080 - w->height()) / 2));
 
@@ -292,8 +288,8 @@ TEST_P(WindowTest, EntriesListAppliesOnClickAndEllenor) {
                                : QStringLiteral("01 02 03 04 05 06 07 08 09 10 11 ");
     h.plainSlipCount = 3;
     h.expectedTotal = 1716;
-    w->receiveFullCombination(h);
-    w->selectBaseSlip();
+    w->selection().receiveFullCombination(h);
+    w->selection().selectBaseSlip();
     EXPECT_EQ(text(*w, "Label5"), QStringLiteral(" 1716"));
     QListWidget* list2 = child<QListWidget>(*w, "List2");
     ASSERT_EQ(list2->count(), 1);
@@ -316,14 +312,12 @@ TEST_P(WindowTest, EntriesListAppliesOnClickAndEllenor) {
 TEST_P(WindowTest, FullCombinationWindowThenHelpUnlessLeftThroughKilep) {
     auto w = open();
     child<QCheckBox>(*w, "Check2")->setChecked(false);
-    w->selection().loadKeyRows({QStringLiteral("01 02")}, true, std::nullopt, std::nullopt);
+    loadKeyRows(w->selection(), {QStringLiteral("01 02")}, true, std::nullopt, std::nullopt);
     click(*w, "Command3D5(4)");
     QPointer<QDialog> seen;
-    QTimer::singleShot(0, [&] {
-        seen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (seen) {
-            seen->hide();
-        }
+    whenModal([&](QWidget* shown) {
+        seen = qobject_cast<QDialog*>(shown);
+        shown->hide();
     });
     click(*w, "SSCommand1");
     ASSERT_TRUE(seen);
@@ -339,12 +333,9 @@ TEST_P(WindowTest, FullCombinationWindowThenHelpUnlessLeftThroughKilep) {
 
     // The hidden window is kept and shown again; left through "Kilép" it goes, without help.
     QPointer<QDialog> second;
-    QTimer::singleShot(0, [&] {
-        second = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (second) {
-            w->setClosedByExit();
-            second->close();
-        }
+    whenModal([&](QWidget* shown) {
+        second = qobject_cast<QDialog*>(shown);
+        shown->findChild<QPushButton*>(QStringLiteral("Command3D2"))->click(); // "Kilép"
     });
     click(*w, "SSCommand1");
     EXPECT_EQ(second.data(), seen.data());
@@ -359,7 +350,7 @@ TEST_P(WindowTest, PrintButtonsRunAndReportAPdfJob) {
     for (int n = 1; n <= 8; ++n) {
         row += QStringLiteral("%1 ").arg(n, 2, 10, QLatin1Char('0'));
     }
-    w->selection().loadKeyRows({row, row}, true, QStringLiteral(" 2"), QStringLiteral("8"));
+    loadKeyRows(w->selection(), {row, row}, true, QStringLiteral(" 2"), QStringLiteral("8"));
     const int system = int(systemTable(game()).codes.indexOf(QStringLiteral("0 08")));
     child<QRadioButton>(*w, QStringLiteral("Option3(%1)").arg(system))->click();
     fakes.printer.lastFile = QStringLiteral("/tmp/combiprint-test.pdf");
@@ -370,9 +361,12 @@ TEST_P(WindowTest, PrintButtonsRunAndReportAPdfJob) {
     EXPECT_TRUE(text(*w, "StatusLine").contains(QStringLiteral("/tmp/combiprint-test.pdf")));
 
     child<QLineEdit>(*w, "Text3")->setText(QStringLiteral("2"));
-    child<QLineEdit>(*w, "Text4")->setText(QStringLiteral("2"));
+    child<QLineEdit>(*w, "Text4")->setText(QStringLiteral("99"));
     click(*w, "Command3D9");
     EXPECT_EQ(fakes.printer.jobsEnded, 2);
+    // The run held the range to the list's two rows; the box keeps what was typed.
+    EXPECT_EQ(child<QLineEdit>(*w, "Text4")->text(), QStringLiteral("99"));
+    child<QLineEdit>(*w, "Text4")->setText(QStringLiteral("2"));
     child<QLineEdit>(*w, "Text3")->setText(QStringLiteral("3"));
     click(*w, "Command3D9");
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);

@@ -5,9 +5,9 @@
 #include "CombinationPrinterWindow.h"
 #include "FakeServices.h"
 #include "GameProfile.h"
+#include "ModalDialogs.h"
 #include "SystemTable.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -25,20 +24,9 @@
 
 namespace {
 
-void ensureApplication() {
-    if (QCoreApplication::instance()) {
-        return;
-    }
-    static int argc = 1;
-    static char name[] = "combiprint_flow_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
-
 class FullCombinationFlowTest : public ::testing::TestWithParam<std::tuple<int, int>> {};
 
 TEST_P(FullCombinationFlowTest, CsereThenEllenorThenEveryEntryPrinted) {
-    ensureApplication();
     const auto [game, size] = GetParam();
     const GameProfile& profile = gameProfile(game);
     QTemporaryDir dir;
@@ -64,11 +52,7 @@ TEST_P(FullCombinationFlowTest, CsereThenEllenorThenEveryEntryPrinted) {
         }
     }
     bool converted = false;
-    QTimer::singleShot(0, [&] {
-        auto* form2 = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!form2) {
-            return;
-        }
+    whenModal([&](QWidget* form2) {
         auto* option =
             form2->findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(size - 13));
         if (option) {
@@ -82,9 +66,6 @@ TEST_P(FullCombinationFlowTest, CsereThenEllenorThenEveryEntryPrinted) {
         if (auto* csere = form2->findChild<QPushButton*>(QStringLiteral("SSCommand3"))) {
             csere->click();
             converted = true;
-        }
-        if (form2->isVisible()) {
-            form2->hide();
         }
     });
     window.findChild<QPushButton*>(QStringLiteral("SSCommand1"))->click();

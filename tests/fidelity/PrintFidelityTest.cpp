@@ -3,7 +3,7 @@
 // header line must lie within 0.1 mm of the place the slip layout gives it.
 
 #include "GameProfile.h"
-#include "GuiApp.h"
+
 #include "PdfReader.h"
 #include "QtPrintSurface.h"
 #include "SlipComposer.h"
@@ -46,8 +46,8 @@ QString rowText(const std::vector<int>& numbers) {
 
 struct Scenario {
     const char* name;
-    QString text1; // down
-    QString text2; // right
+    QString offsetDown;  // down
+    QString offsetRight; // right
     QString mark;
     bool jokerYes;
     bool landscape;
@@ -64,7 +64,6 @@ const Scenario scenarios[] = {
 class PrintFidelityTest : public ::testing::TestWithParam<std::tuple<int, int>> {
 protected:
     void SetUp() override {
-        ensureGuiApp();
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath(QStringLiteral("slips.pdf"));
         surface = QtPrintSurface::toPdfFile(path);
@@ -158,7 +157,7 @@ TEST_P(PrintFidelityTest, KeySlipMarksLieOnTheLayout) {
         }
         rows.push_back({r, rowText(numbers)});
     }
-    const SlipOrigin origin = keySlipOrigin(layout, s.text1, s.text2, s.landscape);
+    const SlipOrigin origin = keySlipOrigin(layout, s.offsetDown, s.offsetRight, s.landscape);
     const MarkStyle style{s.mark, s.jokerYes};
 
     if (s.landscape) {
@@ -222,7 +221,7 @@ TEST_P(PrintFidelityTest, CombinationSlipMarksLieOnTheLayout) {
     const std::vector<CombinationSlipRow> rows{{rowText(first), 41}, {rowText(second), 1042}};
     const std::vector<int> fix{1, 2, n / 2, n - 1, n};
     const int systemIndex = std::get<1>(GetParam()) == 0 ? 0 : layout.systemBoxesPerColumn + 2;
-    const SlipOrigin origin = combinationSlipOrigin(s.text1, s.text2);
+    const SlipOrigin origin = combinationSlipOrigin(s.offsetDown, s.offsetRight);
     const MarkStyle style{s.mark, s.jokerYes};
 
     // Combination runs leave the orientation alone; here the printer is already in landscape.

@@ -1,4 +1,5 @@
 #include "KeyChooser.h"
+#include "FakeKeyListView.h"
 #include "FakeServices.h"
 
 #include <QDir>
@@ -50,10 +51,18 @@ protected:
         return path;
     }
 
-    KeyChoice chooseFile(KeyChooser& chooser, const QString& path,
-                         const QString& text6 = QStringLiteral("8")) {
+    // Chooses a key into a window whose fields-per-slip box holds the given text; what the
+    // window shows afterwards.
+    static ShownKey choose(KeyChooser& chooser, const QString& fieldsPerSlip) {
+        FakeKeyListView view(fieldsPerSlip);
+        chooser.choose(view);
+        return view.shown;
+    }
+
+    ShownKey chooseFile(KeyChooser& chooser, const QString& path,
+                        const QString& fieldsPerSlip = QStringLiteral("8")) {
         fakes.fileDialog.answers.push_back(path);
-        return chooser.choose(text6);
+        return choose(chooser, fieldsPerSlip);
     }
 };
 
@@ -64,7 +73,7 @@ protected:
 };
 
 TEST_P(EveryProgram, DialogRequest) {
-    chooser.choose(QStringLiteral("8"));
+    choose(chooser, QStringLiteral("8"));
     ASSERT_EQ(fakes.fileDialog.requests.size(), 1u);
     const FileOpenRequest& request = fakes.fileDialog.requests[0];
     EXPECT_EQ(request.initialFolder, folder.path());
@@ -80,13 +89,13 @@ TEST_P(EveryProgram, DialogRequest) {
 }
 
 TEST_P(EveryProgram, CancelKeepsTheOldCaptions) {
-    const KeyChoice loaded = chooseFile(chooser, writeKey("k.txt", keyOf(3, 5)));
+    const ShownKey loaded = chooseFile(chooser, writeKey("k.txt", keyOf(3, 5)));
     ASSERT_EQ(loaded.rows.size(), 3);
     EXPECT_EQ(chooser.currentFileName(), folder.filePath("k.txt"));
 
-    const KeyChoice cancelled = chooser.choose(QStringLiteral("0"));
+    const ShownKey cancelled = choose(chooser, QStringLiteral("0"));
     EXPECT_TRUE(cancelled.rows.isEmpty());
-    EXPECT_EQ(cancelled.clearLabel7,
+    EXPECT_EQ(cancelled.clearSelectedRowCaption,
               GetParam().family != PrinterFamily::Key || GetParam().game != 7);
     EXPECT_FALSE(cancelled.rowCountCaption.has_value());
     EXPECT_FALSE(cancelled.slipCountCaption.has_value());
@@ -105,7 +114,7 @@ TEST_P(EveryProgram, UnopenableKeyIsASilentCancel) {
         paths.append("/dev/zero"); // endless data: not a key, and no hang
     }
     for (const QString& path : paths) {
-        const KeyChoice choice = chooseFile(chooser, path);
+        const ShownKey choice = chooseFile(chooser, path);
         EXPECT_TRUE(choice.rows.isEmpty());
         EXPECT_FALSE(choice.rowCountCaption.has_value());
         EXPECT_FALSE(choice.widthCaption.has_value());
@@ -118,7 +127,7 @@ TEST_P(EveryProgram, FortyThousandLinesKeepTheFirst32736Rows) {
     for (int i = 0; i < 40000; ++i) {
         key += QByteArray::number(i) + "\r\n";
     }
-    const KeyChoice choice = chooseFile(chooser, writeKey("big.txt", key));
+    const ShownKey choice = chooseFile(chooser, writeKey("big.txt", key));
     ASSERT_EQ(choice.rows.size(), 32736);
     EXPECT_EQ(choice.rows.last(), "32735");
     EXPECT_EQ(choice.rowCountCaption, " 32736");
@@ -130,21 +139,20 @@ TEST_P(EveryProgram, FortyThousandLinesKeepTheFirst32736Rows) {
 }
 
 TEST_P(EveryProgram, ExactlyTheLimitNeedsNoMessage) {
-    const KeyChoice choice =
-        chooseFile(chooser, writeKey("full.txt", keyOf(32736, 5) + "\r\n\r\n"));
+    const ShownKey choice = chooseFile(chooser, writeKey("full.txt", keyOf(32736, 5) + "\r\n\r\n"));
     EXPECT_EQ(choice.rows.size(), 32736);
     EXPECT_TRUE(fakes.messageBox.shown.empty());
 }
 
 TEST_P(EveryProgram, ReadingRuleAndBlankLines) {
-    const KeyChoice choice =
+    const ShownKey choice =
         chooseFile(chooser, writeKey("k.txt", "   01,02,03\n\n\"01 02 03\"\r\n  \r\n04 05\r"));
     EXPECT_EQ(choice.rows, QStringList({"01", "02", "03", "01 02 03", "04 05"}));
     EXPECT_EQ(choice.rowCountCaption, " 5");
 }
 
 TEST_P(EveryProgram, EmptyKey) {
-    const KeyChoice choice = chooseFile(chooser, writeKey("empty.txt", ""));
+    const ShownKey choice = chooseFile(chooser, writeKey("empty.txt", ""));
     EXPECT_TRUE(choice.rows.isEmpty());
     EXPECT_EQ(choice.rowCountCaption, " 0");
     if (keyPrinter()) {
@@ -159,7 +167,7 @@ TEST_P(EveryProgram, EmptyKey) {
 TEST_P(EveryProgram, WidthCheckOfTheFirstRow) {
     const int game = GetParam().game;
     // One number too many in the first row only.
-    const KeyChoice wide =
+    const ShownKey wide =
         chooseFile(chooser, writeKey("wide.txt", keyOf(1, game + 1) + keyOf(4, game)));
     if (keyPrinter()) {
         ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
@@ -178,7 +186,7 @@ TEST_P(EveryProgram, WidthCheckOfTheFirstRow) {
     }
     // A first row of the game's width (later rows wider) is accepted everywhere.
     fakes.messageBox.shown.clear();
-    const KeyChoice fits =
+    const ShownKey fits =
         chooseFile(chooser, writeKey("fits.txt", keyOf(1, game) + keyOf(2, game + 3)));
     EXPECT_TRUE(fakes.messageBox.shown.empty());
     EXPECT_EQ(fits.rows.size(), 3);
@@ -198,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(Programs, EveryProgram,
 
 TEST_F(KeyChooserTest, KeyPrinterCounts) {
     KeyChooser chooser(gameProfile(6), PrinterFamily::Key, services);
-    KeyChoice choice = chooseFile(chooser, writeKey("17.txt", keyOf(17, 6)));
+    ShownKey choice = chooseFile(chooser, writeKey("17.txt", keyOf(17, 6)));
     EXPECT_EQ(choice.slipCountCaption, " 3");
     EXPECT_EQ(choice.rowCountCaption, " 17");
     EXPECT_EQ(choice.widthCaption, " 6t:");
@@ -212,9 +220,9 @@ TEST_F(KeyChooserTest, KeyPrinterCounts) {
 TEST_F(KeyChooserTest, FieldsPerSlipIsClampedToTheGame) {
     const QString key = writeKey("k.txt", keyOf(17, 5));
     KeyChooser six(gameProfile(6), PrinterFamily::Key, services);
-    for (const QString& text6 : {QStringLiteral("0"), QString(), QStringLiteral("9")}) {
-        const KeyChoice choice = chooseFile(six, key, text6);
-        EXPECT_EQ(choice.fieldsPerSlipText, "8") << text6.toStdString();
+    for (const QString& fieldsPerSlip : {QStringLiteral("0"), QString(), QStringLiteral("9")}) {
+        const ShownKey choice = chooseFile(six, key, fieldsPerSlip);
+        EXPECT_EQ(choice.fieldsPerSlipText, "8") << fieldsPerSlip.toStdString();
         EXPECT_EQ(choice.slipCountCaption, " 3");
     }
     KeyChooser five(gameProfile(5), PrinterFamily::Key, services);
@@ -229,7 +237,7 @@ TEST_F(KeyChooserTest, FieldsPerSlipIsClampedToTheGame) {
 TEST_F(KeyChooserTest, LooseRowsAreMeasuredAsWritten) {
     KeyChooser five(gameProfile(5), PrinterFamily::Key, services);
     // One-digit numbers: width 4, accepted by the 5-number game.
-    KeyChoice choice = chooseFile(five, writeKey("loose.txt", "1 2 3 4 5 6\r\n"));
+    ShownKey choice = chooseFile(five, writeKey("loose.txt", "1 2 3 4 5 6\r\n"));
     EXPECT_EQ(choice.rows, QStringList({"1 2 3 4 5 6"}));
     EXPECT_EQ(choice.widthCaption, " 4t:");
     // Leading blanks are dropped by the reading rule before the width is measured.
@@ -242,13 +250,13 @@ TEST_F(KeyChooserTest, LastFolderFilePresetsTheDialog) {
     KeyChooser chooser(gameProfile(6), PrinterFamily::Key, services);
     const QString last = folder.filePath("filenev.txt");
     writeKey("filenev.txt", "C:\\KULCS\\hatos.txt\r\n");
-    chooser.choose(QStringLiteral("8"));
+    choose(chooser, QStringLiteral("8"));
     EXPECT_EQ(fakes.fileDialog.requests.back().initialFolder, "C:\\KULCS\\");
     EXPECT_EQ(fakes.fileDialog.requests.back().presetName, "hatos.txt");
     EXPECT_EQ(chooser.currentFileName(), "hatos.txt");
 
     writeKey("filenev.txt", "hatos.txt");
-    chooser.choose(QStringLiteral("8"));
+    choose(chooser, QStringLiteral("8"));
     EXPECT_EQ(fakes.fileDialog.requests.back().initialFolder, folder.path());
     EXPECT_EQ(fakes.fileDialog.requests.back().presetName, "hatos.txt");
 
@@ -256,7 +264,7 @@ TEST_F(KeyChooserTest, LastFolderFilePresetsTheDialog) {
     const QString key = writeKey("k.txt", keyOf(2, 6));
     chooseFile(chooser, key);
     QFile::remove(last);
-    chooser.choose(QStringLiteral("8"));
+    choose(chooser, QStringLiteral("8"));
     EXPECT_EQ(fakes.fileDialog.requests.back().initialFolder, folder.path());
     EXPECT_EQ(fakes.fileDialog.requests.back().presetName, key);
 }
@@ -267,7 +275,7 @@ TEST_F(KeyChooserTest, HostileContentLoads) {
     for (int i = 0; i < 300000; ++i) {
         binary += char((unsigned(i) * 7919u) % 256u);
     }
-    KeyChoice choice = chooseFile(chooser, writeKey("bin.dat", binary));
+    ShownKey choice = chooseFile(chooser, writeKey("bin.dat", binary));
     EXPECT_FALSE(choice.rows.isEmpty());
     EXPECT_TRUE(fakes.messageBox.shown.empty());
     // A line of several megabytes and no line end.

@@ -53,10 +53,10 @@ TEST_F(SettingsFileTest, KeyPrinterRoundTrip) {
     ASSERT_TRUE(saveKeyPrinterSettings(keyPath(), {"1,5", "-2", "60", 2, 1}));
     EXPECT_EQ(contentOf(keyPath()), "1.5,-2,60,2,1\r\n");
     const KeyPrinterSettings loaded = loadKeyPrinterSettings(keyPath(), KeyPrinterSettings{});
-    EXPECT_EQ(loaded.text1, "1.5");
-    EXPECT_FLOAT_EQ(offsetNumber(loaded.text1), 1.5f);
-    EXPECT_EQ(loaded.text2, "-2");
-    EXPECT_EQ(loaded.text5, "60");
+    EXPECT_EQ(loaded.offsetDown, "1.5");
+    EXPECT_FLOAT_EQ(offsetNumber(loaded.offsetDown), 1.5f);
+    EXPECT_EQ(loaded.offsetRight, "-2");
+    EXPECT_EQ(loaded.rowsPerColumn, "60");
     EXPECT_EQ(loaded.markIndex, 2);
     EXPECT_EQ(loaded.orientationIndex, 1);
 }
@@ -66,18 +66,18 @@ TEST_F(SettingsFileTest, KeyPrinterMissingAndZeroValues) {
     // Four values: the orientation reads as 0 ("álló"), not the current one.
     writeFile(keyPath(), "3,-2,40,0\r\n");
     KeyPrinterSettings loaded = loadKeyPrinterSettings(keyPath(), current);
-    EXPECT_EQ(loaded.text5, "40");
+    EXPECT_EQ(loaded.rowsPerColumn, "40");
     EXPECT_EQ(loaded.markIndex, 0);
     EXPECT_EQ(loaded.orientationIndex, 0);
     // A third value of 0 gives 60.
     writeFile(keyPath(), "3,-2,0,1,0\r\n");
-    EXPECT_EQ(loadKeyPrinterSettings(keyPath(), current).text5, "60");
+    EXPECT_EQ(loadKeyPrinterSettings(keyPath(), current).rowsPerColumn, "60");
     // A file that ends after the first value: empty boxes and 60.
     writeFile(keyPath(), "2.5");
     loaded = loadKeyPrinterSettings(keyPath(), current);
-    EXPECT_EQ(loaded.text1, "2.5");
-    EXPECT_EQ(loaded.text2, "");
-    EXPECT_EQ(loaded.text5, "60");
+    EXPECT_EQ(loaded.offsetDown, "2.5");
+    EXPECT_EQ(loaded.offsetRight, "");
+    EXPECT_EQ(loaded.rowsPerColumn, "60");
 }
 
 TEST_F(SettingsFileTest, KeyPrinterOutOfRangeIndicesKeepTheSelection) {
@@ -95,9 +95,9 @@ TEST_F(SettingsFileTest, KeyPrinterOutOfRangeIndicesKeepTheSelection) {
 TEST_F(SettingsFileTest, KeyPrinterFieldsFollowTheReadingRule) {
     writeFile(keyPath(), "  \"3\"\n-2\r60 , 1\r\n0");
     const KeyPrinterSettings loaded = loadKeyPrinterSettings(keyPath(), {"x", "y", "z", 2, 1});
-    EXPECT_EQ(loaded.text1, "3");
-    EXPECT_EQ(loaded.text2, "-2");
-    EXPECT_EQ(loaded.text5, "60");
+    EXPECT_EQ(loaded.offsetDown, "3");
+    EXPECT_EQ(loaded.offsetRight, "-2");
+    EXPECT_EQ(loaded.rowsPerColumn, "60");
     EXPECT_EQ(loaded.markIndex, 1);
     EXPECT_EQ(loaded.orientationIndex, 0);
 }
@@ -105,13 +105,13 @@ TEST_F(SettingsFileTest, KeyPrinterFieldsFollowTheReadingRule) {
 TEST_F(SettingsFileTest, KeyPrinterWithoutFileKeepsTheWindowValues) {
     const KeyPrinterSettings current{"1", "2", "33", 2, 1};
     const KeyPrinterSettings loaded = loadKeyPrinterSettings(keyPath(), current);
-    EXPECT_EQ(loaded.text1, "1");
-    EXPECT_EQ(loaded.text5, "33");
+    EXPECT_EQ(loaded.offsetDown, "1");
+    EXPECT_EQ(loaded.rowsPerColumn, "33");
     EXPECT_EQ(loaded.markIndex, 2);
     const KeyPrinterSettings defaults = loadKeyPrinterSettings(keyPath(), KeyPrinterSettings{});
-    EXPECT_EQ(defaults.text1, "0");
-    EXPECT_EQ(defaults.text2, "0");
-    EXPECT_EQ(defaults.text5, "60");
+    EXPECT_EQ(defaults.offsetDown, "0");
+    EXPECT_EQ(defaults.offsetRight, "0");
+    EXPECT_EQ(defaults.rowsPerColumn, "60");
     EXPECT_EQ(defaults.markIndex, 1);
     EXPECT_EQ(defaults.orientationIndex, 0);
 }
@@ -119,16 +119,16 @@ TEST_F(SettingsFileTest, KeyPrinterWithoutFileKeepsTheWindowValues) {
 TEST_F(SettingsFileTest, CombinationPrinterRoundTripAndDefaults) {
     const CombinationPrinterSettings noFile =
         loadCombinationPrinterSettings(combiPath(), CombinationPrinterSettings{"5", "6", 2});
-    EXPECT_EQ(noFile.text1, "0");
-    EXPECT_EQ(noFile.text2, "0");
+    EXPECT_EQ(noFile.offsetDown, "0");
+    EXPECT_EQ(noFile.offsetRight, "0");
     EXPECT_EQ(noFile.markIndex, 0);
 
     ASSERT_TRUE(saveCombinationPrinterSettings(combiPath(), {"1,5", "-2", 2}));
     EXPECT_EQ(contentOf(combiPath()), "1.5,-2,2\r\n");
     const CombinationPrinterSettings loaded =
         loadCombinationPrinterSettings(combiPath(), CombinationPrinterSettings{});
-    EXPECT_EQ(loaded.text1, "1.5");
-    EXPECT_EQ(loaded.text2, "-2");
+    EXPECT_EQ(loaded.offsetDown, "1.5");
+    EXPECT_EQ(loaded.offsetRight, "-2");
     EXPECT_EQ(loaded.markIndex, 2);
 
     ASSERT_TRUE(saveCombinationPrinterSettings(combiPath(), {"0", "0", -1}));
@@ -154,12 +154,12 @@ TEST_F(SettingsFileTest, UnwritableOrUnreadableFileKeepsEverything) {
     EXPECT_TRUE(QDir(keyPath()).exists("inside"));
 
     const KeyPrinterSettings key = loadKeyPrinterSettings(keyPath(), {"1", "2", "33", 2, 1});
-    EXPECT_EQ(key.text1, "1");
-    EXPECT_EQ(key.text5, "33");
+    EXPECT_EQ(key.offsetDown, "1");
+    EXPECT_EQ(key.rowsPerColumn, "33");
     EXPECT_EQ(key.markIndex, 2);
     const CombinationPrinterSettings combi =
         loadCombinationPrinterSettings(combiPath(), {"5", "6", 2});
-    EXPECT_EQ(combi.text1, "0");
+    EXPECT_EQ(combi.offsetDown, "0");
     EXPECT_EQ(combi.markIndex, 0);
     // Nothing but the two folders is left behind.
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-// The main window as the full-combination window sees it, recording every call in order.
+// The selection as the full-combination window sees it, recording every call in order.
 class FakeReceiver : public FullCombinationReceiver {
 public:
     std::vector<FullCombinationHandOver> received;
@@ -19,5 +19,4 @@ public:
     }
     void selectBaseSlip() override { calls << QStringLiteral("selectBaseSlip"); }
     void clearFixMarks() override { calls << QStringLiteral("clearFixMarks"); }
-    void setClosedByExit() override { calls << QStringLiteral("closedByExit"); }
 };

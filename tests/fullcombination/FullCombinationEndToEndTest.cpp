@@ -6,12 +6,12 @@
 #include "FullCombinationTemplate.h"
 #include "FullCombinationWindow.h"
 #include "GameProfile.h"
+#include "ModalDialogs.h"
 #include "NumberText.h"
 #include "SystemTable.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -19,17 +19,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 namespace {
 
-// The application object, made on first use so that listing the tests needs no display.
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "full_combination_end_to_end_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
+void press(QWidget& window, const char* button) {
+    window.findChild<QPushButton*>(QString::fromLatin1(button))->click();
 }
 
 QString dataDir() {
@@ -39,7 +33,6 @@ QString dataDir() {
 class FullCombinationEndToEnd : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override {
-        application();
         for (const QString& name : QDir(dataDir()).entryList(
                  {QStringLiteral("tkombi*.txt"), QStringLiteral("XX.BMP")}, QDir::Files)) {
             QFile::copy(dataDir() + QLatin1Char('/') + name, folder.filePath(name));
@@ -56,13 +49,10 @@ protected:
     // Opens Form2 through "n-s kombinációk" and, once it is shown, lets form act on it; a window
     // still open afterwards is closed so that the test never waits on it.
     void withForm2(const std::function<void(FullCombinationWindow&)>& act) {
-        QTimer::singleShot(0, window.get(), [this, act] {
-            auto* form2 = window->findChild<FullCombinationWindow*>();
+        whenModal([act](QWidget* shown) {
+            auto* form2 = qobject_cast<FullCombinationWindow*>(shown);
             ASSERT_NE(form2, nullptr);
             act(*form2);
-            if (form2->isVisible()) {
-                form2->reject();
-            }
         });
         click(QStringLiteral("SSCommand1"));
     }
@@ -76,12 +66,12 @@ TEST_P(FullCombinationEndToEnd, EllenorShowsAllCombinationsOfEveryN) {
     const int highest = gameProfile(game()).highestNumber;
     for (int size = 13; size <= 20; ++size) {
         withForm2([&](FullCombinationWindow& form2) {
-            form2.clearChosen();
+            press(form2, "SSCommand2"); // "Töröl"
             form2.sizeOption(size - 13)->click();
             for (int i = 0; i < size; ++i) {
-                form2.toggleChosen(highest - i * (highest - 1) / (size - 1));
+                form2.numberButton(highest - i * (highest - 1) / (size - 1))->click();
             }
-            form2.convertTemplate();
+            press(form2, "SSCommand3"); // "Csere"
         });
         const long long total = binomial(size, gameProfile(game()).numbersPerRow);
         EXPECT_EQ(label(QStringLiteral("Label5")), strForm(total)) << size;
@@ -99,9 +89,9 @@ TEST_P(FullCombinationEndToEnd, KilepLeavesTheMainWindowAsItWasWithoutTheHelpMes
     withForm2([](FullCombinationWindow& form2) {
         form2.sizeOption(0)->click();
         for (int n = 1; n <= 13; ++n) {
-            form2.toggleChosen(n);
+            form2.numberButton(n)->click();
         }
-        form2.leave();
+        press(form2, "Command3D2"); // "Kilép"
     });
     EXPECT_TRUE(fakes.messageBox.shown.empty());
     EXPECT_EQ(window->findChild<QListWidget*>(QStringLiteral("List2"))->count(), 0);
@@ -113,29 +103,29 @@ TEST_P(FullCombinationEndToEnd, UnwritablePlainFileKeepsTheMainWindowsPreviousFu
     withForm2([](FullCombinationWindow& form2) {
         form2.sizeOption(0)->click();
         for (int n = 1; n <= 13; ++n) {
-            form2.toggleChosen(n);
+            form2.numberButton(n)->click();
         }
-        form2.convertTemplate();
+        press(form2, "SSCommand3"); // "Csere"
     });
     auto* list2 = window->findChild<QListWidget*>(QStringLiteral("List2"));
     const int before = list2->count();
-    const QString label5 = label(QStringLiteral("Label5"));
+    const QString expectedTotal = label(QStringLiteral("Label5"));
     const int size = game() == 5 ? 16 : 18; // a template with plain rows
     ASSERT_TRUE(QDir(folder.path()).mkdir(FullCombinationTemplate::plainSlipFileName(size)));
     fakes.messageBox.shown.clear();
     withForm2([&](FullCombinationWindow& form2) {
-        form2.clearChosen();
+        press(form2, "SSCommand2"); // "Töröl"
         form2.sizeOption(size - 13)->click();
         for (int n = 1; n <= size; ++n) {
-            form2.toggleChosen(n);
+            form2.numberButton(n)->click();
         }
-        form2.convertTemplate();
+        press(form2, "SSCommand3"); // "Csere"
     });
     ASSERT_GE(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].icon, MessageBoxService::Icon::Critical);
     EXPECT_EQ(fakes.messageBox.shown[0].title, QStringLiteral("Kelvadata/2010"));
     EXPECT_EQ(list2->count(), before);
-    EXPECT_EQ(label(QStringLiteral("Label5")), label5);
+    EXPECT_EQ(label(QStringLiteral("Label5")), expectedTotal);
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, FullCombinationEndToEnd, ::testing::Values(5, 6, 7),

@@ -1,4 +1,5 @@
 #include "FullCombinationWindow.h"
+#include "FakeKeyListView.h"
 #include "FakeReceiver.h"
 #include "FakeServices.h"
 #include "FullCombinationTemplate.h"
@@ -10,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -22,13 +22,8 @@
 
 namespace {
 
-// The application object, made on first use so that listing the tests needs no display.
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "full_combination_window_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
+void press(QWidget& window, const char* button) {
+    window.findChild<QPushButton*>(QString::fromLatin1(button))->click();
 }
 
 QString dataDir() {
@@ -57,7 +52,6 @@ private:
 class Form2Test : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override {
-        application();
         fakes.program.folder = folder.folder();
         fakes.program.name = QStringLiteral("combiprint%1").arg(game());
         window = std::make_unique<FullCombinationWindow>(gameProfile(game()), fakes.services(),
@@ -113,7 +107,7 @@ TEST_P(Form2Test, WindowLoadClearsTheMainWindowsFixMarksAndBuildsTheGrid) {
 
 TEST_P(Form2Test, ChoosingAnOptionLoadsItsTemplateAndTheButtonLoadsItAgain) {
     chooseSize(13);
-    EXPECT_EQ(window->fullCombinationSize(), 13);
+    EXPECT_EQ(window->choice().fullCombinationSize(), 13);
     const auto tmpl =
         FullCombinationTemplate::load(folder.path(FullCombinationTemplate::fileName(game(), 13)));
     ASSERT_TRUE(tmpl);
@@ -124,13 +118,13 @@ TEST_P(Form2Test, ChoosingAnOptionLoadsItsTemplateAndTheButtonLoadsItAgain) {
 
     QFile::remove(folder.path(FullCombinationTemplate::fileName(game(), 14)));
     chooseSize(14); // missing file: nothing changes but the size
-    EXPECT_EQ(window->fullCombinationSize(), 14);
+    EXPECT_EQ(window->choice().fullCombinationSize(), 14);
     EXPECT_EQ(items(QStringLiteral("List1")), tmpl->items());
     EXPECT_EQ(text(QStringLiteral("Label2")), QStringLiteral("13"));
 
     window->sizeOption(0)->setChecked(true);
     click(QStringLiteral("SSCommand1"));
-    EXPECT_EQ(window->fullCombinationSize(), 13);
+    EXPECT_EQ(window->choice().fullCombinationSize(), 13);
 }
 
 TEST_P(Form2Test, ToggleChosenShowsThePictureAndCountsUpAndDown) {
@@ -212,9 +206,9 @@ TEST_P(Form2Test, EveryTemplateConvertsToAllCombinationsAndAPlainRowKey) {
         std::vector<int> numbers;
         for (int i = 0; i < size; ++i) {
             numbers.push_back(1 + i * (gameProfile(game()).highestNumber - 1) / (size - 1));
-            form.toggleChosen(numbers.back());
+            form.numberButton(numbers.back())->click();
         }
-        form.convertTemplate();
+        press(form, "SSCommand3"); // "Csere"
         ASSERT_EQ(target.received.size(), 1u) << size;
         const FullCombinationHandOver& h = target.received[0];
         EXPECT_EQ(totalOf(game(), h), binomial(size, k())) << size;
@@ -246,8 +240,9 @@ TEST_P(Form2Test, EveryTemplateConvertsToAllCombinationsAndAPlainRowKey) {
         fakes.messageBox.shown.clear();
         fakes.fileDialog.answers.push_back(plainPath);
         Services services = fakes.services();
-        const KeyChoice choice = KeyChooser(gameProfile(game()), PrinterFamily::Key, services)
-                                     .choose(QStringLiteral("1"));
+        FakeKeyListView view(QStringLiteral("1"));
+        KeyChooser(gameProfile(game()), PrinterFamily::Key, services).choose(view);
+        const ShownKey& choice = view.shown;
         EXPECT_TRUE(fakes.messageBox.shown.empty()) << size;
         EXPECT_EQ(choice.rows, lines.mid(0, lines.size() - 1));
         EXPECT_EQ(choice.rowCountCaption, strForm(h.plainSlipCount));
@@ -289,14 +284,15 @@ TEST_P(Form2Test, KilepLeavesTheMainWindowUnchanged) {
     chooseSize(13);
     chooseNumbers(13);
     click(QStringLiteral("Command3D2"));
-    EXPECT_EQ(receiver.calls, QStringList({"clearFixMarks", "closedByExit"}));
+    EXPECT_EQ(receiver.calls, QStringList({"clearFixMarks"}));
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_EQ(window->result(), FullCombinationWindow::LeftThroughExit);
 }
 
 TEST_P(Form2Test, ClosingByTheFrameIsNotKilep) {
     window->close();
-    EXPECT_FALSE(receiver.calls.contains(QStringLiteral("closedByExit")));
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_EQ(receiver.calls, QStringList({"clearFixMarks"}));
 }
 
 TEST_P(Form2Test, UnwritablePlainFileIsReportedAndNothingIsHandedOver) {
@@ -321,7 +317,6 @@ INSTANTIATE_TEST_SUITE_P(Games, Form2Test, ::testing::Values(5, 6, 7),
                          [](const auto& info) { return "game" + std::to_string(info.param); });
 
 TEST(Form2Example, ThirteenNumbersOfGameSevenWriteTheExampleRows) {
-    application();
     ProgramFolder folder;
     QFile file(folder.path(QStringLiteral("tkombi7_13.txt")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -333,9 +328,9 @@ TEST(Form2Example, ThirteenNumbersOfGameSevenWriteTheExampleRows) {
     FullCombinationWindow form(gameProfile(7), fakes.services(), receiver);
     form.sizeOption(0)->click();
     for (int n : {2, 5, 7, 10, 12, 15, 18, 20, 23, 26, 29, 31, 34}) {
-        form.toggleChosen(n);
+        form.numberButton(n)->click();
     }
-    form.convertTemplate();
+    press(form, "SSCommand3"); // "Csere"
     ASSERT_EQ(receiver.received.size(), 1u);
     const FullCombinationHandOver& h = receiver.received[0];
     EXPECT_EQ(h.entries, QStringList({"00", "02*29 34 "}));
@@ -349,7 +344,6 @@ TEST(Form2Example, ThirteenNumbersOfGameSevenWriteTheExampleRows) {
 }
 
 TEST(Form2Example, GameSevenNineteenAndTwentyCarryTheirTrueTotals) {
-    application();
     FakeServices fakes;
     FakeReceiver receiver;
     FullCombinationWindow form(gameProfile(7), fakes.services(), receiver);

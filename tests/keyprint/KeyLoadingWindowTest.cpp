@@ -83,7 +83,7 @@ TEST_P(KeyLoadingWindowTest, FullSizeKeyLoadsIntoAUniformList) {
 TEST_P(KeyLoadingWindowTest, ClickingARowShowsItsNumberAndSlip) {
     loadKey(keyRows(40));
     struct Case {
-        QString text6;
+        QString fieldsPerSlip;
         int row; // 0-based
         QString caption;
     };
@@ -93,9 +93,10 @@ TEST_P(KeyLoadingWindowTest, ClickingARowShowsItsNumberAndSlip) {
         {"3.5", 14, " 15 / 4"}, {"1.5", 3, " 4 / 2"},  {" 3 ", 5, " 6 / 2"},
     };
     for (const Case& c : cases) {
-        text("Text6")->setText(c.text6);
+        text("Text6")->setText(c.fieldsPerSlip);
         selectRow(c.row);
-        EXPECT_EQ(label("Label7")->text(), c.caption) << c.text6.toStdString() << " " << c.row;
+        EXPECT_EQ(label("Label7")->text(), c.caption)
+            << c.fieldsPerSlip.toStdString() << " " << c.row;
     }
 }
 

@@ -103,14 +103,14 @@ TEST_P(KeyPrinterWindowTest, ControlsCarryTheirCaptionsAndInitialState) {
     EXPECT_FALSE(button("Check1")->isChecked());
     EXPECT_EQ(button("Check1")->text(), "");
 
-    auto* check3 = window_->findChild<QCheckBox*>("Check3");
+    auto* twoSided = window_->findChild<QCheckBox*>("Check3");
     if (seven) {
-        ASSERT_NE(check3, nullptr);
-        EXPECT_EQ(check3->text(), "Kétoldalas nyomtatás");
-        EXPECT_FALSE(check3->isChecked());
-        expectPlaced(check3, pixels(4260, 2496, 2175, 300), true);
+        ASSERT_NE(twoSided, nullptr);
+        EXPECT_EQ(twoSided->text(), "Kétoldalas nyomtatás");
+        EXPECT_FALSE(twoSided->isChecked());
+        expectPlaced(twoSided, pixels(4260, 2496, 2175, 300), true);
     } else {
-        EXPECT_EQ(check3, nullptr);
+        EXPECT_EQ(twoSided, nullptr);
     }
 }
 
@@ -131,9 +131,20 @@ TEST_P(KeyPrinterWindowTest, FontsAndColoursFollowTheDesign) {
 }
 
 TEST_P(KeyPrinterWindowTest, ControlsHaveUniqueNamesFitTheClientAreaAndDoNotOverlap) {
-    const KeyPrinterDesign design = keyPrinterDesign(game());
+    const KeyPrinterDesign& design = keyPrinterDesign(game());
+    const QList<const ControlDesign*> controls = design.controls();
+    const auto frameArea = [&](const QString& frame) {
+        for (const ControlDesign* c : controls) {
+            if (c->objectName() == frame) {
+                return c->twips.translated(-c->twips.topLeft());
+            }
+        }
+        ADD_FAILURE() << "no frame " << frame.toStdString();
+        return QRect();
+    };
     QSet<QString> names;
-    for (const ControlDesign& c : design.controls) {
+    for (const ControlDesign* control : controls) {
+        const ControlDesign& c = *control;
         EXPECT_FALSE(names.contains(c.objectName())) << c.objectName().toStdString();
         names.insert(c.objectName());
         QWidget* widget = window_->findChild<QWidget*>(c.objectName());
@@ -141,16 +152,15 @@ TEST_P(KeyPrinterWindowTest, ControlsHaveUniqueNamesFitTheClientAreaAndDoNotOver
         expectPlaced(widget, twipsToPixels(c.twips),
                      c.kind == ControlKind::OptionButton || c.kind == ControlKind::CheckBox);
         const QRect area =
-            c.frame.isEmpty()
-                ? QRect(QPoint(0, 0), design.clientTwips)
-                : design.find(c.frame)->twips.translated(-design.find(c.frame)->twips.topLeft());
+            c.frame.isEmpty() ? QRect(QPoint(0, 0), design.clientTwips) : frameArea(c.frame);
         EXPECT_TRUE(area.contains(c.twips)) << c.objectName().toStdString();
     }
-    for (const ControlDesign& a : design.controls) {
-        for (const ControlDesign& b : design.controls) {
-            if (&a < &b && a.frame == b.frame) {
-                EXPECT_FALSE(a.twips.intersects(b.twips))
-                    << a.objectName().toStdString() << " overlaps " << b.objectName().toStdString();
+    for (const ControlDesign* a : controls) {
+        for (const ControlDesign* b : controls) {
+            if (a < b && a->frame == b->frame) {
+                EXPECT_FALSE(a->twips.intersects(b->twips))
+                    << a->objectName().toStdString() << " overlaps "
+                    << b->objectName().toStdString();
             }
         }
     }

@@ -57,7 +57,7 @@ protected:
 
     KeyListingTest() {
         fakes.printer.charWidth = 120; // twips per character in the recording surface
-        controls.text5 = QStringLiteral("60");
+        controls.rowsPerColumn = QStringLiteral("60");
     }
     const ListingGame& g() const { return GetParam(); }
     void print() {
@@ -176,7 +176,7 @@ TEST_P(KeyListingTest, CancelOrAnEmptyKeyPrintsNothing) {
 
 TEST_P(KeyListingTest, DuplexOnlyInKeyprintSevenWithCheckThree) {
     controls.rows = rowsOf(g().game, 3);
-    controls.check3 = true;
+    controls.twoSided = true;
     print();
     EXPECT_EQ(fakes.printer.duplex, g().game == 7);
     if (g().game == 7) {
@@ -189,19 +189,19 @@ TEST_P(KeyListingTest, DuplexOnlyInKeyprintSevenWithCheckThree) {
     }
     RecordingSurface clear;
     fakes.printer = clear;
-    controls.check3 = false;
+    controls.twoSided = false;
     print();
     EXPECT_FALSE(fakes.printer.duplex);
 }
 
 TEST_P(KeyListingTest, RowsPerColumnBelowOneUsesTheDesignValue) {
     controls.rows = rowsOf(g().game, 130);
-    for (const QString& text5 : {QString(), QStringLiteral("0"), QStringLiteral("-5"),
-                                 QStringLiteral("0.5"), QStringLiteral("abc")}) {
-        SCOPED_TRACE(text5.toStdString());
+    for (const QString& rowsPerColumn : {QString(), QStringLiteral("0"), QStringLiteral("-5"),
+                                         QStringLiteral("0.5"), QStringLiteral("abc")}) {
+        SCOPED_TRACE(rowsPerColumn.toStdString());
         fakes.printer = RecordingSurface();
         fakes.printer.charWidth = 120;
-        controls.text5 = text5;
+        controls.rowsPerColumn = rowsPerColumn;
         print();
         EXPECT_EQ(fakes.printer.jobsEnded, 1);
         EXPECT_EQ(fakes.printer.textsOf(fullRow(g().game)).size(), 130u);
@@ -212,7 +212,7 @@ TEST_P(KeyListingTest, RowsPerColumnBelowOneUsesTheDesignValue) {
 
 TEST_P(KeyListingTest, FractionalAndHugeRowsPerColumn) {
     controls.rows = rowsOf(g().game, 7);
-    controls.text5 = QStringLiteral("2.5"); // rows while j < 3.5: three per column
+    controls.rowsPerColumn = QStringLiteral("2.5"); // rows while j < 3.5: three per column
     print();
     EXPECT_DOUBLE_EQ(numberOf(3)->y, 240.0 * 7);
     EXPECT_DOUBLE_EQ(numberOf(4)->y, 1200);
@@ -220,7 +220,7 @@ TEST_P(KeyListingTest, FractionalAndHugeRowsPerColumn) {
 
     fakes.printer = RecordingSurface();
     fakes.printer.charWidth = 120;
-    controls.text5 = QStringLiteral("1e300");
+    controls.rowsPerColumn = QStringLiteral("1e300");
     print();
     EXPECT_EQ(fakes.printer.count(QStringLiteral("newPage")), 0);
     EXPECT_DOUBLE_EQ(numberOf(7)->y, 240.0 * 11);
@@ -239,7 +239,7 @@ protected:
 
     KeyListingSeven() {
         fakes.printer.charWidth = 100;
-        controls.text5 = QStringLiteral("60");
+        controls.rowsPerColumn = QStringLiteral("60");
         controls.rows = rowsOf(7, 70);
         controls.currentKeyPath = QStringLiteral("/home/jatekos/kulcs7.txt");
     }
@@ -300,7 +300,7 @@ TEST(KeyListingSix, WorkedExampleColumnsOfOneThirtyRows) {
     FakeServices fakes;
     fakes.printer.charWidth = 120;
     KeyListingControls controls;
-    controls.text5 = QStringLiteral("60");
+    controls.rowsPerColumn = QStringLiteral("60");
     controls.rows = rowsOf(6, 130);
     printKeyListing(
         gameProfile(6), controls,
@@ -321,7 +321,7 @@ TEST(KeyListingSix, WorkedExampleColumnsOfOneThirtyRows) {
 TEST(KeyListingLongRows, FirstRowBeyondEightyFourCharactersGivesOneColumnPerPage) {
     FakeServices fakes;
     KeyListingControls controls;
-    controls.text5 = QStringLiteral("2");
+    controls.rowsPerColumn = QStringLiteral("2");
     controls.rows = QStringList{QStringLiteral("x").repeated(85), QStringLiteral("a"),
                                 QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
     printKeyListing(

@@ -60,6 +60,27 @@ private:
     RecordingSurface& log_;
 };
 
+// Checks a run and, when it passes, prints it: the corrected fields-per-slip text, if any.
+std::optional<QString> run(std::optional<KeySlipJob> job, const GameProfile& profile,
+                           const KeyRunControls& controls, KeyRunServices services) {
+    if (!job) {
+        return std::nullopt;
+    }
+    printKeySlips(profile, controls, *job, services);
+    return job->correctedFieldsPerSlip;
+}
+
+std::optional<QString> runAllRows(const GameProfile& profile, const KeyRunControls& controls,
+                                  KeyRunServices services) {
+    return run(checkAllRowsRun(profile, controls, services.messageBox), profile, controls,
+               services);
+}
+
+std::optional<QString> runFromTo(const GameProfile& profile, const KeyRunControls& controls,
+                                 KeyRunServices services) {
+    return run(checkFromToRun(profile, controls, services.messageBox), profile, controls, services);
+}
+
 // One row per position s holding the single number s + 1, so a mark tells which row it is.
 QStringList numberedRows(int count) {
     QStringList rows;
@@ -103,7 +124,7 @@ protected:
 };
 
 TEST_P(KeyRunTest, EmptyKeyShowsTheMissingKeyMessageAndPrintsNothing) {
-    controls.text6 = QStringLiteral("0");
+    controls.fieldsPerSlip = QStringLiteral("0");
     EXPECT_EQ(all(), std::nullopt);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, profile().keyMissingMessage);
@@ -122,7 +143,7 @@ TEST_P(KeyRunTest, FieldsPerSlipOutOfRangeIsCorrectedToTheMaximum) {
         SCOPED_TRACE(text.toStdString());
         printer = RecordingSurface();
         controls.rows = numberedRows(2 * m + 1);
-        controls.text6 = text;
+        controls.fieldsPerSlip = text;
         EXPECT_EQ(all(), QString::number(m));
         EXPECT_EQ(slipNumbers(), (std::vector<QString>{"1", "2", "3"}));
         EXPECT_EQ(printer.count(QStringLiteral("newPage")), 2);
@@ -132,25 +153,25 @@ TEST_P(KeyRunTest, FieldsPerSlipOutOfRangeIsCorrectedToTheMaximum) {
 
 TEST_P(KeyRunTest, FieldsPerSlipInRangeIsKeptAndFractionsRoundHalfToEven) {
     controls.rows = numberedRows(5);
-    controls.text6 = QStringLiteral("2");
+    controls.fieldsPerSlip = QStringLiteral("2");
     EXPECT_EQ(all(), std::nullopt);
     EXPECT_EQ(slipNumbers(), (std::vector<QString>{"1", "2", "3"}));
 
     printer = RecordingSurface();
-    controls.text6 = QStringLiteral("2.5"); // rounds to 2
+    controls.fieldsPerSlip = QStringLiteral("2.5"); // rounds to 2
     EXPECT_EQ(all(), std::nullopt);
     EXPECT_EQ(slipNumbers().size(), 3u);
 
     printer = RecordingSurface();
-    controls.text6 = QStringLiteral("1,5"); // reads 1, one row a slip
+    controls.fieldsPerSlip = QStringLiteral("1,5"); // reads 1, one row a slip
     EXPECT_EQ(all(), std::nullopt);
     EXPECT_EQ(slipNumbers().size(), 5u);
 }
 
 TEST_P(KeyRunTest, EjectNoticeComesBeforePrintingInTheDeliverablesOrder) {
     controls.rows = numberedRows(1);
-    controls.text6 = QStringLiteral("1");
-    controls.check1 = true;
+    controls.fieldsPerSlip = QStringLiteral("1");
+    controls.ejectFirst = true;
     all();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
@@ -181,7 +202,7 @@ TEST_P(KeyRunTest, EjectNoticeComesBeforePrintingInTheDeliverablesOrder) {
 
 TEST_P(KeyRunTest, WithoutCheckOneThereIsNoNoticeAndNoBlankSlip) {
     controls.rows = numberedRows(3);
-    controls.text6 = QStringLiteral("8");
+    controls.fieldsPerSlip = QStringLiteral("8");
     all();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(printer.count(QStringLiteral("newPage")), 0);
@@ -192,8 +213,8 @@ TEST_P(KeyRunTest, WithoutCheckOneThereIsNoNoticeAndNoBlankSlip) {
 TEST_P(KeyRunTest, LandscapeSetsOrientationTwoAndShiftsFiveAndSeven) {
     const RunGame& g = GetParam();
     controls.rows = numberedRows(1);
-    controls.text1 = QStringLiteral("1,5");
-    controls.text2 = QStringLiteral("-2");
+    controls.offsetDown = QStringLiteral("1,5");
+    controls.offsetRight = QStringLiteral("-2");
     for (int orientation : {1, -1}) { // "fekvő", and no option selected
         SCOPED_TRACE(orientation);
         printer = RecordingSurface();
@@ -231,7 +252,7 @@ TEST_P(KeyRunTest, JokerAndMarkSymbolFollowTheOptions) {
 
 TEST_P(KeyRunTest, FailingPrinterStillEndsTheJobAndRestoresThePointer) {
     controls.rows = numberedRows(30);
-    controls.text6 = QStringLiteral("1");
+    controls.fieldsPerSlip = QStringLiteral("1");
     printer.failing = true;
     EXPECT_EQ(all(), std::nullopt);
     EXPECT_EQ(printer.count(QStringLiteral("newPage")), 29); // every slip still attempted
@@ -242,9 +263,9 @@ TEST_P(KeyRunTest, FailingPrinterStillEndsTheJobAndRestoresThePointer) {
 TEST_P(KeyRunTest, FromToToBeyondTheKeyPrintsToItsLastRowOnOneSlip) {
     const int m = GetParam().maxFields;
     controls.rows = numberedRows(m + 2);
-    controls.text3 = QStringLiteral("3");
-    controls.text4 = QStringLiteral("999");
-    controls.text6 = QString::number(m);
+    controls.firstRow = QStringLiteral("3");
+    controls.lastRow = QStringLiteral("999");
+    controls.fieldsPerSlip = QString::number(m);
     EXPECT_EQ(fromTo(), std::nullopt);
     EXPECT_EQ(slipNumbers(), (std::vector<QString>{"1"})); // first row at position 2
     EXPECT_EQ(printer.count(QStringLiteral("newPage")), 0);
@@ -257,9 +278,9 @@ TEST_P(KeyRunTest, FromToToBeyondTheKeyPrintsToItsLastRowOnOneSlip) {
 
 TEST_P(KeyRunTest, FromToSecondSlipIsNumberedByItsFirstRowsPosition) {
     controls.rows = numberedRows(20);
-    controls.text3 = QStringLiteral("4");
-    controls.text4 = QStringLiteral("9");
-    controls.text6 = QStringLiteral("4");
+    controls.firstRow = QStringLiteral("4");
+    controls.lastRow = QStringLiteral("9");
+    controls.fieldsPerSlip = QStringLiteral("4");
     fromTo();
     // Rows 4-7 on a slip numbered 3 div 4 + 1 = 1, rows 8-9 on one numbered 7 div 4 + 1 = 2.
     EXPECT_EQ(slipNumbers(), (std::vector<QString>{"1", "2"}));
@@ -278,9 +299,9 @@ TEST_P(KeyRunTest, FromToStopsSilentlyOnEmptyOrNonsenseRanges) {
         SCOPED_TRACE((r.first + QStringLiteral("..") + r.last).toStdString());
         printer = RecordingSurface();
         controls.rows = numberedRows(r.rows);
-        controls.text3 = r.first;
-        controls.text4 = r.last;
-        controls.text6 = QStringLiteral("0");
+        controls.firstRow = r.first;
+        controls.lastRow = r.last;
+        controls.fieldsPerSlip = QStringLiteral("0");
         EXPECT_EQ(fromTo(), std::nullopt);
         EXPECT_TRUE(printer.operations.empty());
         EXPECT_TRUE(messages.shown.empty());
@@ -290,9 +311,9 @@ TEST_P(KeyRunTest, FromToStopsSilentlyOnEmptyOrNonsenseRanges) {
 
 TEST_P(KeyRunTest, FromToRoundsFractionsAndClampsHugeEnds) {
     controls.rows = numberedRows(12);
-    controls.text3 = QStringLiteral("2.5");  // row 2
-    controls.text4 = QStringLiteral("1e30"); // the last row
-    controls.text6 = QStringLiteral("1");
+    controls.firstRow = QStringLiteral("2.5"); // row 2
+    controls.lastRow = QStringLiteral("1e30"); // the last row
+    controls.fieldsPerSlip = QStringLiteral("1");
     fromTo();
     EXPECT_EQ(slipNumbers().size(), 11u);
     EXPECT_EQ(slipNumbers().front(), QStringLiteral("2"));
@@ -301,9 +322,9 @@ TEST_P(KeyRunTest, FromToRoundsFractionsAndClampsHugeEnds) {
 
 TEST_P(KeyRunTest, FromToCorrectsFieldsPerSlipOnlyWhenItPrints) {
     controls.rows = numberedRows(3);
-    controls.text3 = QStringLiteral("1");
-    controls.text4 = QStringLiteral("3");
-    controls.text6 = QStringLiteral("99");
+    controls.firstRow = QStringLiteral("1");
+    controls.lastRow = QStringLiteral("3");
+    controls.fieldsPerSlip = QStringLiteral("99");
     EXPECT_EQ(fromTo(), QString::number(GetParam().maxFields));
     EXPECT_EQ(printer.jobsEnded, 1);
 }
@@ -318,7 +339,7 @@ TEST(KeyRunSix, SeventeenRowsWithTextSixZero) {
     FakeBusyPointer busy;
     KeyRunControls controls;
     controls.rows = numberedRows(17);
-    controls.text6 = QStringLiteral("0");
+    controls.fieldsPerSlip = QStringLiteral("0");
     EXPECT_EQ(runAllRows(gameProfile(6), controls, {messages, busy, printer}), QStringLiteral("8"));
     EXPECT_EQ(printer.count(QStringLiteral("newPage")), 2);
     EXPECT_EQ(printer.textsOf(QStringLiteral("*")).size(), 17u + 3u);
@@ -331,7 +352,7 @@ TEST(KeyRunFive, TextSixSevenBecomesSix) {
     FakeBusyPointer busy;
     KeyRunControls controls;
     controls.rows = numberedRows(2);
-    controls.text6 = QStringLiteral("7");
+    controls.fieldsPerSlip = QStringLiteral("7");
     EXPECT_EQ(runAllRows(gameProfile(5), controls, {messages, busy, printer}), QStringLiteral("6"));
 }
 

@@ -1,4 +1,5 @@
-#include "GuiApp.h"
+
+#include "ModalDialogs.h"
 #include "QtFileDialog.h"
 #include "QtInputBox.h"
 #include "QtMessageBox.h"
@@ -10,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -19,14 +19,12 @@
 
 namespace {
 
-// Runs the action on the modal dialog as soon as it shows.
+// Runs the action on the modal dialog as soon as it shows; the dialog is closed afterwards
+// if the action left it open.
 template <typename Dialog> void whenShown(std::function<void(Dialog*)> action) {
-    QTimer::singleShot(0, [action] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            whenShown<Dialog>(action); // not shown yet
-            return;
-        }
+    whenModal([action](QWidget* shown) {
+        auto* dialog = qobject_cast<Dialog*>(shown);
+        ASSERT_NE(dialog, nullptr);
         action(dialog);
     });
 }
@@ -46,7 +44,6 @@ void PrintTo(const MessageCase& c, std::ostream* os) {
 class QtMessageBoxTest : public ::testing::TestWithParam<MessageCase> {};
 
 TEST_P(QtMessageBoxTest, ShowsIconTitleButtonsAndReportsThePressedOne) {
-    ensureGuiApp();
     const MessageCase c = GetParam();
     QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
     QString shownTitle;
@@ -95,7 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
     messageCaseName);
 
 TEST(QtInputBoxTest, ReturnsTypedTextAndEmptyOnCancel) {
-    ensureGuiApp();
     QtInputBox service;
     QString preset;
     whenShown<QInputDialog>([&](QInputDialog* dialog) {
@@ -116,7 +112,6 @@ TEST(QtInputBoxTest, ReturnsTypedTextAndEmptyOnCancel) {
 class QtFileDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ensureGuiApp();
         ASSERT_TRUE(dir.isValid());
         QFile key(dir.filePath(QStringLiteral("kulcs.txt")));
         ASSERT_TRUE(key.open(QIODevice::WriteOnly));

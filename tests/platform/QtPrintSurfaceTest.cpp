@@ -1,5 +1,5 @@
 #include "QtPrintSurface.h"
-#include "GuiApp.h"
+
 #include "PdfReader.h"
 
 #include <QDir>
@@ -18,7 +18,6 @@ constexpr double tolerance = 0.1; // millimetres
 class QtPrintSurfaceTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ensureGuiApp();
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath(QStringLiteral("job.pdf"));
         surface = QtPrintSurface::toPdfFile(path);
@@ -202,7 +201,6 @@ QtPrintSurface::Options folderOptions(const QString& folder, const QDateTime& ti
 }
 
 TEST(QtPrintSurfaceFolder, JobsGetTimeStampedNamesWithNumberedRepeats) {
-    ensureGuiApp();
     QTemporaryDir dir;
     const QDateTime time(QDate(2026, 12, 7), QTime(6, 5, 9));
     QtPrintSurface surface(folderOptions(dir.path(), time));
@@ -219,7 +217,6 @@ TEST(QtPrintSurfaceFolder, JobsGetTimeStampedNamesWithNumberedRepeats) {
 }
 
 TEST(QtPrintSurfaceFolder, FailingPrinterReturnsControlAndRecovers) {
-    ensureGuiApp();
     QTemporaryDir dir;
     // A folder that cannot exist: its parent is a plain file (fails even for root).
     QFile blocker(dir.filePath(QStringLiteral("blocker")));

@@ -1,5 +1,5 @@
 #include "QtServices.h"
-#include "GuiApp.h"
+
 #include "QtSingleInstance.h"
 
 #include <QApplication>
@@ -15,7 +15,6 @@
 namespace {
 
 TEST(QtSingleInstanceTest, SecondHolderIsRefused) {
-    ensureGuiApp();
     QTemporaryDir dir;
     QtSingleInstance first(QStringLiteral("keyprint6"), dir.path());
     QtSingleInstance second(QStringLiteral("keyprint6"), dir.path());
@@ -27,7 +26,6 @@ TEST(QtSingleInstanceTest, SecondHolderIsRefused) {
 }
 
 TEST(QtSingleInstanceTest, LockOfACrashedInstanceIsTakenOver) {
-    ensureGuiApp();
     QTemporaryDir dir;
     // A process that has ended stands for a crashed instance that left its lock behind.
     QProcess ended;
@@ -44,7 +42,6 @@ TEST(QtSingleInstanceTest, LockOfACrashedInstanceIsTakenOver) {
 }
 
 TEST(QtSingleInstanceTest, UnusableLockFolderDoesNotBlockTheProgram) {
-    ensureGuiApp();
     QTemporaryDir dir;
     QFile blocker(dir.filePath(QStringLiteral("file")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -54,7 +51,6 @@ TEST(QtSingleInstanceTest, UnusableLockFolderDoesNotBlockTheProgram) {
 }
 
 TEST(QtServicesTest, BundleReportsTheProgramAndPrintsIntoItsFolder) {
-    ensureGuiApp();
     QtServices qt(QStringLiteral("keyprint6"));
     Services services = qt.services();
     EXPECT_EQ(services.program.programFolder(), QCoreApplication::applicationDirPath());

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "PrintSurface.h"
+
+#include <optional>
+
+// What a printing run did: the jobs it ended and, when one did not reach its destination, that
+// job's outcome. A run stops at the first job that was not delivered.
+struct PrintRunResult {
+    int jobs = 0;      // jobs ended
+    int delivered = 0; // jobs that reached their destination
+    std::optional<PrintJobOutcome> failure;
+
+    void add(const PrintJobOutcome& outcome) {
+        ++jobs;
+        if (outcome.delivered()) {
+            ++delivered;
+        } else if (!failure) {
+            failure = outcome;
+        }
+    }
+};

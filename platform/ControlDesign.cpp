@@ -1,0 +1,16 @@
+#include "ControlDesign.h"
+
+#include <cmath>
+
+QString ControlDesign::objectName() const {
+    return index < 0 ? name : name + QStringLiteral("(%1)").arg(index);
+}
+
+int twipsToPixels(int twips) {
+    return int(std::lround(twips / 15.0));
+}
+
+QRect twipsToPixels(const QRect& twips) {
+    return {twipsToPixels(twips.left()), twipsToPixels(twips.top()), twipsToPixels(twips.width()),
+            twipsToPixels(twips.height())};
+}
