@@ -92,10 +92,6 @@ PrintJobOutcome queueOutcome(const QByteArray& queue, const QString& refusalFall
 
 } // namespace
 
-bool CupsDelivery::available() {
-    return true;
-}
-
 PrintJobOutcome CupsDelivery::checkQueue(const QString& printerName) {
     return queueOutcome(queueOf(printerName), QStringLiteral("not accepting jobs"));
 }
@@ -124,10 +120,6 @@ PrintJobOutcome CupsDelivery::handOverResult(const QString& printerName) {
 }
 
 #else // no libcups: Qt's own report is all there is
-
-bool CupsDelivery::available() {
-    return false;
-}
 
 PrintJobOutcome CupsDelivery::checkQueue(const QString&) {
     return {};

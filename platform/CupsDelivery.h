@@ -16,9 +16,6 @@
 // end), and a refused job is not noticed.
 class CupsDelivery {
 public:
-    // Whether this build asks the print system at all.
-    static bool available();
-
     // Whether the queue takes jobs now. printerName is the name Qt gives ("queue" or
     // "queue/instance"). PrinterRefuses: the queue rejects jobs (detail: the reason the queue
     // gives); PrinterUnreachable: the print system does not know the queue; PrintSystemMissing:

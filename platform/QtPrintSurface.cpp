@@ -1,5 +1,8 @@
 #include "QtPrintSurface.h"
 
+#include "CupsDelivery.h"
+#include "PdfJobFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -9,9 +12,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-
-#include "CupsDelivery.h"
-#include "PdfJobFile.h"
 
 #include <utility>
 

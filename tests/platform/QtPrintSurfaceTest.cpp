@@ -432,8 +432,8 @@ TEST_F(JobGroupTest, GroupOfEmptyJobsWritesNothing) {
 TEST(JobGroupNotWritable, EveryJobOfTheGroupFailsWhenItsFileCannotBeMade) {
     ensureGuiApp();
     QTemporaryDir dir;
-    QtPrintSurface surface(folderOptions(dir.filePath(QStringLiteral("missing")),
-                                         QDateTime::currentDateTime()));
+    QtPrintSurface surface(
+        folderOptions(dir.filePath(QStringLiteral("missing")), QDateTime::currentDateTime()));
     surface.beginJobGroup();
     for (int job = 0; job < 2; ++job) {
         EXPECT_FALSE(surface.printText(QStringLiteral("x")));
