@@ -1,11 +1,15 @@
 #include "QtPrintSurface.h"
 
+#include "CupsDelivery.h"
+#include "PdfJobFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -29,9 +33,12 @@ QtPrintSurface::QtPrintSurface(const QString& programName, const QString& progra
 QtPrintSurface::QtPrintSurface(Options options) : options_(std::move(options)), font_(makeFont()) {}
 
 QtPrintSurface::~QtPrintSurface() {
-    // An unfinished job is closed so that its file is complete.
+    // An unfinished job or group is closed so that its file is complete.
     if (painter_ && painter_->isActive()) {
         painter_->end();
+    }
+    if (pdf_) {
+        pdf_->finish();
     }
 }
 
@@ -61,51 +68,105 @@ QString QtPrintSurface::choosePdfPath() const {
     return pdfPathFor(options_.pdfFolder, options_.programName, time);
 }
 
-bool QtPrintSurface::printsOnPhysicalPrinter() const {
-    return options_.target == Target::DefaultPrinter && !QPrinterInfo::defaultPrinter().isNull();
+void QtPrintSurface::fail(PrintJobOutcome problem) {
+    if (jobProblem_.delivered()) {
+        jobProblem_ = std::move(problem);
+    }
 }
 
-// The job's printer is made by its first operation, so measuring uses the job's own device.
+// Why a drawing step failed: the PDF file's own error when it has one.
+PrintJobOutcome QtPrintSurface::failedStep() {
+    if (pdf_) {
+        PrintJobOutcome written = pdf_->problem();
+        if (!written.delivered()) {
+            return written;
+        }
+    }
+    return {PrintJobOutcome::Problem::Failed, QString()};
+}
+
+// A job begins with its first operation, so measuring uses the job's own device.
 bool QtPrintSurface::ensureJob() {
-    if (printer_) {
-        return !jobFailed_;
+    if (jobOpen_) {
+        return jobProblem_.delivered();
     }
-    onPhysicalPrinter_ = printsOnPhysicalPrinter();
-    if (onPhysicalPrinter_) {
-        printer_ =
-            std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    } else {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setPageSize(QPageSize(QPageSize::A4));
+    jobOpen_ = true;
+    jobHasPage_ = false;
+    jobProblem_ = {};
+    metrics_.reset();
+    if (keepsGroupFile()) {
+        // The next job of a group goes on in the group's file.
+        fail(groupProblem_);
+        return jobProblem_.delivered();
     }
+    if (options_.target == Target::DefaultPrinter) {
+        const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+        if (!printer.isNull()) {
+            return startPrinterJob(printer);
+        }
+    }
+    startPdfJob();
+    return true;
+}
+
+// A queue that does not take the job refuses it here: nothing is drawn or sent.
+bool QtPrintSurface::startPrinterJob(const QPrinterInfo& info) {
+    printerName_ = info.printerName();
+    fail(CupsDelivery::checkQueue(printerName_));
+    if (!jobProblem_.delivered()) {
+        return false;
+    }
+    printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer_->setResolution(options_.resolution);
     // A printer may keep a resolution of its own; the job works in whatever it has.
     dpi_ = printer_->resolution() > 0 ? printer_->resolution() : options_.resolution;
     printer_->setFullPage(true);
     printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    device_ = printer_.get();
     applyOrientation();
     if (duplex_) {
         printer_->setDuplex(QPrinter::DuplexLongSide);
     }
-    jobFailed_ = false;
-    metrics_.reset();
     return true;
 }
 
+void QtPrintSurface::startPdfJob() {
+    pdf_ = std::make_unique<PdfJobFile>(options_.resolution);
+    dpi_ = options_.resolution;
+    device_ = &pdf_->writer();
+    groupProblem_ = {};
+    applyOrientation();
+}
+
+// Inside a group, jobs written as PDF share the file the group's first such job opened.
+bool QtPrintSurface::keepsGroupFile() const {
+    return inGroup_ && pdf_ != nullptr;
+}
+
 bool QtPrintSurface::beginPainting() {
-    if (!onPhysicalPrinter_) {
-        jobFile_ = choosePdfPath();
-        printer_->setOutputFileName(jobFile_);
+    if (pdf_ && !pdf_->open(choosePdfPath())) {
+        groupProblem_ = pdf_->problem();
+        fail(groupProblem_);
+        return false;
     }
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
+    if (!painter_->begin(device_)) {
         painter_.reset();
-        jobFailed_ = true;
+        fail(failedStep());
         return false;
     }
     painter_->setFont(font_);
     return true;
+}
+
+// The job's first page: the device's first page, or in a group's file a fresh page after the
+// previous job's last one.
+bool QtPrintSurface::startJobPage() {
+    jobHasPage_ = true;
+    if (!painter_) {
+        return beginPainting();
+    }
+    return applyPendingPages(1);
 }
 
 // Page breaks wait until the next page is really used: Qt applies a new orientation only at a
@@ -113,8 +174,8 @@ bool QtPrintSurface::beginPainting() {
 bool QtPrintSurface::applyPendingPages(int count) {
     for (int i = 0; i < count; ++i) {
         applyOrientation();
-        if (!printer_->newPage()) {
-            jobFailed_ = true;
+        if (!device_->newPage()) {
+            fail(failedStep());
             return false;
         }
     }
@@ -125,7 +186,7 @@ bool QtPrintSurface::ensureDrawing() {
     if (!ensureJob()) {
         return false;
     }
-    if (!painter_ && !beginPainting()) {
+    if (!jobHasPage_ && !startJobPage()) {
         return false;
     }
     const int breaks = std::exchange(pendingBreaks_, 0);
@@ -133,8 +194,8 @@ bool QtPrintSurface::ensureDrawing() {
 }
 
 void QtPrintSurface::applyOrientation() {
-    if (printer_ && printer_->pageLayout().orientation() != qtOrientation(orientation_)) {
-        printer_->setPageOrientation(qtOrientation(orientation_));
+    if (device_ && device_->pageLayout().orientation() != qtOrientation(orientation_)) {
+        device_->setPageOrientation(qtOrientation(orientation_));
     }
 }
 
@@ -153,10 +214,10 @@ void QtPrintSurface::fontChanged() {
     }
 }
 
-// Metrics of the current font at the job printer's resolution; ensureJob() has made the printer.
+// Metrics of the current font at the job device's resolution; ensureJob() has made the device.
 const QFontMetricsF& QtPrintSurface::metrics() {
     if (!metrics_) {
-        metrics_ = std::make_unique<QFontMetricsF>(font_, printer_.get());
+        metrics_ = std::make_unique<QFontMetricsF>(font_, device_);
     }
     return *metrics_;
 }
@@ -173,7 +234,7 @@ bool QtPrintSurface::setOrientation(Orientation orientation) {
     if (!ensureJob()) {
         return false;
     }
-    // Before painting starts the first page takes it; afterwards the next page does.
+    // Before the device's first page that page takes it; afterwards the next page does.
     if (!painter_) {
         applyOrientation();
     }
@@ -256,35 +317,77 @@ bool QtPrintSurface::newPage() {
     return true;
 }
 
-PrintJobOutcome QtPrintSurface::endJob() {
-    bool ok = ensureJob();
-    if (ok && (painter_ || pendingBreaks_ > 0)) {
-        // The page after the last newPage holds nothing and is not printed; a job of only
-        // newPage calls still gives its blank pages.
-        if (!painter_) {
-            ok = beginPainting();
-        }
-        ok = ok && applyPendingPages(pendingBreaks_ - 1);
-        if (painter_ && painter_->isActive()) {
-            ok = painter_->end() && ok;
+// The page after the last newPage holds nothing and is not printed; a job of only newPage calls
+// still gives its blank pages.
+bool QtPrintSurface::finishJobPages() {
+    if (!jobHasPage_ && pendingBreaks_ == 0) {
+        return true;
+    }
+    if (!jobHasPage_ && !startJobPage()) {
+        return false;
+    }
+    return applyPendingPages(pendingBreaks_ - 1);
+}
+
+// Ends the device's pages and hands them over: to the spooler, or into the PDF file.
+PrintJobOutcome QtPrintSurface::closeDevice() {
+    PrintJobOutcome outcome;
+    if (painter_ && painter_->isActive()) {
+        if (printer_) {
+            CupsDelivery::beginHandOver();
+            const bool ended = painter_->end();
+            outcome = ended ? CupsDelivery::handOverResult(printerName_)
+                            : PrintJobOutcome{PrintJobOutcome::Problem::Failed, QString()};
+        } else {
+            painter_->end();
         }
     }
-    ok = ok && !jobFailed_;
-    lastJobFile_ = ok && !onPhysicalPrinter_ ? jobFile_ : QString();
-    resetJob();
-    PrintJobOutcome outcome;
-    if (!ok) {
-        outcome.problem = PrintJobOutcome::Problem::Failed;
+    if (pdf_) {
+        const PrintJobOutcome written = pdf_->finish();
+        outcome = written.delivered() ? outcome : written;
     }
     return outcome;
 }
 
+PrintJobOutcome QtPrintSurface::endJob() {
+    if (!jobOpen_) {
+        return {};
+    }
+    if (jobProblem_.delivered()) {
+        finishJobPages();
+    }
+    if (keepsGroupFile()) {
+        // The group's file stays open for the next job; a write that already failed shows.
+        fail(pdf_->problem());
+        groupProblem_ = jobProblem_.delivered() ? groupProblem_ : jobProblem_;
+        const PrintJobOutcome outcome = jobProblem_;
+        lastJobFile_.clear();
+        resetJob();
+        return outcome;
+    }
+    const bool toPdf = pdf_ != nullptr;
+    const PrintJobOutcome closed = closeDevice();
+    const PrintJobOutcome outcome = jobProblem_.delivered() ? closed : jobProblem_;
+    lastJobFile_ = toPdf && outcome.delivered() ? pdf_->path() : QString();
+    releaseDevice();
+    resetJob();
+    return outcome;
+}
+
+void QtPrintSurface::releaseDevice() {
+    painter_.reset();
+    device_ = nullptr;
+    printer_.reset();
+    pdf_.reset();
+    printerName_.clear();
+    groupProblem_ = {};
+}
+
 void QtPrintSurface::resetJob() {
     metrics_.reset();
-    painter_.reset();
-    printer_.reset();
-    jobFailed_ = false;
-    jobFile_.clear();
+    jobOpen_ = false;
+    jobHasPage_ = false;
+    jobProblem_ = {};
     pendingBreaks_ = 0;
     // Two-sided printing belongs to the job that asked for it: slips must never come out
     // duplex because an earlier listing was.
@@ -298,8 +401,34 @@ bool QtPrintSurface::setDuplex() {
     if (!ensureJob()) {
         return false;
     }
-    printer_->setDuplex(QPrinter::DuplexLongSide);
+    // Only a printer prints on two sides; a PDF keeps its pages in order.
+    if (printer_) {
+        printer_->setDuplex(QPrinter::DuplexLongSide);
+    }
     return true;
+}
+
+void QtPrintSurface::beginJobGroup() {
+    inGroup_ = true;
+}
+
+PrintJobOutcome QtPrintSurface::endJobGroup() {
+    inGroup_ = false;
+    if (jobOpen_) {
+        // A job left open ends with its group, and closes the group's file with it.
+        return endJob();
+    }
+    if (!pdf_) {
+        return {};
+    }
+    const bool hasPages = painter_ != nullptr;
+    PrintJobOutcome outcome = closeDevice();
+    if (outcome.delivered() && !groupProblem_.delivered()) {
+        outcome = groupProblem_;
+    }
+    lastJobFile_ = hasPages && outcome.delivered() ? pdf_->path() : QString();
+    releaseDevice();
+    return outcome;
 }
 
 QString QtPrintSurface::lastJobFile() const {

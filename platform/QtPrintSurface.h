@@ -10,8 +10,11 @@
 #include <functional>
 #include <memory>
 
+class PdfJobFile;
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
+class QPrinterInfo;
 
 // The print surface on Qt's printing system. It draws in device pixels of a 1200 dpi page with
 // its origin at the paper's top-left corner and converts millimetres and twips itself, so font
@@ -21,6 +24,15 @@ class QPrinter;
 // written as an A4 PDF named "<program>-<yyyyMMdd-HHmmss>.pdf" in the given folder, with "-2",
 // "-3" ... added when the name is taken; lastJobFile() reports it. Nothing throws: a step that
 // cannot be done reports false and the surface stays usable for the next job.
+//
+// Delivery is checked: a job for a printer asks the print system at its start whether the queue
+// takes jobs (a refused job draws and sends nothing) and reads the spooler's answer after the
+// hand-over (see CupsDelivery for what is known where there is no libcups); a PDF that cannot
+// be opened or written whole is PdfNotWritable and is not reported as lastJobFile().
+//
+// Job groups: with a printer every job is its own spooler job. Written as PDF, the jobs of a
+// group go into one file, each job's pages after the previous job's; lastJobFile() names it once
+// the group has ended.
 class QtPrintSurface : public PrintSurface, public PrintJobReport {
 public:
     enum class Target {
@@ -62,6 +74,8 @@ public:
     bool newPage() override;
     PrintJobOutcome endJob() override;
     bool setDuplex() override;
+    void beginJobGroup() override;
+    PrintJobOutcome endJobGroup() override;
 
     QString lastJobFile() const override;
 
@@ -74,12 +88,20 @@ public:
 
 private:
     bool ensureJob();
+    bool startPrinterJob(const QPrinterInfo& printer);
+    void startPdfJob();
     bool ensureDrawing();
+    bool startJobPage();
     bool beginPainting();
     bool applyPendingPages(int count);
+    bool finishJobPages();
+    PrintJobOutcome closeDevice();
+    void releaseDevice();
+    PrintJobOutcome failedStep();
+    bool keepsGroupFile() const;
+    void fail(PrintJobOutcome problem);
     void resetJob();
     QString choosePdfPath() const;
-    bool printsOnPhysicalPrinter() const;
     void applyOrientation();
     void fontChanged();
     const QFontMetricsF& metrics();
@@ -87,11 +109,16 @@ private:
     QFont makeFont() const;
 
     Options options_;
-    std::unique_ptr<QPrinter> printer_; // the current job's printer; null between jobs
-    std::unique_ptr<QPainter> painter_;
-    bool jobFailed_ = false;
-    bool onPhysicalPrinter_ = false;
-    QString jobFile_;
+    std::unique_ptr<QPrinter> printer_;   // a job on a printer; null otherwise
+    std::unique_ptr<PdfJobFile> pdf_;     // a job (or a group of jobs) written as PDF
+    QPagedPaintDevice* device_ = nullptr; // the current job's device: printer_ or pdf_'s writer
+    std::unique_ptr<QPainter> painter_;   // active from the device's first page to its end
+    QString printerName_;                 // the printer of the current job
+    bool jobOpen_ = false;                // a job has begun and not ended
+    bool jobHasPage_ = false;             // the current job has begun its first page
+    PrintJobOutcome jobProblem_;          // the first problem of the current job
+    bool inGroup_ = false;
+    PrintJobOutcome groupProblem_; // the first problem of the group's file
     QString lastJobFile_;
     int pendingBreaks_ = 0; // newPage calls whose following page is not yet started
 

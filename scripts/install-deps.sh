@@ -9,6 +9,9 @@ packages=(
     clang libclang-rt-14-dev
     poppler-utils xvfb xauth imagemagick
     fonts-liberation fonts-dejavu-core
+    # CUPS: libcups for the print surface's delivery check; a private scheduler and its
+    # command-line tools for the tests that print through a real spooler
+    libcups2-dev cups-daemon cups-client
 )
 
 missing=()

@@ -11,6 +11,9 @@
 
 #include <memory>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 constexpr double tolerance = 0.1; // millimetres
@@ -253,6 +256,198 @@ TEST(QtPrintSurfaceFolder, PdfFileNameStaysFreeWhenTaken) {
     const QString second =
         QtPrintSurface::pdfPathFor(dir.path(), QStringLiteral("combiprint7"), time);
     EXPECT_EQ(QFileInfo(second).fileName(), QStringLiteral("combiprint7-20260102-030405-2.pdf"));
+}
+
+// A PDF that cannot be written whole is reported as such and never named as the job's file.
+class PdfNotWritableTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+    }
+
+    static bool printJob(QtPrintSurface& surface) {
+        return surface.setUnits(PrintSurface::Units::Millimetres) & surface.setPosX(10) &
+               surface.setPosY(10) & surface.printText(QStringLiteral("x"));
+    }
+
+    static void expectNotWritable(const PrintJobOutcome& outcome, const QString& path) {
+        EXPECT_EQ(outcome.problem, PrintJobOutcome::Problem::PdfNotWritable);
+        EXPECT_TRUE(outcome.detail.startsWith(path)) << outcome.detail.toStdString();
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(PdfNotWritableTest, FolderWhereTheFileWouldGo) {
+    const QString path = dir.filePath(QStringLiteral("job.pdf"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("job.pdf")));
+    auto surface = QtPrintSurface::toPdfFile(path);
+    EXPECT_FALSE(printJob(*surface));
+    EXPECT_FALSE(surface->newPage());
+    expectNotWritable(surface->endJob(), path);
+    EXPECT_TRUE(surface->lastJobFile().isEmpty());
+    EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+TEST_F(PdfNotWritableTest, MissingFolder) {
+    const QString folder = dir.filePath(QStringLiteral("missing"));
+    QtPrintSurface surface(folderOptions(folder, QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7))));
+    EXPECT_FALSE(printJob(surface));
+    expectNotWritable(surface.endJob(), folder);
+    EXPECT_TRUE(surface.lastJobFile().isEmpty());
+}
+
+TEST_F(PdfNotWritableTest, FullDevice) {
+    const QString path = QStringLiteral("/dev/full");
+    if (!QFileInfo(path).isWritable()) {
+        GTEST_SKIP() << "/dev/full cannot be opened for writing here";
+    }
+    auto surface = QtPrintSurface::toPdfFile(path);
+    for (int job = 0; job < 2; ++job) { // the surface stays usable: the next job fails alike
+        printJob(*surface);
+        const PrintJobOutcome outcome = surface->endJob();
+        expectNotWritable(outcome, path);
+        EXPECT_TRUE(surface->lastJobFile().isEmpty());
+    }
+    EXPECT_TRUE(QFileInfo(path).exists()); // a device is never removed
+}
+
+// Writes past a small file-size limit fail (EFBIG), as on a full disk: the file is cut short.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = SIG_DFL;
+};
+
+TEST_F(PdfNotWritableTest, FileCutShortIsRemoved) {
+    const QString path = dir.filePath(QStringLiteral("job.pdf"));
+    auto surface = QtPrintSurface::toPdfFile(path);
+    {
+        const FileSizeLimit limit(2048); // a page with an embedded font needs far more
+        printJob(*surface);
+        expectNotWritable(surface->endJob(), path);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_TRUE(surface->lastJobFile().isEmpty());
+    // Room again: the next job is written whole.
+    EXPECT_TRUE(printJob(*surface));
+    EXPECT_TRUE(surface->endJob().delivered());
+    EXPECT_EQ(PdfReader(path).pageCount(), 1);
+}
+
+class JobGroupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        surface = std::make_unique<QtPrintSurface>(folderOptions(dir.path(), time));
+        surface->setUnits(PrintSurface::Units::Millimetres);
+    }
+
+    void print(const QString& text) {
+        surface->setPosX(20);
+        surface->setPosY(30);
+        EXPECT_TRUE(surface->printText(text));
+    }
+
+    QStringList files() const {
+        return QDir(dir.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    }
+
+    const QDateTime time{QDate(2026, 5, 6), QTime(7, 8, 9)};
+    QTemporaryDir dir;
+    std::unique_ptr<QtPrintSurface> surface;
+};
+
+TEST_F(JobGroupTest, JobsOfAGroupFollowEachOtherInOneFile) {
+    surface->beginJobGroup();
+    print(QStringLiteral("a"));
+    EXPECT_TRUE(surface->endJob().delivered());
+    EXPECT_TRUE(surface->lastJobFile().isEmpty()); // not finished while the group runs
+    // An entry that begins with a blank eject keeps it; it also turns its pages.
+    surface->newPage();
+    surface->setOrientation(PrintSurface::Orientation::Landscape);
+    print(QStringLiteral("b"));
+    EXPECT_TRUE(surface->endJob().delivered());
+    surface->setOrientation(PrintSurface::Orientation::Portrait);
+    print(QStringLiteral("c"));
+    surface->newPage();
+    print(QStringLiteral("d"));
+    surface->newPage(); // a trailing eject adds no page
+    EXPECT_TRUE(surface->endJob().delivered());
+    EXPECT_TRUE(surface->endJob().delivered()); // an empty job adds nothing
+    EXPECT_TRUE(surface->endJobGroup().delivered());
+
+    const QString file = dir.filePath(QStringLiteral("keyprint6-20260506-070809.pdf"));
+    EXPECT_EQ(surface->lastJobFile(), file);
+    EXPECT_EQ(files(), QStringList{QFileInfo(file).fileName()});
+    const PdfReader pdf(file);
+    ASSERT_TRUE(pdf.ok());
+    ASSERT_EQ(pdf.pageCount(), 5);
+    const QStringList onPage = {QStringLiteral("a"), QString(), QStringLiteral("b"),
+                                QStringLiteral("c"), QStringLiteral("d")};
+    for (int page = 1; page <= 5; ++page) {
+        const auto words = pdf.wordsOnPage(page);
+        const QString text = words.empty() ? QString() : words.front().text;
+        EXPECT_EQ(text, onPage[page - 1]) << "page " << page;
+        const bool landscape = page == 2 || page == 3;
+        EXPECT_EQ(pdf.pageSize(page).width() > pdf.pageSize(page).height(), landscape)
+            << "page " << page;
+    }
+    // After the group every job has its own file again.
+    print(QStringLiteral("e"));
+    EXPECT_TRUE(surface->endJob().delivered());
+    EXPECT_EQ(QFileInfo(surface->lastJobFile()).fileName(),
+              QStringLiteral("keyprint6-20260506-070809-2.pdf"));
+}
+
+TEST_F(JobGroupTest, GroupOfEmptyJobsWritesNothing) {
+    surface->beginJobGroup();
+    surface->setUnits(PrintSurface::Units::Millimetres);
+    EXPECT_TRUE(surface->endJob().delivered());
+    EXPECT_TRUE(surface->endJobGroup().delivered());
+    EXPECT_TRUE(surface->lastJobFile().isEmpty());
+    EXPECT_TRUE(files().isEmpty());
+}
+
+TEST(JobGroupNotWritable, EveryJobOfTheGroupFailsWhenItsFileCannotBeMade) {
+    QTemporaryDir dir;
+    QtPrintSurface surface(
+        folderOptions(dir.filePath(QStringLiteral("missing")), QDateTime::currentDateTime()));
+    surface.beginJobGroup();
+    for (int job = 0; job < 2; ++job) {
+        EXPECT_FALSE(surface.printText(QStringLiteral("x")));
+        EXPECT_EQ(surface.endJob().problem, PrintJobOutcome::Problem::PdfNotWritable);
+    }
+    EXPECT_EQ(surface.endJobGroup().problem, PrintJobOutcome::Problem::PdfNotWritable);
+    EXPECT_TRUE(surface.lastJobFile().isEmpty());
+}
+
+TEST(JobGroupNotWritable, GroupOnAFullDeviceFailsWhenItEnds) {
+    if (!QFileInfo(QStringLiteral("/dev/full")).isWritable()) {
+        GTEST_SKIP() << "/dev/full cannot be opened for writing here";
+    }
+    auto surface = QtPrintSurface::toPdfFile(QStringLiteral("/dev/full"));
+    surface->beginJobGroup();
+    surface->printText(QStringLiteral("x"));
+    surface->endJob();
+    const PrintJobOutcome outcome = surface->endJobGroup();
+    EXPECT_EQ(outcome.problem, PrintJobOutcome::Problem::PdfNotWritable);
+    EXPECT_TRUE(surface->lastJobFile().isEmpty());
 }
 
 } // namespace
