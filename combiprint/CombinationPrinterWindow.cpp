@@ -8,6 +8,7 @@
 #include "PrinterFamily.h"
 #include "SettingsFile.h"
 #include "SystemTable.h"
+#include "WindowPlacement.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -263,16 +264,11 @@ bool CombinationPrinterWindow::load() {
     if (!claimSingleInstance(services_)) {
         return false;
     }
-    centre();
+    centreOnScreen(*this, services_.screen.screenSize());
     loadSettings();
     buildNumberGrid();
     buildSystemsTable();
     return true;
-}
-
-void CombinationPrinterWindow::centre() {
-    const QSize screen = services_.screen.screenSize();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 }
 
 void CombinationPrinterWindow::loadSettings() {

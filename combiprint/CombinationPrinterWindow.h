@@ -64,7 +64,6 @@ private:
     void fitWindow();
 
     // Start-up steps.
-    void centre();
     void loadSettings();
     void buildNumberGrid();
     void buildSystemsTable();

@@ -11,6 +11,7 @@
 #include "SettingsFile.h"
 #include "SlipLayout.h"
 #include "SlipPicture.h"
+#include "WindowPlacement.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -206,18 +207,13 @@ bool KeyPrinterWindow::load() {
     if (!claimSingleInstance(services_)) {
         return false;
     }
-    centreOnScreen();
+    centreOnScreen(*this, services_.screen.screenSize());
     loadSettings();
     return true;
 }
 
 QStringList KeyPrinterWindow::rows() const {
     return rowsModel_->stringList();
-}
-
-void KeyPrinterWindow::centreOnScreen() {
-    const QSize screen = services_.screen.screenSize();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 }
 
 QString KeyPrinterWindow::settingsPath() const {

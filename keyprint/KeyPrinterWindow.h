@@ -84,7 +84,6 @@ private:
     void printSlips(bool fromTo);
     void reportJob(const std::optional<PrintJobOutcome>& outcome, PrintedWork work);
     void showJobFile();
-    void centreOnScreen();
     void loadSettings();
     QString settingsPath() const;
 

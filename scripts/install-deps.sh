@@ -3,12 +3,15 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build ccache pkg-config
+    # The build: compiler, CMake with Ninja and ccache, Qt 6 Widgets and PrintSupport (their
+    # CMake files need the OpenGL headers), the platform plugins, GoogleTest, Google Benchmark
+    g++ cmake ninja-build ccache
     qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev
-    libgtest-dev libgmock-dev googletest libbenchmark-dev
-    clang libclang-rt-14-dev
-    poppler-utils xvfb xauth imagemagick
-    fonts-liberation fonts-dejavu-core
+    libgtest-dev libbenchmark-dev
+    # The print tests read PDFs back with poppler; the slip and listing faces need these fonts
+    poppler-utils fonts-liberation fonts-dejavu-core
+    # A virtual display to try a program on a machine without one (xvfb-run)
+    xvfb xauth
     # CUPS: libcups for the print surface's delivery check; a private scheduler and its
     # command-line tools for the tests that print through a real spooler
     libcups2-dev cups-daemon cups-client

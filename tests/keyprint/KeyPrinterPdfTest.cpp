@@ -1,57 +1,18 @@
 // End to end: a small key loaded and printed by the window through the real Qt print surface
-// into a PDF, the marks read back from the PDF with pdftotext and checked against the slip
+// into a PDF, the marks read back from the PDF and checked against the slip
 // layout.
 
 #include "KeyPrinterWindowFixture.h"
 
+#include "PdfReader.h"
 #include "QtPrintSurface.h"
 #include "RowText.h"
 #include "SlipLayout.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <algorithm>
-
-namespace {
-
-struct Word {
-    int page;
-    double xMm;
-    double yMm;
-    QString text;
-};
-
-constexpr double mmPerPoint = 25.4 / 72.0;
-
-// Words of a PDF with their top-left corners in millimetres, from pdftotext -bbox.
-std::vector<Word> pdfWords(const QString& pdf) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        ADD_FAILURE() << "pdftotext failed: " << process.readAllStandardError().toStdString();
-        return {};
-    }
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression tag(QString::fromLatin1(
-        R"re(<page\b|<word xMin="([-\d.]+)" yMin="([-\d.]+)"[^>]*>([^<]*)</word>)re"));
-    std::vector<Word> words;
-    int page = -1;
-    for (auto it = tag.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        if (m.captured(0).startsWith(QStringLiteral("<page"))) {
-            ++page;
-            continue;
-        }
-        words.push_back({page, m.captured(1).toDouble() * mmPerPoint,
-                         m.captured(2).toDouble() * mmPerPoint, m.captured(3)});
-    }
-    return words;
-}
-
-} // namespace
 
 class KeyPrinterPdfTest : public KeyPrinterWindowTest {
 protected:
@@ -106,8 +67,10 @@ TEST_P(KeyPrinterPdfTest, MarksOfASmallKeyLandWhereTheSlipLayoutPutsThem) {
         }
     }
 
-    std::vector<Word> marks;
-    for (const Word& w : pdfWords(pdfPath_)) {
+    const PdfReader pdf(pdfPath_);
+    ASSERT_TRUE(pdf.ok());
+    std::vector<PdfReader::Word> marks;
+    for (const PdfReader::Word& w : pdf.words()) {
         if (w.text == QLatin1String("x")) {
             marks.push_back(w);
         }
@@ -118,9 +81,9 @@ TEST_P(KeyPrinterPdfTest, MarksOfASmallKeyLandWhereTheSlipLayoutPutsThem) {
     // shifted offset.
     const double tolerance = 0.5;
     for (const Expected& e : expected) {
-        const auto hit = std::find_if(marks.begin(), marks.end(), [&](const Word& w) {
-            return w.page == e.page && std::abs(w.xMm - e.x) < tolerance &&
-                   std::abs(w.yMm - e.y) < tolerance;
+        const auto hit = std::find_if(marks.begin(), marks.end(), [&](const PdfReader::Word& w) {
+            return w.page == e.page + 1 && std::abs(w.left - e.x) < tolerance &&
+                   std::abs(w.top - e.y) < tolerance;
         });
         EXPECT_NE(hit, marks.end())
             << "no mark at page " << e.page << " (" << e.x << ", " << e.y << ") mm";

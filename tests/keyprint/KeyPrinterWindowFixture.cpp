@@ -7,16 +7,7 @@
 #include <QItemSelectionModel>
 #include <QTextStream>
 
-QApplication& testApplication() {
-    static int argc = 1;
-    static char name[] = "keyprint_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 void KeyPrinterWindowTest::SetUp() {
-    testApplication();
     ASSERT_TRUE(folder_.isValid());
     fake_.program.folder = folder_.path();
     fake_.program.name = programName();

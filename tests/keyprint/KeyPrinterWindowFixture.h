@@ -17,9 +17,6 @@
 
 #include <memory>
 
-// The Qt application every window test needs; created once per test program.
-QApplication& testApplication();
-
 // A key printer window of the game under test, built on fake services with a real temporary
 // program folder.
 class KeyPrinterWindowTest : public ::testing::TestWithParam<int> {
