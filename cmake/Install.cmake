@@ -36,19 +36,33 @@ configure_file(${SLIP_PACKAGING_DIR}/metainfo/lotto-szelveny.metainfo.xml.in
 install(FILES ${SLIP_PACKAGING_BINARY_DIR}/${SLIP_APP_NAME}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# Debian documentation: the copyright file and the changelog compressed as Debian wants it
-# (maximum compression, no name or time stamp). Compressed at configure time so that packaging
-# needs no build step of its own; the configure step reruns when the changelog changes.
-set(slip_changelog ${SLIP_PACKAGING_DIR}/debian/changelog)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${slip_changelog})
-execute_process(COMMAND gzip -9 -n -c ${slip_changelog}
-                OUTPUT_FILE ${SLIP_PACKAGING_BINARY_DIR}/changelog.gz
-                RESULT_VARIABLE slip_gzip_result)
-if(NOT slip_gzip_result EQUAL 0)
-    message(FATAL_ERROR "gzip could not compress ${slip_changelog}")
-endif()
+# Files Debian wants compressed with maximum compression and no name or time stamp: the
+# changelog and the manual pages. Compressed at configure time so that packaging needs no build
+# step of its own; the configure step reruns when one of them changes.
+function(slip_gzip source output)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+    execute_process(COMMAND gzip -9 -n -c ${source} OUTPUT_FILE ${output}
+                    RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "gzip could not compress ${source}")
+    endif()
+endfunction()
+
+slip_gzip(${SLIP_PACKAGING_DIR}/debian/changelog ${SLIP_PACKAGING_BINARY_DIR}/changelog.gz)
 install(FILES ${SLIP_PACKAGING_DIR}/debian/copyright ${SLIP_PACKAGING_BINARY_DIR}/changelog.gz
         DESTINATION ${SLIP_DOC_DIR})
+
+# One manual page per family, named after its 5-number program; the other two programs of the
+# family are links to it.
+set(slip_man_dir ${SLIP_PACKAGING_BINARY_DIR}/man)
+file(MAKE_DIRECTORY ${slip_man_dir})
+foreach(family keyprint combiprint)
+    slip_gzip(${SLIP_PACKAGING_DIR}/man/${family}5.1 ${slip_man_dir}/${family}5.1.gz)
+    foreach(game 6 7)
+        file(CREATE_LINK ${family}5.1.gz ${slip_man_dir}/${family}${game}.1.gz SYMBOLIC)
+    endforeach()
+endforeach()
+install(DIRECTORY ${slip_man_dir}/ DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The Debian package: <name>_<version>_<arch>.deb with computed library dependencies.
 set(CPACK_GENERATOR DEB)

@@ -9,6 +9,9 @@ packages=(
     clang libclang-rt-14-dev
     poppler-utils xvfb xauth imagemagick
     fonts-liberation fonts-dejavu-core
+    # The Debian package and its checks (scripts/package.sh, scripts/check-package.sh):
+    # dpkg-shlibdeps and dpkg-buildflags, file for CPack, and the three validators.
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()
