@@ -83,6 +83,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${SLIP_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows and the printed slips are laid out for the metrics of Arial and Times New Roman;
+# Liberation Sans and Serif have the same metrics (without them labels are cut off).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)
