@@ -32,6 +32,8 @@ appstream_report=$(appstreamcli validate --no-net "$unpacked"/usr/share/metainfo
 echo "$appstream_report"
 if grep -q '^E:' <<<"$appstream_report"; then
     failed=1
+else
+    echo "appstreamcli: no errors"
 fi
 
 echo "== lintian"
