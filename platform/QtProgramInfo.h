@@ -1,16 +1,41 @@
 #pragma once
 
+#include "ProgramLocations.h"
 #include "Services.h"
 
-// The running program's folder and executable name. Before the application object exists the
-// current folder and the given program name stand in.
+// The running program's folders and executable name, decided once when it is made.
+//
+// A portable copy (its executable's folder is writable and holds the data) keeps everything
+// beside the executable, as in a build folder or a copy on a USB stick. An installed copy (the
+// executable's folder is read-only, or it lacks the data that <prefix>/share/<app> holds, as for
+// /usr/bin run by root) writes its files into the user's data folder, reads its data from the
+// share folder and writes PDF jobs into the user's documents folder.
 class QtProgramInfo : public ProgramInfo {
 public:
+    // The real folders of the running program and user.
     explicit QtProgramInfo(QString programName);
+    QtProgramInfo(QString programName, const ProgramLocations& locations);
+
     QString programFolder() const override;
     QString dataFolder() const override;
     QString executableName() const override;
 
+    bool isInstalled() const { return installed_; }
+    // Where print jobs are written as PDFs when the machine has no printer.
+    QString pdfFolder() const { return pdfFolder_; }
+
+    // The decision itself: installed when the executable's folder cannot be written, or when
+    // the data is missing there but present in the installed data folder.
+    static bool isInstalledLayout(bool executableFolderWritable, bool executableFolderHoldsData,
+                                  bool installedFolderHoldsData);
+
 private:
+    void useExecutableFolder(const ProgramLocations& locations);
+    void useUserFolders(const ProgramLocations& locations);
+
     QString programName_;
+    bool installed_ = false;
+    QString programFolder_;
+    QString dataFolder_;
+    QString pdfFolder_;
 };

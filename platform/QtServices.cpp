@@ -1,8 +1,16 @@
 #include "QtServices.h"
 
+#include <QGuiApplication>
+
 QtServices::QtServices(const QString& programName)
-    : program_(programName), singleInstance_(programName),
-      printer_(programName, program_.programFolder()) {}
+    : QtServices(programName, ProgramLocations::ofRunningProgram()) {}
+
+QtServices::QtServices(const QString& programName, const ProgramLocations& locations)
+    : program_(programName, locations), singleInstance_(programName),
+      printer_(programName, program_.pdfFolder()) {
+    // Lets the desktop match the windows with the program's menu entry and icon.
+    QGuiApplication::setDesktopFileName(programName);
+}
 
 Services QtServices::services() {
     return Services{messageBox_,     inputBox_, fileDialog_, busyPointer_, program_,

@@ -15,11 +15,12 @@
 #include <QWidget>
 
 // Owns the Qt implementation of every service and the print surface for one program. Create it
-// after the QApplication; it prints on the default printer, or into PDFs in the program folder
-// when the machine has none.
+// after the QApplication; it prints on the default printer, or into PDFs when the machine has
+// none: beside the executable in a portable copy, in the user's documents in an installed one.
 class QtServices {
 public:
-    explicit QtServices(const QString& programName); // e.g. "keyprint6"
+    explicit QtServices(const QString& programName); // e.g. "keyprint6"; the real folders
+    QtServices(const QString& programName, const ProgramLocations& locations);
     Services services();
     void setMainWindow(QWidget* window); // parent for dialogs, target of the busy pointer
 

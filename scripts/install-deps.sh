@@ -15,6 +15,9 @@ packages=(
     # CUPS: libcups for the print surface's delivery check; a private scheduler and its
     # command-line tools for the tests that print through a real spooler
     libcups2-dev cups-daemon cups-client
+    # The Debian package and its checks (scripts/package.sh, scripts/check-package.sh):
+    # dpkg-shlibdeps and dpkg-buildflags, file for CPack, and the three validators.
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

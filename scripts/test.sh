@@ -12,6 +12,11 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure --no-tests=error
 
+if command -v dpkg-deb >/dev/null; then
+    echo "== Debian package of the build, with its validators =="
+    bash scripts/check-package.sh build
+fi
+
 echo "== Build and test with AddressSanitizer + UndefinedBehaviorSanitizer =="
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSLIP_SANITIZE=ON \
     -DSLIP_BUILD_BENCHMARKS=OFF >/dev/null
