@@ -13,7 +13,7 @@ void applySettings(const PrintRecording& recording, const PrintRecording::Settin
     target.setBold(settings.bold);
 }
 
-// Every operation but the job and group ends, whose outcomes the callers collect.
+// Every operation but the job and group boundaries, which the callers handle.
 void replayStep(const PrintRecording& recording, PrintRecording::Step step, PrintSurface& target) {
     switch (step.op) {
     case Op::SetOrientation:
@@ -49,10 +49,8 @@ void replayStep(const PrintRecording& recording, PrintRecording::Step step, Prin
     case Op::SetDuplex:
         target.setDuplex();
         break;
-    case Op::BeginGroup:
-        target.beginJobGroup();
-        break;
     case Op::EndJob:
+    case Op::BeginGroup:
     case Op::EndGroup:
         break;
     }
@@ -64,6 +62,24 @@ void replaySteps(const PrintRecording& recording, std::uint32_t first, std::uint
     for (std::uint32_t i = first; i < end; ++i) {
         replayStep(recording, steps[i], target);
     }
+}
+
+void keepFirstFailure(PrintJobOutcome& kept, const PrintJobOutcome& outcome) {
+    if (!outcome.delivered() && kept.delivered()) {
+        kept = outcome;
+    }
+}
+
+void endReplayedJob(PrintSurface& target, AfterUndeliveredJob afterUndelivered,
+                    const std::function<void(int, const PrintJobOutcome&)>& onJobEnded,
+                    ReplayResult& result) {
+    const PrintJobOutcome outcome = target.endJob();
+    if (onJobEnded) {
+        onJobEnded(result.jobsReplayed, outcome);
+    }
+    ++result.jobsReplayed;
+    result.jobsDelivered += outcome.delivered() ? 1 : 0;
+    result.stopped = !outcome.delivered() && afterUndelivered == AfterUndeliveredJob::Stop;
 }
 
 } // namespace
@@ -83,46 +99,43 @@ ReplayResult replayAll(const PrintRecording& recording, PrintSurface& target,
         return result;
     }
     const std::vector<PrintRecording::Step>& steps = recording.steps();
-    // Steps after the last finished job belong to a job that was never ended.
-    const std::uint32_t end = recording.job(recording.jobCount() - 1).endStep + 1;
     const PrintRecording::Job& first = recording.job(0);
+    // Steps after the last finished job belong to a job that was never ended; only the end of
+    // a group around the finished jobs is taken from them.
+    const std::uint32_t lastJobEnd = recording.job(recording.jobCount() - 1).endStep;
     bool inGroup = false;
-    for (std::uint32_t i = 0; i < end; ++i) {
+    for (std::uint32_t i = 0; i < steps.size(); ++i) {
+        const PrintRecording::Step step = steps[i];
+        if (i > lastJobEnd && step.op != Op::EndGroup) {
+            continue;
+        }
         if (i == first.firstStep) {
             applySettings(recording, first.start, first.start.orientation, target);
         }
-        const PrintRecording::Step step = steps[i];
-        if (step.op == Op::BeginGroup) {
+        switch (step.op) {
+        case Op::BeginGroup:
             inGroup = true;
-        }
-        if (step.op == Op::EndGroup) {
-            inGroup = false;
-            const PrintJobOutcome outcome = target.endJobGroup();
-            if (!outcome.delivered() && result.groupOutcome.delivered()) {
-                result.groupOutcome = outcome;
+            target.beginJobGroup();
+            break;
+        case Op::EndGroup:
+            if (inGroup) {
+                inGroup = false;
+                keepFirstFailure(result.groupOutcome, target.endJobGroup());
             }
-            continue;
-        }
-        if (step.op != Op::EndJob) {
+            break;
+        case Op::EndJob:
+            endReplayedJob(target, afterUndelivered, onJobEnded, result);
+            break;
+        default:
             replayStep(recording, step, target);
-            continue;
+            break;
         }
-        const PrintJobOutcome outcome = target.endJob();
-        if (onJobEnded) {
-            onJobEnded(result.jobsReplayed, outcome);
-        }
-        ++result.jobsReplayed;
-        result.jobsDelivered += outcome.delivered() ? 1 : 0;
-        if (!outcome.delivered() && afterUndelivered == AfterUndeliveredJob::Stop) {
-            result.stopped = true;
+        if (result.stopped) {
             break;
         }
     }
     if (result.stopped && inGroup) {
-        const PrintJobOutcome outcome = target.endJobGroup();
-        if (!outcome.delivered() && result.groupOutcome.delivered()) {
-            result.groupOutcome = outcome;
-        }
+        keepFirstFailure(result.groupOutcome, target.endJobGroup());
     }
     return result;
 }
