@@ -58,6 +58,15 @@ std::uint32_t PrintRecording::numberIndex(double value) {
     return it->second;
 }
 
+void PrintRecording::shrinkToFit() {
+    steps_.shrink_to_fit();
+    numbers_.shrink_to_fit();
+    texts_.shrink_to_fit();
+    pages_.shrink_to_fit();
+    jobs_.shrink_to_fit();
+    groups_.shrink_to_fit();
+}
+
 std::uint32_t PrintRecording::append(Op op, std::uint32_t operand) {
     steps_.push_back({op, operand});
     return std::uint32_t(steps_.size() - 1);

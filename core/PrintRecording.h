@@ -97,6 +97,8 @@ private:
     std::uint32_t numberIndex(double value);
     std::uint32_t append(Op op, std::uint32_t operand = 0);
     std::uint32_t nextStep() const { return std::uint32_t(steps_.size()); }
+    // Gives back what the growing tables reserved beyond their contents.
+    void shrinkToFit();
 
     std::vector<Step> steps_;
     std::vector<QString> texts_;

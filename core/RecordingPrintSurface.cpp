@@ -170,6 +170,7 @@ PrintJobOutcome RecordingPrintSurface::endJobGroup() {
 }
 
 std::shared_ptr<const PrintRecording> RecordingPrintSurface::takeRecording() {
+    recording_->shrinkToFit();
     std::shared_ptr<const PrintRecording> taken = std::move(recording_);
     recording_ = std::make_shared<PrintRecording>();
     face_ = recording_->textIndex(cursor_.font().face);

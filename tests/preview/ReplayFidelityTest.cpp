@@ -213,4 +213,26 @@ TEST_F(ReplayFidelityTest, RecordingMeasuresExactlyAsAPdfJob) {
     pdf->endJob();
 }
 
+// A line-ending text moves the next line down by the line spacing the metrics give.
+TEST_F(ReplayFidelityTest, LineAdvanceIsThePrintersLineSpacing) {
+    const auto pdf = QtPrintSurface::toPdfFile(path(QStringLiteral("lines")));
+    pdf->setFontName(QStringLiteral("times new roman"));
+    pdf->setUnits(PrintSurface::Units::Millimetres);
+    pdf->setFontSize(12);
+    pdf->setPosY(20);
+    for (const char* line : {"Egy", "Ketto", "Harom"}) {
+        pdf->setPosX(30);
+        pdf->printText(QString::fromLatin1(line));
+    }
+    pdf->endJob();
+    const PdfReader read(path(QStringLiteral("lines")));
+    const double spacing =
+        metrics->lineSpacing(PrintFont{QStringLiteral("times new roman"), 12, false}) * 25.4;
+    EXPECT_GT(spacing, 3.0);
+    EXPECT_NEAR(read.find(QStringLiteral("Ketto")).top - read.find(QStringLiteral("Egy")).top,
+                spacing, 0.01);
+    EXPECT_NEAR(read.find(QStringLiteral("Harom")).top - read.find(QStringLiteral("Egy")).top,
+                2 * spacing, 0.01);
+}
+
 } // namespace
