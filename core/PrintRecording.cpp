@@ -1,6 +1,5 @@
 #include "PrintRecording.h"
 
-#include <algorithm>
 #include <bit>
 
 PrintRecording::PrintRecording() {
@@ -14,13 +13,6 @@ int PrintRecording::pageCount() const {
     }
     const Job& last = jobs_.back();
     return int(last.firstPage + last.pageCount);
-}
-
-int PrintRecording::jobOfPage(int page) const {
-    const auto after = std::upper_bound(
-        jobs_.begin(), jobs_.end(), std::uint32_t(page),
-        [](std::uint32_t p, const Job& job) { return p < job.firstPage + job.pageCount; });
-    return after == jobs_.end() ? -1 : int(after - jobs_.begin());
 }
 
 size_t PrintRecording::memoryUsed() const {

@@ -83,7 +83,6 @@ public:
     const Job& job(int index) const { return jobs_[size_t(index)]; }
     int pageCount() const;
     const Page& page(int index) const { return pages_[size_t(index)]; }
-    int jobOfPage(int page) const;
     int groupCount() const { return int(groups_.size()); }
     const Group& group(int index) const { return groups_[size_t(index)]; }
 

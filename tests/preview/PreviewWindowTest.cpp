@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -183,31 +182,6 @@ TEST_F(PreviewWindowTest, SlipPagesShowTheFormUnderTheMarksAndListingPagesArePla
     const QImage plainImage = plain->pageView().viewport()->grab().toImage();
     EXPECT_EQ(countPixels(plainImage, plain->pageView().pageRect(0), isFormColour), 0);
     EXPECT_GT(countPixels(plainImage, plain->pageView().pageRect(0), isInk), 20);
-}
-
-// At 10 pixels a millimetre, a mark printed at (100 mm, 50 mm) is inked inside its character
-// cell there, and the form's cell for number 1 of field 1 is drawn around that mark.
-TEST_F(PreviewWindowTest, MarksArePaintedWhereThePrinterPutsThem) {
-    RecordingPrintSurface recorder(*metrics);
-    setUpSlipSurface(recorder);
-    recorder.setFontName(QStringLiteral("arial black"));
-    recorder.setPosX(100);
-    recorder.setPosY(50);
-    recorder.printText(QStringLiteral("x"));
-    recorder.endJob();
-    const PreviewForm none;
-    PreviewPageRenderer renderer(recorder.takeRecording(), none, *metrics);
-    QImage image(2100, 2970, QImage::Format_RGB32);
-    image.fill(Qt::gray);
-    {
-        QPainter painter(&image);
-        renderer.paint(painter, 0, image.rect());
-    }
-    const MmSize cell = markCellSize(*metrics, QStringLiteral("x"));
-    const QRect markCell(1000, 500, int(cell.width * 10) + 1, int(cell.height * 10) + 1);
-    const int inkInCell = countPixels(image, markCell, isInk);
-    EXPECT_GT(inkInCell, 50);
-    EXPECT_EQ(countPixels(image, image.rect(), isInk), inkInCell);
 }
 
 TEST_F(PreviewWindowTest, FormCellsSurroundTheMarksAtTheOffsets) {

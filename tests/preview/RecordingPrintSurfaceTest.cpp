@@ -3,7 +3,6 @@
 #include "GameProfile.h"
 #include "QStringPrinting.h"
 #include "SlipComposer.h"
-#include "StepReader.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +11,9 @@
 namespace {
 
 using Orientation = PrintSurface::Orientation;
-using Op = PrintRecording::Op;
 
 class RecordingPrintSurfaceTest : public ::testing::Test {
 protected:
-    std::vector<Orientation> orientations() const {
-        std::vector<Orientation> found;
-        for (int p = 0; p < surface.recording().pageCount(); ++p) {
-            found.push_back(surface.recording().page(p).orientation);
-        }
-        return found;
-    }
-
     void print(const QString& text) {
         surface.setPosX(10);
         surface.setPosY(10);
@@ -75,32 +65,6 @@ TEST_F(RecordingPrintSurfaceTest, MeasuresOncePerFontNotPerLine) {
     EXPECT_EQ(metrics.asked, 2);
 }
 
-TEST_F(RecordingPrintSurfaceTest, PagesAndTheirOrientationAsThePrinterMakesThem) {
-    surface.newPage(); // blank eject before anything
-    surface.setOrientation(Orientation::Landscape);
-    print(QStringLiteral("a")); // page 2; both pages start now, landscape
-    surface.newPage();
-    surface.setOrientation(Orientation::Portrait); // before the first mark of page 3
-    print(QStringLiteral("b"));
-    surface.setOrientation(Orientation::Landscape); // after it: for later pages only
-    print(QStringLiteral("c"));
-    surface.newPage(); // trailing: no page
-    surface.endJob();
-    EXPECT_EQ(orientations(),
-              (std::vector{Orientation::Landscape, Orientation::Landscape, Orientation::Portrait}));
-    const PrintRecording& r = surface.recording();
-    ASSERT_EQ(r.jobCount(), 1);
-    EXPECT_EQ(r.job(0).pageCount, 3u);
-    // Each page's steps end at its newPage; the first page holds only its eject.
-    EXPECT_EQ(r.page(0).firstStep, r.page(0).endStep);
-    EXPECT_EQ(r.steps()[r.page(0).endStep].op, Op::NewPage);
-    const std::vector<PrintedText> texts = printedTexts(r);
-    ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0].page, 1);
-    EXPECT_EQ(texts[2].page, 2);
-    EXPECT_EQ(texts[2].text, QStringLiteral("c"));
-}
-
 TEST_F(RecordingPrintSurfaceTest, JobsOfNothingOrOnlyEjects) {
     surface.setUnits(PrintSurface::Units::Millimetres);
     surface.endJob(); // nothing printed, nothing ejected: no page
@@ -115,9 +79,7 @@ TEST_F(RecordingPrintSurfaceTest, JobsOfNothingOrOnlyEjects) {
     EXPECT_EQ(r.job(1).pageCount, 1u);
     EXPECT_EQ(r.job(2).pageCount, 2u);
     EXPECT_EQ(r.pageCount(), 3);
-    EXPECT_EQ(r.jobOfPage(0), 1);
-    EXPECT_EQ(r.jobOfPage(2), 2);
-    EXPECT_EQ(r.jobOfPage(3), -1);
+    EXPECT_EQ(r.job(2).firstPage, 1u);
 }
 
 TEST_F(RecordingPrintSurfaceTest, SettingsCarryOverIntoPagesAndJobs) {

@@ -80,29 +80,6 @@ protected:
     FixedTextMetrics metrics;
 };
 
-TEST_F(RecordingReplayTest, ReplayGivesTheOperationsOfComposingDirectly) {
-    const std::vector<Compose> runs = {
-        [](PrintSurface& s) { keyRun(s, 5, 13, true); },
-        [](PrintSurface& s) { keyRun(s, 7, 21, false); },
-        [](PrintSurface& s) { combinationRun(s, 6); },
-        [](PrintSurface& s) {
-            s.newPage(); // a job of one blank page
-            s.endJob();
-        },
-    };
-    for (size_t i = 0; i < runs.size(); ++i) {
-        SCOPED_TRACE(i);
-        TargetSurface direct;
-        runs[i](direct);
-        const auto recording = record(runs[i]);
-        TargetSurface replayed;
-        EXPECT_TRUE(replayJob(*recording, 0, replayed).delivered());
-        EXPECT_EQ(withoutPrologue(replayed.operations), direct.operations);
-        EXPECT_EQ(replayed.jobsEnded, 1);
-        EXPECT_EQ(replayed.pagesInJob, direct.pagesInJob);
-    }
-}
-
 TEST_F(RecordingReplayTest, ReplayStartsFromTheRecordedSettingsWhateverTheTargetHad) {
     const auto recording = record([](PrintSurface& s) {
         s.setOrientation(Orientation::Landscape);
