@@ -8,6 +8,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <initializer_list>
 #include <utility>
 
 namespace {
@@ -72,12 +74,12 @@ QWidget* PreviewWindow::makeNavigationBar() {
     pageBox_ = new QSpinBox(bar);
     pageBox_->setRange(std::min(1, view_->pageCount()), view_->pageCount());
     pageBox_->setAccessibleName(QStringLiteral("Oldalszám"));
+    pageBox_->setKeyboardTracking(false); // a typed number is gone to once it is complete
     nextButton_ = new QPushButton(QStringLiteral("Következő"), bar);
     auto* last = new QPushButton(QStringLiteral("Utolsó"), bar);
     pageLabel_ = new QLabel(bar);
-    for (QWidget* w : {static_cast<QWidget*>(first), static_cast<QWidget*>(previousButton_),
-                       static_cast<QWidget*>(pageBox_), static_cast<QWidget*>(nextButton_),
-                       static_cast<QWidget*>(last), static_cast<QWidget*>(pageLabel_)}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{first, previousButton_, pageBox_, nextButton_,
+                                                      last, pageLabel_}) {
         row->addWidget(w);
     }
     connect(first, &QPushButton::clicked, this, [this] { view_->showPage(0); });
