@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -200,10 +199,7 @@ void QtPrintSurface::applyOrientation() {
 }
 
 QFont QtPrintSurface::makeFont() const {
-    QFont font(face_);
-    font.setPointSizeF(points_);
-    font.setBold(bold_);
-    return font;
+    return PrintFontMetrics::makeFont({face_, points_, bold_});
 }
 
 void QtPrintSurface::fontChanged() {
@@ -215,9 +211,9 @@ void QtPrintSurface::fontChanged() {
 }
 
 // Metrics of the current font at the job device's resolution; ensureJob() has made the device.
-const QFontMetricsF& QtPrintSurface::metrics() {
+const PrintFontMetrics& QtPrintSurface::metrics() {
     if (!metrics_) {
-        metrics_ = std::make_unique<QFontMetricsF>(font_, device_);
+        metrics_ = std::make_unique<PrintFontMetrics>(font_, device_, dpi_);
     }
     return *metrics_;
 }
@@ -285,17 +281,17 @@ bool QtPrintSurface::printText(const QString& text, bool endLine) {
     if (!ensureJob()) {
         return false;
     }
-    const QFontMetricsF& fm = metrics();
+    const PrintFontMetrics& fm = metrics();
     const bool drawn = ensureDrawing();
     if (drawn) {
         // The baseline goes one ascent below the point: the character cell's top-left is on it.
-        painter_->drawText(QPointF(x_ * dpi_, y_ * dpi_ + fm.ascent()), text);
+        painter_->drawText(QPointF(x_ * dpi_, y_ * dpi_ + fm.ascentPixels()), text);
     }
     if (endLine) {
         x_ = 0;
-        y_ += fm.lineSpacing() / dpi_;
+        y_ += fm.lineSpacing();
     } else {
-        x_ += fm.horizontalAdvance(text) / dpi_;
+        x_ += fm.advance(text);
     }
     return drawn;
 }
@@ -304,7 +300,7 @@ double QtPrintSurface::measureText(const QString& text) {
     if (!ensureJob()) {
         return 0;
     }
-    return metrics().horizontalAdvance(text) / dpi_ * unitsPerInch();
+    return metrics().advance(text) * unitsPerInch();
 }
 
 bool QtPrintSurface::newPage() {

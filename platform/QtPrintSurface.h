@@ -1,10 +1,10 @@
 #pragma once
 
+#include "PrintFontMetrics.h"
 #include "PrintSurface.h"
 
 #include <QDateTime>
 #include <QFont>
-#include <QFontMetricsF>
 #include <QString>
 
 #include <functional>
@@ -104,7 +104,7 @@ private:
     QString choosePdfPath() const;
     void applyOrientation();
     void fontChanged();
-    const QFontMetricsF& metrics();
+    const PrintFontMetrics& metrics();
     double unitsPerInch() const;
     QFont makeFont() const;
 
@@ -129,8 +129,8 @@ private:
     bool bold_ = false;
     bool duplex_ = false;
     QFont font_;
-    std::unique_ptr<QFontMetricsF> metrics_; // of font_ on the job's printer; null when stale
-    double dpi_ = 1200;                      // device pixels per inch of the job's printer
-    double x_ = 0;                           // inches from the page's left edge
-    double y_ = 0;                           // inches from the page's top edge
+    std::unique_ptr<PrintFontMetrics> metrics_; // of font_ on the job's printer; null when stale
+    double dpi_ = 1200;                         // device pixels per inch of the job's printer
+    double x_ = 0;                              // inches from the page's left edge
+    double y_ = 0;                              // inches from the page's top edge
 };

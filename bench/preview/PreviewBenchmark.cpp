@@ -1,0 +1,242 @@
+// The preview of a 32,736-row key of the 6-number game (4,092 slips of 8 fields):
+//   a) the run composed onto the recording surface alone;
+//   b) the same, then the preview window made, shown and its first page painted;
+//   c) one page painted at 100 %, the form already drawn (scrolling) and with the form drawn;
+// with the ratio b / a and the peak memory of the process.
+
+#include "GameProfile.h"
+#include "PreviewPageRenderer.h"
+#include "PreviewWindow.h"
+#include "QtTextMetrics.h"
+#include "RecordingPrintSurface.h"
+#include "SlipComposer.h"
+#include "SlipLayout.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QStringList>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <optional>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int game = 6;
+constexpr int keyRows = 32736;
+constexpr int fieldsPerSlip = 8;
+constexpr int slips = keyRows / fieldsPerSlip;
+const QString mark = QStringLiteral("x");
+
+const std::vector<KeyRow>& keyRowsAsText() {
+    static const std::vector<KeyRow> rows = [] {
+        std::mt19937 random(2010);
+        std::vector<KeyRow> made;
+        std::array<int, 45> pool{};
+        for (int r = 0; r < keyRows; ++r) {
+            for (int i = 0; i < 45; ++i) {
+                pool[size_t(i)] = i + 1;
+            }
+            std::shuffle(pool.begin(), pool.end(), random);
+            std::sort(pool.begin(), pool.begin() + 6);
+            QStringList parts;
+            for (int k = 0; k < 6; ++k) {
+                parts << QStringLiteral("%1").arg(pool[size_t(k)], 2, 10, QLatin1Char('0'));
+            }
+            made.push_back({r, parts.join(QLatin1Char(' '))});
+        }
+        return made;
+    }();
+    return rows;
+}
+
+SlipOrigin origin() {
+    return keySlipOrigin(keySlip(game), QStringLiteral("0"), QStringLiteral("0"), false);
+}
+
+// The all-rows run of keyprint6 onto the recording surface: orientation, set-up, the slips.
+std::shared_ptr<const PrintRecording> recordRun() {
+    QtTextMetrics metrics;
+    RecordingPrintSurface recorder(metrics);
+    const GameProfile& profile = gameProfile(game);
+    recorder.setOrientation(PrintSurface::Orientation::Portrait);
+    setUpSlipSurface(recorder);
+    composeKeySlips(recorder, keySlip(game), profile.numbersPerRow, profile.highestNumber,
+                    keyRowsAsText(), fieldsPerSlip, KeyRunMode::AllRows, MarkStyle{mark, true},
+                    origin());
+    recorder.endJob();
+    return recorder.takeRecording();
+}
+
+PreviewForm keySlipForm() {
+    return {PreviewForm::Kind::KeySlip, game, origin(), mark};
+}
+
+double peakMemoryMiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_RecordOnly(benchmark::State& state) {
+    size_t recordingBytes = 0;
+    for (auto _ : state) {
+        const auto recording = recordRun();
+        if (recording->pageCount() != slips) {
+            state.SkipWithError("wrong page count");
+        }
+        recordingBytes = recording->memoryUsed();
+    }
+    state.counters["recording_MiB"] = double(recordingBytes) / (1024.0 * 1024.0);
+    state.counters["peak_MiB"] = peakMemoryMiB();
+}
+
+// The preview window made, shown and its first page painted as the view shows it.
+bool openPreview(std::shared_ptr<const PrintRecording> recording) {
+    PreviewWindow window({QStringLiteral("keyprint6"), std::move(recording), keySlipForm(), {}});
+    window.resize(760, 900);
+    window.show();
+    const QPixmap shown = window.pageView().viewport()->grab();
+    window.close();
+    return window.pageView().lastPaintedPages().first == 0 && !shown.isNull();
+}
+
+void BM_RecordAndOpenPreview(benchmark::State& state) {
+    for (auto _ : state) {
+        if (!openPreview(recordRun())) {
+            state.SkipWithError("the first page was not painted");
+        }
+    }
+    state.counters["peak_MiB"] = peakMemoryMiB();
+}
+
+// The part the preview adds, for the record: the window on a recording made beforehand.
+void BM_OpenPreviewOnly(benchmark::State& state) {
+    const auto recording = recordRun();
+    for (auto _ : state) {
+        if (!openPreview(recording)) {
+            state.SkipWithError("the first page was not painted");
+        }
+    }
+}
+
+// One page at 100 % (96 dpi A4) into an image, as the view paints it while scrolling: the white
+// page with its form kept drawn, the page's marks replayed.
+void paintPages(benchmark::State& state, bool formKept) {
+    const auto recording = recordRun();
+    QtTextMetrics metrics;
+    auto renderer = std::make_unique<PreviewPageRenderer>(recording, keySlipForm(), metrics);
+    const QRect page(0, 0, 794, 1123);
+    QImage image(page.size(), QImage::Format_ARGB32_Premultiplied);
+    int next = 0;
+    for (auto _ : state) {
+        if (!formKept) {
+            state.PauseTiming();
+            renderer = std::make_unique<PreviewPageRenderer>(recording, keySlipForm(), metrics);
+            state.ResumeTiming();
+        }
+        QPainter painter(&image);
+        renderer->paint(painter, next, page);
+        next = (next + 1) % slips;
+    }
+    state.counters["peak_MiB"] = peakMemoryMiB();
+}
+
+void BM_PaintPageAt100Percent(benchmark::State& state) {
+    paintPages(state, true);
+}
+
+void BM_PaintPageAt100PercentWithForm(benchmark::State& state) {
+    paintPages(state, false);
+}
+
+// Keeps the mean real and CPU time of each benchmark for the summary: the "mean" aggregate of
+// its repetitions, or the average of its runs when there are none.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    struct Times {
+        double real = 0; // milliseconds
+        double cpu = 0;
+        int runs = 0;
+    };
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            const std::string& name = run.run_name.function_name;
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean") {
+                means_[name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime(), 1};
+            } else if (run.run_type == Run::RT_Iteration) {
+                Times& sum = sums_[name];
+                sum.real += run.GetAdjustedRealTime();
+                sum.cpu += run.GetAdjustedCPUTime();
+                ++sum.runs;
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    std::optional<Times> mean(const std::string& name) const {
+        if (const auto m = means_.find(name); m != means_.end()) {
+            return m->second;
+        }
+        if (const auto s = sums_.find(name); s != sums_.end() && s->second.runs > 0) {
+            return Times{s->second.real / s->second.runs, s->second.cpu / s->second.runs, 1};
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::map<std::string, Times> means_;
+    std::map<std::string, Times> sums_;
+};
+
+void printSummary(const RatioReporter& reporter) {
+    const auto record = reporter.mean("BM_RecordOnly");
+    const auto open = reporter.mean("BM_RecordAndOpenPreview");
+    if (record && open) {
+        std::printf("record alone %.1f ms real / %.1f ms CPU; record + preview + first page "
+                    "%.1f ms real / %.1f ms CPU\n",
+                    record->real, record->cpu, open->real, open->cpu);
+        std::printf("ratio b/a: %.3f real, %.3f CPU (goal <= 1.5)\n", open->real / record->real,
+                    open->cpu / record->cpu);
+    }
+    if (const auto page = reporter.mean("BM_PaintPageAt100Percent")) {
+        std::printf("one page at 100 %%: %.3f ms real (goal < 16)\n", page->real);
+    }
+    if (const auto page = reporter.mean("BM_PaintPageAt100PercentWithForm")) {
+        std::printf("one page at 100 %% with its form drawn: %.3f ms real\n", page->real);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_RecordOnly)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_RecordAndOpenPreview)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_OpenPreviewOnly)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_PaintPageAt100Percent)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PaintPageAt100PercentWithForm)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    keyRowsAsText(); // the key is built before anything is timed
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printSummary(reporter);
+    std::printf("peak memory of the process: %.1f MiB\n", peakMemoryMiB());
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,144 @@
+#include "PreviewPageRenderer.h"
+
+#include "PainterPrintSurface.h"
+#include "RecordingReplay.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr double a4ShortMm = 210;
+constexpr double a4LongMm = 297;
+const QColor formLineColour(236, 164, 164);
+const QColor formLabelColour(228, 150, 150);
+const QColor pageEdgeColour(160, 160, 160);
+// Labels are laid out in hundredths of a millimetre, where fonts have whole pixel sizes.
+constexpr double labelUnitsPerMm = 100;
+constexpr double largestLabelMm = 2.0;
+
+std::optional<SlipForm> makeForm(const PreviewForm& form, TextMetrics& metrics) {
+    switch (form.kind) {
+    case PreviewForm::Kind::KeySlip:
+        return keySlipForm(form.game, form.origin, markCellSize(metrics, form.markSymbol));
+    case PreviewForm::Kind::CombinationSlip:
+        return combinationSlipForm(form.game, form.origin, markCellSize(metrics, form.markSymbol));
+    case PreviewForm::Kind::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+// A label's font height: as large as fits the cell's width, at most 2 mm.
+int labelPixelSize(const QString& label, double cellWidthMm) {
+    const double averageCharacterWidth = 0.62; // of the font height, digits and letters
+    const double fitting = cellWidthMm * 0.92 / (averageCharacterWidth * double(label.size()));
+    return int(std::lround(std::min(largestLabelMm, fitting) * labelUnitsPerMm));
+}
+
+QRectF inLabelUnits(const MmRect& rect) {
+    return {rect.left * labelUnitsPerMm, rect.top * labelUnitsPerMm, rect.width * labelUnitsPerMm,
+            rect.height * labelUnitsPerMm};
+}
+
+// The form in millimetres: every cell's outline, then its label in its middle.
+void paintSlipForm(QPainter& painter, const SlipForm& form) {
+    QPen line(formLineColour);
+    line.setCosmetic(true);
+    painter.setPen(line);
+    painter.setBrush(Qt::NoBrush);
+    std::vector<QRectF> outlines;
+    outlines.reserve(form.cells.size());
+    for (const SlipFormCell& cell : form.cells) {
+        outlines.emplace_back(cell.rect.left, cell.rect.top, cell.rect.width, cell.rect.height);
+    }
+    painter.drawRects(outlines.data(), int(outlines.size()));
+
+    painter.save();
+    painter.scale(1 / labelUnitsPerMm, 1 / labelUnitsPerMm);
+    painter.setPen(formLabelColour);
+    QFont font(QStringLiteral("sans-serif"));
+    int pixelSize = 0;
+    for (const SlipFormCell& cell : form.cells) {
+        const int size = labelPixelSize(cell.label, cell.rect.width);
+        if (size != pixelSize) {
+            pixelSize = size;
+            font.setPixelSize(size);
+            painter.setFont(font);
+        }
+        painter.drawText(inLabelUnits(cell.rect), Qt::AlignCenter, cell.label);
+    }
+    painter.restore();
+}
+
+} // namespace
+
+PreviewPageRenderer::PreviewPageRenderer(std::shared_ptr<const PrintRecording> recording,
+                                         const PreviewForm& form, TextMetrics& metrics)
+    : recording_(std::move(recording)), metrics_(metrics), form_(makeForm(form, metrics)) {}
+
+int PreviewPageRenderer::pageCount() const {
+    return recording_ ? recording_->pageCount() : 0;
+}
+
+PrintSurface::Orientation PreviewPageRenderer::orientation(int page) const {
+    return recording_->page(page).orientation;
+}
+
+QSizeF PreviewPageRenderer::pageSizeMm(PrintSurface::Orientation orientation) {
+    return orientation == PrintSurface::Orientation::Landscape ? QSizeF(a4LongMm, a4ShortMm)
+                                                               : QSizeF(a4ShortMm, a4LongMm);
+}
+
+QSizeF PreviewPageRenderer::pageSizeMm(int page) const {
+    return pageSizeMm(orientation(page));
+}
+
+const QPixmap& PreviewPageRenderer::background(PrintSurface::Orientation orientation,
+                                               const QSize& size, qreal pixelRatio) {
+    Background& kept = backgrounds_[orientation == PrintSurface::Orientation::Landscape ? 1 : 0];
+    if (kept.size == size && kept.pixelRatio == pixelRatio && !kept.pixmap.isNull()) {
+        return kept.pixmap;
+    }
+    kept.size = size;
+    kept.pixelRatio = pixelRatio;
+    kept.pixmap = QPixmap(size * pixelRatio);
+    kept.pixmap.setDevicePixelRatio(pixelRatio);
+    kept.pixmap.fill(Qt::white);
+    if (form_) {
+        QPainter painter(&kept.pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        const QSizeF mm = pageSizeMm(orientation);
+        painter.scale(size.width() / mm.width(), size.height() / mm.height());
+        paintSlipForm(painter, *form_);
+    }
+    return kept.pixmap;
+}
+
+void PreviewPageRenderer::paint(QPainter& painter, int page, const QRect& target) {
+    const PrintSurface::Orientation pageOrientation = orientation(page);
+    const qreal pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    painter.drawPixmap(target.topLeft(), background(pageOrientation, target.size(), pixelRatio));
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(pageEdgeColour);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(target).adjusted(-0.5, -0.5, 0.5, 0.5));
+    painter.setClipRect(target, Qt::IntersectClip);
+    const QSizeF mm = pageSizeMm(pageOrientation);
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / mm.width(), target.height() / mm.height());
+    {
+        PainterPrintSurface surface(painter, metrics_);
+        replayPage(*recording_, page, surface);
+    }
+    painter.restore();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "PreviewContent.h"
+#include "PrintRecording.h"
+#include "SlipForm.h"
+#include "TextMetrics.h"
+
+#include <QPixmap>
+#include <QRect>
+#include <QSizeF>
+
+#include <memory>
+#include <optional>
+
+class QPainter;
+
+// Paints the pages of a recording for the preview: an A4 page in the orientation it is printed
+// in (the paper of a job without a printer), the slip form faintly under the marks when the
+// pages are slips, then the page's own operations. The white page with its form is kept drawn
+// for the last size asked, one per orientation, so scrolling paints only the marks again.
+class PreviewPageRenderer {
+public:
+    PreviewPageRenderer(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form,
+                        TextMetrics& metrics);
+
+    int pageCount() const;
+    PrintSurface::Orientation orientation(int page) const;
+    QSizeF pageSizeMm(int page) const;
+    static QSizeF pageSizeMm(PrintSurface::Orientation orientation);
+    const std::optional<SlipForm>& form() const { return form_; }
+
+    // Paints the page into target, a rectangle of the page's proportions in the painter's
+    // coordinates (device-independent pixels).
+    void paint(QPainter& painter, int page, const QRect& target);
+
+private:
+    const QPixmap& background(PrintSurface::Orientation orientation, const QSize& size,
+                              qreal pixelRatio);
+
+    std::shared_ptr<const PrintRecording> recording_;
+    TextMetrics& metrics_;
+    std::optional<SlipForm> form_;
+    struct Background {
+        QSize size;
+        qreal pixelRatio = 0;
+        QPixmap pixmap;
+    };
+    Background backgrounds_[2]; // portrait, landscape
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "PreviewContent.h"
+#include "PreviewPageRenderer.h"
+#include "PreviewPageView.h"
+#include "QtTextMetrics.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+// "Előnézet – <program>": the pages of a recorded run as they will be printed, slips over their
+// faint form, with zoom ("Egész oldal", "Oldalszélesség", "100 %"), page navigation and the
+// page label "oldal n / összesen". "Nyomtatás" runs the print action it was given and closes
+// the window; "Bezár" closes it.
+class PreviewWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit PreviewWindow(PreviewContent content, QWidget* parent = nullptr);
+    ~PreviewWindow() override;
+
+    PreviewPageView& pageView() { return *view_; }
+
+private:
+    QWidget* makeZoomBar();
+    QWidget* makeNavigationBar();
+    QWidget* makeButtonBar();
+    void showCurrentPage(int page);
+    void print();
+
+    PreviewContent content_;
+    QtTextMetrics metrics_;
+    PreviewPageRenderer renderer_;
+    PreviewPageView* view_;
+    QButtonGroup* zoomButtons_ = nullptr;
+    QLabel* pageLabel_ = nullptr;
+    QSpinBox* pageBox_ = nullptr;
+    QPushButton* previousButton_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+};

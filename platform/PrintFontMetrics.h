@@ -1,0 +1,30 @@
+#pragma once
+
+#include "TextMetrics.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QString>
+
+class QPaintDevice;
+
+// The print surface's font measured on a print device: advances, line spacing and cell height
+// in inches of the page. QtPrintSurface prints with it and QtTextMetrics measures with it, so a
+// recording places text exactly where a printed job places it.
+class PrintFontMetrics {
+public:
+    static QFont makeFont(const PrintFont& font);
+
+    // dpi: the device's pixels per inch, as the job works with them.
+    PrintFontMetrics(const QFont& font, const QPaintDevice* device, double dpi);
+
+    double advance(const QString& text) const { return metrics_.horizontalAdvance(text) / dpi_; }
+    double lineSpacing() const { return metrics_.lineSpacing() / dpi_; }
+    double cellHeight() const { return metrics_.height() / dpi_; }
+    // Ascent in device pixels: the baseline lies this far below a character cell's top.
+    double ascentPixels() const { return metrics_.ascent(); }
+
+private:
+    QFontMetricsF metrics_;
+    double dpi_;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "TextMetrics.h"
+
+// Metrics that depend on the font in a simple, checkable way: every character advances by a
+// hundredth of the point size (in inches), lines are a fiftieth of it apart, the cell height is
+// half the line spacing plus any extra set by the test. Bold characters are 10 % wider.
+class FixedTextMetrics : public TextMetrics {
+public:
+    int asked = 0; // measurements asked for, to see that a recording asks once per font
+
+    double advance(const PrintFont& font, const QString& text) override {
+        ++asked;
+        return double(text.size()) * font.points / 100.0 * (font.bold ? 1.1 : 1.0);
+    }
+    double lineSpacing(const PrintFont& font) override {
+        ++asked;
+        return font.points / 50.0;
+    }
+    double cellHeight(const PrintFont& font) override { return font.points / 100.0; }
+};

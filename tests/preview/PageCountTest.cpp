@@ -1,0 +1,137 @@
+#include "PdfReader.h"
+#include "QtPrintSurface.h"
+#include "QtTextMetrics.h"
+#include "RecordingPrintSurface.h"
+#include "RecordingReplay.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Orientation = PrintSurface::Orientation;
+
+// A job script, one letter an operation: p prints a mark, n ejects a page, L and P choose
+// landscape and portrait, u sets a unit, e ends the job.
+struct Scenario {
+    const char* name;
+    const char* script;
+};
+
+void PrintTo(const Scenario& scenario, std::ostream* out) {
+    *out << scenario.script;
+}
+
+void run(const char* script, PrintSurface& surface, const std::function<void()>& afterJob) {
+    for (const char* c = script; *c; ++c) {
+        switch (*c) {
+        case 'p':
+            surface.setPosX(20);
+            surface.setPosY(20);
+            surface.printText(QStringLiteral("x"));
+            break;
+        case 'n':
+            surface.newPage();
+            break;
+        case 'L':
+            surface.setOrientation(Orientation::Landscape);
+            break;
+        case 'P':
+            surface.setOrientation(Orientation::Portrait);
+            break;
+        case 'u':
+            surface.setUnits(PrintSurface::Units::Millimetres);
+            break;
+        case 'e':
+            surface.endJob();
+            afterJob();
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+// The pages of a PDF as orientations; none when the job wrote no file.
+std::vector<Orientation> pdfPages(const QString& path) {
+    std::vector<Orientation> pages;
+    if (!QFileInfo::exists(path)) {
+        return pages;
+    }
+    const PdfReader pdf(path);
+    EXPECT_TRUE(pdf.ok());
+    for (int page = 1; page <= pdf.pageCount(); ++page) {
+        const QSizeF size = pdf.pageSize(page);
+        pages.push_back(size.width() > size.height() ? Orientation::Landscape
+                                                     : Orientation::Portrait);
+    }
+    return pages;
+}
+
+class PageCountTest : public ::testing::TestWithParam<Scenario> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        pdfPath = dir.filePath(QStringLiteral("job.pdf"));
+    }
+
+    QTemporaryDir dir;
+    QString pdfPath;
+};
+
+// Every job of the script gives the recording the pages the Qt surface prints, in the same
+// orientations; replaying the recorded job prints them again.
+TEST_P(PageCountTest, RecordingMakesThePagesThePrinterMakes) {
+    const Scenario& scenario = GetParam();
+    std::vector<std::vector<Orientation>> printed;
+    const auto surface = QtPrintSurface::toPdfFile(pdfPath);
+    run(scenario.script, *surface, [&] {
+        printed.push_back(pdfPages(pdfPath));
+        QFile::remove(pdfPath);
+    });
+
+    QtTextMetrics metrics;
+    RecordingPrintSurface recorder(metrics);
+    run(scenario.script, recorder, [] {});
+    const PrintRecording& recording = recorder.recording();
+    ASSERT_EQ(recording.jobCount(), int(printed.size()));
+    for (int job = 0; job < recording.jobCount(); ++job) {
+        SCOPED_TRACE(job);
+        std::vector<Orientation> recorded;
+        const PrintRecording::Job& j = recording.job(job);
+        for (std::uint32_t page = j.firstPage; page < j.firstPage + j.pageCount; ++page) {
+            recorded.push_back(recording.page(int(page)).orientation);
+        }
+        EXPECT_EQ(recorded, printed[size_t(job)]);
+
+        const auto replayTarget = QtPrintSurface::toPdfFile(pdfPath);
+        replayJob(recording, job, *replayTarget);
+        EXPECT_EQ(pdfPages(pdfPath), printed[size_t(job)]);
+        QFile::remove(pdfPath);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, PageCountTest,
+    ::testing::Values(Scenario{"OnlyAnEjectIsOneBlankPage", "ne"},
+                      Scenario{"NothingIsNoPage", "ue"}, Scenario{"TrailingEjectIsNoPage", "pne"},
+                      Scenario{"TwoEjectsBeforeTheFirstMark", "nnpnpe"},
+                      Scenario{"EjectsAloneGiveTheirPages", "nne"},
+                      Scenario{"BlankPagesBetweenPrintedOnes", "pnnnpe"},
+                      Scenario{"OrientationBeforeTheFirstMarkOfAPage", "Lpnppe"},
+                      Scenario{"OrientationAfterAMarkWaitsForTheNextPage", "pLpnpe"},
+                      Scenario{"EjectThenLandscapeTakesTheBlankPageToo", "nLpe"},
+                      Scenario{"ChangedTwiceBeforeAnything", "LnPe"},
+                      Scenario{"LandscapeForPagesEjectedAfterAMark", "pnLnpPe"},
+                      Scenario{"OrientationCarriesIntoTheNextJob", "Lpepe"},
+                      Scenario{"JobsAfterAnEmptyOne", "enpee"}),
+    [](const ::testing::TestParamInfo<Scenario>& info) { return std::string(info.param.name); });
+
+} // namespace
