@@ -4,12 +4,17 @@
 #include "FullCombinationWindow.h"
 #include "InstanceCheck.h"
 #include "KeyChooser.h"
+#include "PreviewForm.h"
+#include "PreviewMenu.h"
 #include "PrintFailureMessage.h"
 #include "PrinterFamily.h"
+#include "RecordingPrintSurface.h"
+#include "RecordingReplay.h"
 #include "SettingsFile.h"
 #include "SystemTable.h"
 #include "WindowPlacement.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -223,9 +228,15 @@ void CombinationPrinterWindow::connectHandlers() {
     connect(saveButton_, &QPushButton::clicked, this, [this] { saveSettings(); });
     connect(chooseKeyButton_, &QPushButton::clicked, this, [this] { chooseKey(); });
     connect(exitButton_, &QPushButton::clicked, this, [this] { close(); });
-    connect(slipButton_, &QPushButton::clicked, this, [this] { printAllRows(); });
-    connect(fromToButton_, &QPushButton::clicked, this, [this] { printFromTo(); });
-    connect(printFullButton_, &QPushButton::clicked, this, [this] { printFullCombination(); });
+    const std::pair<QPushButton*, Run> printButtons[] = {{slipButton_, Run::AllRows},
+                                                         {fromToButton_, Run::FromTo},
+                                                         {printFullButton_, Run::FullCombination}};
+    for (const auto& [button, run] : printButtons) {
+        connect(button, &QPushButton::clicked, this,
+                [this, run] { print(run, Destination::Printer); });
+        connect(addPreviewMenu(*button), &QAction::triggered, this,
+                [this, run] { print(run, Destination::Preview); });
+    }
     connect(fullCombinationButton_, &QPushButton::clicked, this, [this] { openFullCombination(); });
     connect(addRowButton_, &QPushButton::clicked, this, [this] { selection_.addCombinationRow(); });
     connect(clearButton_, &QPushButton::clicked, this,
@@ -380,21 +391,46 @@ CombinationRunControls CombinationPrinterWindow::runControls() const {
     return controls;
 }
 
-CombinationRunServices CombinationPrinterWindow::runServices() {
-    return {services_.messageBox, services_.busyPointer, services_.printer};
+PrintRunResult CombinationPrinterWindow::runOn(Run run, PrintSurface& printer,
+                                               bool showEjectNotice) {
+    const CombinationRunServices services{services_.messageBox, services_.busyPointer, printer,
+                                          showEjectNotice};
+    switch (run) {
+    case Run::FromTo:
+        return runs_.runFromTo(selection_, runControls(), services);
+    case Run::FullCombination:
+        return runs_.runFullCombination(selection_, runControls(), services);
+    case Run::AllRows:
+        break;
+    }
+    return runs_.runAllRows(selection_, runControls(), services);
 }
 
-void CombinationPrinterWindow::printAllRows() {
-    reportRun(runs_.runAllRows(selection_, runControls(), runServices()));
+// A run on the printer, or into a recording for the preview (where the blank slip of
+// "Lapdobással indul !" is a blank page, without the notice). A run refused by its checks has
+// no job and opens no preview.
+void CombinationPrinterWindow::print(Run run, Destination destination) {
+    const int entries = run == Run::FullCombination ? int(selection_.entries().size()) : 0;
+    if (destination == Destination::Printer) {
+        reportRun(runOn(run, services_.printer, true), entries);
+        return;
+    }
+    RecordingPrintSurface recorder(services_.preview.metrics());
+    if (runOn(run, recorder, false).jobs > 0) {
+        showPreview(recorder.takeRecording(), entries);
+    }
 }
 
-void CombinationPrinterWindow::printFromTo() {
-    reportRun(runs_.runFromTo(selection_, runControls(), runServices()));
-}
-
-void CombinationPrinterWindow::printFullCombination() {
-    const int entries = int(selection_.entries().size());
-    reportRun(runs_.runFullCombination(selection_, runControls(), runServices()), entries);
+// The preview of a recorded run; its "Nyomtatás" prints the recording as recorded, the jobs of
+// a full combination one by one.
+void CombinationPrinterWindow::showPreview(std::shared_ptr<const PrintRecording> recording,
+                                           int entries) {
+    const PreviewForm form{PreviewForm::Kind::CombinationSlip, profile_.game,
+                           combinationSlipOrigin(offsetDownEdit_->text(), offsetRightEdit_->text()),
+                           runs_.storedMarkSymbol()};
+    services_.preview.show(recording, form, [this, recording, entries] {
+        reportRun(printRecordedRun(*recording, services_.printer, services_.busyPointer), entries);
+    });
 }
 
 // After a run: a job that did not reach its destination is told once (for the full-combination

@@ -16,6 +16,7 @@
 
 class FormBuilder;
 class KeyChooser;
+class PrintRecording;
 class QButtonGroup;
 class QCheckBox;
 class FullCombinationWindow;
@@ -73,12 +74,15 @@ private:
     void chooseKey();
     void openFullCombination();
     void showHelp();
-    void printAllRows();
-    void printFromTo();
-    void printFullCombination();
+    // The three print runs. A print button prints on its click; its context menu's
+    // "Előnézet…" runs the same run into a recording and shows it, printed from there on request.
+    enum class Run { AllRows, FromTo, FullCombination };
+    enum class Destination { Printer, Preview };
+    void print(Run run, Destination destination);
+    PrintRunResult runOn(Run run, PrintSurface& printer, bool showEjectNotice);
+    void showPreview(std::shared_ptr<const PrintRecording> recording, int entries);
     void reportRun(const PrintRunResult& result, int entries = 0);
     CombinationRunControls runControls() const;
-    CombinationRunServices runServices();
 
     // The selection shown.
     void numberChanged(int number) override;

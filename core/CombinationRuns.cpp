@@ -90,12 +90,7 @@ PrintRunResult CombinationRuns::runFullCombination(CombinationSelection& selecti
             result.add(*outcome);
         }
     }
-    const PrintJobOutcome group = services.printer.endJobGroup();
-    if (!result.failure && !group.delivered()) {
-        // The group's jobs went into one file that could not be written: none of them arrived.
-        result.failure = group;
-        result.delivered = 0;
-    }
+    result.endGroup(services.printer.endJobGroup());
     return result;
 }
 

@@ -19,4 +19,13 @@ struct PrintRunResult {
             failure = outcome;
         }
     }
+
+    // The end of the job group the jobs were printed in. A group whose one file could not be
+    // written delivered none of its jobs.
+    void endGroup(const PrintJobOutcome& group) {
+        if (!failure && !group.delivered()) {
+            failure = group;
+            delivered = 0;
+        }
+    }
 };

@@ -1,5 +1,7 @@
 #include "RecordingReplay.h"
 
+#include "BusyScope.h"
+
 namespace {
 
 using Op = PrintRecording::Op;
@@ -152,4 +154,16 @@ void replayPage(const PrintRecording& recording, int page, PrintSurface& target)
         }
         replayStep(recording, steps[i], target);
     }
+}
+
+PrintRunResult printRecordedRun(const PrintRecording& recording, PrintSurface& printer,
+                                BusyPointer& busyPointer) {
+    BusyScope busy(busyPointer);
+    busy.start();
+    PrintRunResult result;
+    const ReplayResult replay =
+        replayAll(recording, printer, AfterUndeliveredJob::Stop,
+                  [&result](int, const PrintJobOutcome& outcome) { result.add(outcome); });
+    result.endGroup(replay.groupOutcome);
+    return result;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "PrintRecording.h"
+#include "PrintRunResult.h"
 #include "PrintSurface.h"
 
 #include <functional>
+
+class BusyPointer;
 
 // Plays recorded jobs back onto a print surface: the same operations in the same order, so the
 // surface prints what it would have printed had the run drawn on it directly. A printer keeps
@@ -34,3 +37,9 @@ ReplayResult replayAll(const PrintRecording& recording, PrintSurface& target,
 // page is printed in, the unit and font it starts with, then its operations up to the page
 // break, without page or job ends and without the orientation changes meant for later pages.
 void replayPage(const PrintRecording& recording, int page, PrintSurface& target);
+
+// "Nyomtatás" of a preview: every job of the recorded run onto the printer, with its groups, the
+// busy pointer shown meanwhile. It stops after the first job that did not reach the printer; a
+// group whose one file could not be written delivered none of its jobs.
+PrintRunResult printRecordedRun(const PrintRecording& recording, PrintSurface& printer,
+                                BusyPointer& busyPointer);

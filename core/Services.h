@@ -5,10 +5,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 class PrintSurface;
 class PrintJobReport;
+class PrintRecording;
+class TextMetrics;
+struct PreviewForm;
 
 // Modal message boxes.
 class MessageBoxService {
@@ -90,6 +95,17 @@ public:
     virtual QDate today() const = 0;
 };
 
+// Shows a recorded run before it is printed: its pages, slips over their form, modally. The
+// recording measures text with metrics(), which measure as the printer does. "Nyomtatás" in
+// the preview runs print.
+class PreviewService {
+public:
+    virtual ~PreviewService() = default;
+    virtual TextMetrics& metrics() = 0;
+    virtual void show(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form,
+                      std::function<void()> print) = 0;
+};
+
 // Everything a window needs from the platform, handed in through its constructor.
 struct Services {
     MessageBoxService& messageBox;
@@ -102,4 +118,5 @@ struct Services {
     Clock& clock;
     PrintSurface& printer;
     PrintJobReport& printReport;
+    PreviewService& preview;
 };

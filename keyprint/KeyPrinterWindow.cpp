@@ -6,13 +6,18 @@
 #include "KeyChooser.h"
 #include "KeyListing.h"
 #include "KeySlipRun.h"
+#include "PreviewForm.h"
+#include "PreviewMenu.h"
 #include "PrintFailureMessage.h"
 #include "PrintSurface.h"
+#include "RecordingPrintSurface.h"
+#include "RecordingReplay.h"
 #include "SettingsFile.h"
 #include "SlipLayout.h"
 #include "SlipPicture.h"
 #include "WindowPlacement.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -168,9 +173,21 @@ void KeyPrinterWindow::buildStatusLine() {
 }
 
 void KeyPrinterWindow::connectHandlers() {
-    connect(slipButton_, &QPushButton::clicked, this, [this] { printAllRows(); });
-    connect(fromToButton_, &QPushButton::clicked, this, [this] { printFromTo(); });
-    connect(listingButton_, &QPushButton::clicked, this, [this] { printListing(); });
+    const auto slips = [this](SlipRun run, Destination destination) {
+        return [this, run, destination] { printSlips(run, destination); };
+    };
+    connect(slipButton_, &QPushButton::clicked, this,
+            slips(SlipRun::AllRows, Destination::Printer));
+    connect(fromToButton_, &QPushButton::clicked, this,
+            slips(SlipRun::FromTo, Destination::Printer));
+    connect(listingButton_, &QPushButton::clicked, this,
+            [this] { printListing(Destination::Printer); });
+    connect(addPreviewMenu(*slipButton_), &QAction::triggered, this,
+            slips(SlipRun::AllRows, Destination::Preview));
+    connect(addPreviewMenu(*fromToButton_), &QAction::triggered, this,
+            slips(SlipRun::FromTo, Destination::Preview));
+    connect(addPreviewMenu(*listingButton_), &QAction::triggered, this,
+            [this] { printListing(Destination::Preview); });
     connect(chooseKeyButton_, &QPushButton::clicked, this, [this] { chooseKey(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { saveSettings(); });
     connect(exitButton_, &QPushButton::clicked, this, [this] { exitProgram(); });
@@ -289,44 +306,70 @@ KeyRunControls KeyPrinterWindow::runControls() const {
     return controls;
 }
 
-void KeyPrinterWindow::printAllRows() {
-    printSlips(false);
-}
-
-void KeyPrinterWindow::printFromTo() {
-    printSlips(true);
-}
-
 // A slip run: its checks, the corrected fields per slip written into Text6 before anything is
-// printed, then the job.
-void KeyPrinterWindow::printSlips(bool fromTo) {
+// printed, then the job, on the printer or into a recording for the preview (where the blank
+// slip of "Lapdobással indul !" is a blank page, without the notice).
+void KeyPrinterWindow::printSlips(SlipRun run, Destination destination) {
     const KeyRunControls controls = runControls();
     const std::optional<KeySlipJob> job =
-        fromTo ? checkFromToRun(profile_, controls, services_.messageBox)
-               : checkAllRowsRun(profile_, controls, services_.messageBox);
+        run == SlipRun::FromTo ? checkFromToRun(profile_, controls, services_.messageBox)
+                               : checkAllRowsRun(profile_, controls, services_.messageBox);
     if (!job) {
         return;
     }
     if (job->correctedFieldsPerSlip) {
         fieldsPerSlipEdit_->setText(*job->correctedFieldsPerSlip);
     }
-    const PrintJobOutcome outcome = printKeySlips(
-        profile_, controls, *job,
-        KeyRunServices{services_.messageBox, services_.busyPointer, services_.printer});
-    reportJob(outcome, PrintedWork::Slips);
+    if (destination == Destination::Printer) {
+        PrintRunResult result;
+        result.add(printKeySlips(
+            profile_, controls, *job,
+            KeyRunServices{services_.messageBox, services_.busyPointer, services_.printer}));
+        reportRun(result, PrintedWork::Slips);
+        return;
+    }
+    RecordingPrintSurface recorder(services_.preview.metrics());
+    printKeySlips(profile_, controls, *job,
+                  KeyRunServices{services_.messageBox, services_.busyPointer, recorder, false});
+    const PreviewForm form{PreviewForm::Kind::KeySlip, profile_.game,
+                           keyRunOrigin(profile_, controls),
+                           markSymbolForOption(controls.markIndex)};
+    showPreview(recorder.takeRecording(), form, PrintedWork::Slips);
 }
 
-void KeyPrinterWindow::printListing() {
+void KeyPrinterWindow::printListing(Destination destination) {
     KeyListingControls controls;
     controls.rows = rows();
     controls.rowsPerColumn = rowsPerColumnEdit_->text();
     controls.twoSided = twoSidedCheck_ != nullptr && twoSidedCheck_->isChecked();
     controls.currentKeyPath = chooser_->currentFileName();
-    const std::optional<PrintJobOutcome> outcome = printKeyListing(
-        profile_, controls,
-        KeyListingServices{services_.messageBox, services_.inputBox, services_.busyPointer,
-                           services_.clock, services_.printer});
-    reportJob(outcome, PrintedWork::Listing);
+    std::optional<RecordingPrintSurface> recorder;
+    if (destination == Destination::Preview) {
+        recorder.emplace(services_.preview.metrics());
+    }
+    PrintSurface& target = recorder ? *recorder : services_.printer;
+    const std::optional<PrintJobOutcome> outcome =
+        printKeyListing(profile_, controls,
+                        KeyListingServices{services_.messageBox, services_.inputBox,
+                                           services_.busyPointer, services_.clock, target});
+    if (!outcome) {
+        return; // an empty key, or the listing was not confirmed
+    }
+    if (destination == Destination::Preview) {
+        showPreview(recorder->takeRecording(), PreviewForm{}, PrintedWork::Listing);
+        return;
+    }
+    PrintRunResult result;
+    result.add(*outcome);
+    reportRun(result, PrintedWork::Listing);
+}
+
+// The preview of a recorded run; its "Nyomtatás" prints the recording as recorded.
+void KeyPrinterWindow::showPreview(std::shared_ptr<const PrintRecording> recording,
+                                   const PreviewForm& form, PrintedWork work) {
+    services_.preview.show(recording, form, [this, recording, work] {
+        reportRun(printRecordedRun(*recording, services_.printer, services_.busyPointer), work);
+    });
 }
 
 void KeyPrinterWindow::exitProgram() {
@@ -335,19 +378,18 @@ void KeyPrinterWindow::exitProgram() {
     QCoreApplication::quit();
 }
 
-// After a job: a job that did not reach its destination is told once; a job written as a PDF
+// After a run: a job that did not reach its destination is told once; a job written as a PDF
 // names its file in the status line.
-void KeyPrinterWindow::reportJob(const std::optional<PrintJobOutcome>& outcome, PrintedWork work) {
-    if (!outcome) {
-        return;
-    }
-    if (!outcome->delivered()) {
-        services_.messageBox.show(printFailureMessage(*outcome, work),
+void KeyPrinterWindow::reportRun(const PrintRunResult& result, PrintedWork work) {
+    if (result.failure) {
+        services_.messageBox.show(printFailureMessage(*result.failure, work),
                                   MessageBoxService::Icon::Critical, MessageBoxService::Buttons::Ok,
                                   Maker::messageTitle);
         return;
     }
-    showJobFile();
+    if (result.jobs > 0) {
+        showJobFile();
+    }
 }
 
 void KeyPrinterWindow::showJobFile() {

@@ -14,7 +14,9 @@
 class FormBuilder;
 class KeyChooser;
 struct KeyRunControls;
-struct PrintJobOutcome;
+class PrintRecording;
+struct PrintRunResult;
+struct PreviewForm;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -61,14 +63,16 @@ private:
     void buildStatusLine();
     void connectHandlers();
 
-    // Handlers.
+    // Handlers. A print button prints on its click; its context menu's "Előnézet…" runs the
+    // same run into a recording and shows it, printed from there on request.
+    enum class Destination { Printer, Preview };
+    enum class SlipRun { AllRows, FromTo };
     void rowClicked();
     void fieldsPerSlipLeft();
     void saveSettings();
     void chooseKey();
-    void printAllRows();
-    void printFromTo();
-    void printListing();
+    void printSlips(SlipRun run, Destination destination);
+    void printListing(Destination destination);
     void exitProgram();
 
     // What choosing a key shows.
@@ -81,8 +85,9 @@ private:
     void setSlipCountCaption(const QString& text) override;
 
     KeyRunControls runControls() const;
-    void printSlips(bool fromTo);
-    void reportJob(const std::optional<PrintJobOutcome>& outcome, PrintedWork work);
+    void showPreview(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form,
+                     PrintedWork work);
+    void reportRun(const PrintRunResult& result, PrintedWork work);
     void showJobFile();
     void loadSettings();
     QString settingsPath() const;

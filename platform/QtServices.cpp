@@ -7,18 +7,19 @@ QtServices::QtServices(const QString& programName)
 
 QtServices::QtServices(const QString& programName, const ProgramLocations& locations)
     : program_(programName, locations), singleInstance_(programName),
-      printer_(programName, program_.pdfFolder()) {
+      printer_(programName, program_.pdfFolder()), preview_(programName) {
     // Lets the desktop match the windows with the program's menu entry and icon.
     QGuiApplication::setDesktopFileName(programName);
 }
 
 Services QtServices::services() {
-    return Services{messageBox_,     inputBox_, fileDialog_, busyPointer_, program_,
-                    singleInstance_, screen_,   clock_,      printer_,     printer_};
+    return Services{messageBox_, inputBox_, fileDialog_, busyPointer_, program_, singleInstance_,
+                    screen_,     clock_,    printer_,    printer_,     preview_};
 }
 
 void QtServices::setMainWindow(QWidget* window) {
     messageBox_.setParentWindow(window);
     inputBox_.setParentWindow(window);
     fileDialog_.setParentWindow(window);
+    preview_.setParentWindow(window);
 }

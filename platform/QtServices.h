@@ -5,6 +5,7 @@
 #include "QtFileDialog.h"
 #include "QtInputBox.h"
 #include "QtMessageBox.h"
+#include "QtPreviewService.h"
 #include "QtPrintSurface.h"
 #include "QtProgramInfo.h"
 #include "QtScreenInfo.h"
@@ -34,4 +35,5 @@ private:
     QtScreenInfo screen_;
     QtClock clock_;
     QtPrintSurface printer_;
+    QtPreviewService preview_;
 };

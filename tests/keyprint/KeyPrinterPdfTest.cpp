@@ -23,11 +23,8 @@ protected:
         }
         pdfPath_ = folder_.filePath(QStringLiteral("slips.pdf"));
         pdf_ = QtPrintSurface::toPdfFile(pdfPath_);
-        Services services = fake_.services();
-        window_ = std::make_unique<KeyPrinterWindow>(
-            profile(), Services{services.messageBox, services.inputBox, services.fileDialog,
-                                services.busyPointer, services.program, services.singleInstance,
-                                services.screen, services.clock, *pdf_, *pdf_});
+        window_ = std::make_unique<KeyPrinterWindow>(profile(),
+                                                     fake_.servicesPrintingOn(*pdf_, *pdf_));
         ASSERT_TRUE(window_->load());
     }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "FixedTextMetrics.h"
+#include "PreviewForm.h"
+#include "PrintRecording.h"
 #include "RecordingSurface.h"
 #include "Services.h"
 
@@ -111,6 +114,31 @@ public:
     QDate today() const override { return date; }
 };
 
+// The preview: records what it was shown and, when asked to, prints it as the user's
+// "Nyomtatás" would. Measures with the metrics set by the test, or simple fixed ones.
+class FakePreview : public PreviewService {
+public:
+    struct Shown {
+        std::shared_ptr<const PrintRecording> recording;
+        PreviewForm form;
+    };
+    std::vector<Shown> shown;
+    bool printWhenShown = false;
+    TextMetrics* measuring = nullptr;
+
+    TextMetrics& metrics() override { return measuring ? *measuring : fixed_; }
+    void show(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form,
+              std::function<void()> print) override {
+        shown.push_back({std::move(recording), form});
+        if (printWhenShown) {
+            print();
+        }
+    }
+
+private:
+    FixedTextMetrics fixed_;
+};
+
 // All fakes together, with a Services view onto them.
 struct FakeServices {
     FakeMessageBox messageBox;
@@ -122,9 +150,12 @@ struct FakeServices {
     FakeScreen screen;
     FakeClock clock;
     RecordingSurface printer;
+    FakePreview preview;
 
-    Services services() {
+    Services services() { return servicesPrintingOn(printer, printer); }
+    // The fakes with another print surface, e.g. a real one writing a PDF.
+    Services servicesPrintingOn(PrintSurface& surface, PrintJobReport& report) {
         return Services{messageBox,     inputBox, fileDialog, busyPointer, program,
-                        singleInstance, screen,   clock,      printer,     printer};
+                        singleInstance, screen,   clock,      surface,     report, preview};
     }
 };
