@@ -284,3 +284,48 @@ TEST_F(KeyChooserTest, HostileContentLoads) {
     EXPECT_EQ(choice.rows[0].size(), 4 << 20);
     EXPECT_EQ(choice.widthCaption, QString::number(((4 << 20) + 1) / 3));
 }
+
+// Choosing a key changes the window in the order the user sees it: the list is emptied before
+// the dialog opens, the row-limit message shows with the rows read so far in the list, and the
+// format message shows with the new counts already in place; the list is emptied after it.
+class KeyChoosingOrder : public KeyChooserTest {
+protected:
+    QStringList timeline(KeyChooser& chooser, const QString& path) {
+        FakeKeyListView view(QStringLiteral("8"));
+        fakes.fileDialog.answers.push_back(path);
+        fakes.fileDialog.whileOpen = [&view] { view.calls << QStringLiteral("dialog"); };
+        fakes.messageBox.whileShown = [&view](const FakeMessageBox::Shown& shown) {
+            view.calls << QStringLiteral("message ") + shown.text;
+        };
+        chooser.choose(view);
+        return view.calls;
+    }
+};
+
+TEST_F(KeyChoosingOrder, ListAndCaptionClearedBeforeTheDialog) {
+    KeyChooser six(gameProfile(6), PrinterFamily::Key, services);
+    EXPECT_EQ(timeline(six, writeKey("k.txt", keyOf(2, 6))),
+              QStringList({"rows 0", "clear Label7", "dialog", "rows 2", "slip count  1",
+                           "row count  2", "width  6t:"}));
+    KeyChooser seven(gameProfile(7), PrinterFamily::Key, services);
+    EXPECT_EQ(timeline(seven, folder.filePath("none.txt")), QStringList({"rows 0", "dialog"}));
+}
+
+TEST_F(KeyChoosingOrder, RowLimitMessageShowsWithTheRowsInTheList) {
+    KeyChooser chooser(gameProfile(6), PrinterFamily::Combination, services);
+    QByteArray key;
+    for (int i = 0; i < 32800; ++i) {
+        key += "01 02\r\n";
+    }
+    const QStringList calls = timeline(chooser, writeKey("big.txt", key));
+    ASSERT_GE(calls.size(), 5);
+    EXPECT_EQ(calls.mid(2, 3), QStringList({"dialog", "rows 32736", "message " + tooManyRows}));
+}
+
+TEST_F(KeyChoosingOrder, FormatMessageShowsAfterTheNewCounts) {
+    KeyChooser six(gameProfile(6), PrinterFamily::Key, services);
+    EXPECT_EQ(timeline(six, writeKey("wide.txt", keyOf(3, 7))),
+              QStringList({"rows 0", "clear Label7", "dialog", "rows 3", "slip count  1",
+                           "row count  3", "width  7t:", "message " + wrongFormat, "rows 0",
+                           "row count ", "slip count ", "width "}));
+}

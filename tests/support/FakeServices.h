@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -26,10 +27,14 @@ public:
         QString title;
     };
     std::vector<Shown> shown;
-    std::deque<Result> answers; // next answers; Ok when empty
+    std::deque<Result> answers;                    // next answers; Ok when empty
+    std::function<void(const Shown&)> whileShown; // runs while a box is up, to look around
 
     Result show(const QString& text, Icon icon, Buttons buttons, const QString& title) override {
         shown.push_back({text, icon, buttons, title});
+        if (whileShown) {
+            whileShown(shown.back());
+        }
         if (answers.empty()) {
             return Result::Ok;
         }
@@ -64,9 +69,13 @@ class FakeFileDialog : public FileDialogService {
 public:
     std::vector<FileOpenRequest> requests;
     std::deque<std::optional<QString>> answers; // nothing (cancel) when empty
+    std::function<void()> whileOpen;            // runs while the dialog is up, to look around
 
     std::optional<QString> openFile(const FileOpenRequest& request) override {
         requests.push_back(request);
+        if (whileOpen) {
+            whileOpen();
+        }
         if (answers.empty()) {
             return std::nullopt;
         }

@@ -76,7 +76,11 @@ PrintJobOutcome RecordingSurface::endJob() {
     page_ = 0;
     x_ = 0;
     y_ = 0;
-    if (record(QStringLiteral("endJob"))) {
+    const bool recorded = record(QStringLiteral("endJob"));
+    if (refuseFromJob >= 0 && jobsEnded > refuseFromJob) {
+        return refusal;
+    }
+    if (recorded) {
         return {};
     }
     return {PrintJobOutcome::Problem::Failed, QString()};

@@ -30,6 +30,11 @@ public:
     bool duplex = false;
     Orientation orientation = Orientation::Portrait;
     bool failing = false;   // every operation reports failure while set (state still changes)
+    // Jobs from this one on (0-based, counting ended jobs) do not reach the printer: their
+    // endJob reports `refusal`.
+    int refuseFromJob = -1;
+    PrintJobOutcome refusal{PrintJobOutcome::Problem::PrinterRefuses,
+                            QStringLiteral("Rejecting Jobs")};
     double charWidth = 1.0; // measureText: width per character in the current unit
 
     bool setOrientation(Orientation o) override;
