@@ -1,15 +1,13 @@
 #include "NumberText.h"
 
+#include "RowText.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
 
 namespace {
-
-bool isBlank(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
 
 // Copies the leading number of the text, with blanks dropped, into an ASCII buffer that
 // strtod can read: [sign] digits [. digits] [e|d [sign] digits].
@@ -18,7 +16,7 @@ std::string leadingNumberText(const QString& text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     auto skipBlanks = [&] {
-        while (i < n && isBlank(text[i])) {
+        while (i < n && isBlank(text[i].unicode())) {
             ++i;
         }
     };
@@ -73,7 +71,7 @@ double leadingNumber(const QString& text) {
 }
 
 float offsetNumber(const QString& text) {
-    QString trimmed = text.trimmed();
+    QString trimmed = withoutSurroundingBlanks(text).toString();
     const qsizetype comma = trimmed.indexOf(QLatin1Char(','));
     if (comma >= 0) {
         trimmed[comma] = QLatin1Char('.');

@@ -3,6 +3,7 @@
 #include "FieldReader.h"
 #include "FileAttributes.h"
 #include "NumberText.h"
+#include "RowText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +32,7 @@ std::optional<QStringList> readValues(const QString& path, int count) {
 
 // A loaded value as a text box shows it: plain decimal, an empty value gives an empty box.
 QString boxText(const QString& value) {
-    if (value.trimmed().isEmpty()) {
+    if (withoutSurroundingBlanks(value).isEmpty()) {
         return QString();
     }
     return plainDecimal(leadingNumber(value));

@@ -133,3 +133,11 @@ TEST(KeyRows, StopsAtTheLimitAndAtAReadError) {
     EXPECT_EQ(broken.rows, QStringList({"01 02", "03 04"}));
     EXPECT_TRUE(broken.stoppedEarly);
 }
+
+TEST(FieldReader, OnlyBlanksAreSkippedBeforeAField) {
+    // A tab is an ordinary character: it starts a field, and a line of tabs is a field.
+    EXPECT_EQ(fieldsOf("\t01 02\r\n  \t03,\t\"04\"\r\n\t\t\r\n"),
+              QStringList({"\t01 02", "\t03", "\t\"04\"", "\t\t"}));
+    // Blanks before a quote are skipped, so the quotes are taken off.
+    EXPECT_EQ(fieldsOf("   \"05 06\""), QStringList({"05 06"}));
+}

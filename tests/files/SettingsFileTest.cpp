@@ -176,3 +176,13 @@ TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFileWhole) {
     EXPECT_EQ(contentOf(path), "3,-2,60,2,1\r\n");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
+
+TEST_F(SettingsFileTest, TabIsNoBlankInAValue) {
+    // A value made of a tab is not empty: it reads as the number 0. A tab before a number
+    // stops the reading, as in a text box.
+    writeFile(keyPath(), "\t,\t2,60,1,0\r\n");
+    const KeyPrinterSettings loaded = loadKeyPrinterSettings(keyPath(), KeyPrinterSettings{});
+    EXPECT_EQ(loaded.text1, "0");
+    EXPECT_EQ(loaded.text2, "0");
+    EXPECT_EQ(loaded.markIndex, 1);
+}
