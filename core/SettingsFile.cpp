@@ -141,7 +141,7 @@ QByteArray combinationPrinterSettingsLine(const CombinationPrinterSettings& valu
 
 bool saveKeyPrinterSettings(const QString& path, const KeyPrinterSettings& values) {
     const bool existed = QFileInfo::exists(path);
-    setFileHidden(path, false);
+    setFileNormal(path); // a write-protected or hidden file is replaced all the same
     const bool saved = writeLine(path, keyPrinterSettingsLine(values));
     if (saved || existed) {
         setFileHidden(path, true); // the new file, or the old one kept whole

@@ -186,3 +186,17 @@ TEST_F(SettingsFileTest, TabIsNoBlankInAValue) {
     EXPECT_EQ(loaded.text2, "0");
     EXPECT_EQ(loaded.markIndex, 1);
 }
+
+TEST_F(SettingsFileTest, WriteProtectedKeyPrinterFileIsMadeWritableAndReplaced) {
+    writeFile(keyPath(), "1,1,1,1,1\r\n");
+    ASSERT_TRUE(QFile::setPermissions(keyPath(), QFile::ReadOwner | QFile::ReadGroup));
+    ASSERT_TRUE(saveKeyPrinterSettings(keyPath(), {"3", "-2", "60", 2, 1}));
+    EXPECT_EQ(contentOf(keyPath()), "3,-2,60,2,1\r\n");
+    // The new file has normal attributes: the owner may write it again.
+    const QFile::Permissions after = QFile::permissions(keyPath());
+    EXPECT_TRUE(after.testFlag(QFile::WriteOwner));
+    EXPECT_TRUE(after.testFlag(QFile::ReadOwner));
+    EXPECT_TRUE(after.testFlag(QFile::ReadGroup));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"beall6a.txt"}));
+}
