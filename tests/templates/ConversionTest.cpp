@@ -1,7 +1,9 @@
 #include "FullCombinationConversion.h"
 #include "FullCombinationTemplate.h"
 #include "GameProfile.h"
+#include "KeyFile.h"
 #include "PlainSlipFile.h"
+#include "RowText.h"
 
 #include <gtest/gtest.h>
 
@@ -139,13 +141,13 @@ TEST(FullCombinationTemplate, FileNamesCarryTwoDigits) {
     EXPECT_EQ(FullCombinationTemplate::plainSlipFileName(20), QStringLiteral("sima20.txt"));
 }
 
-TEST(PlainSlipFile, WritesEachLineWithALineBreak) {
+TEST(PlainSlipFile, WritesEachLineWithCarriageReturnAndLineFeed) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sima13.txt"));
     ASSERT_TRUE(writePlainSlipFile(path, {"03 08 11 15 22 27 33 ", "01 02 03 04 05 06 07 "}));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("03 08 11 15 22 27 33 \n01 02 03 04 05 06 07 \n"));
+    EXPECT_EQ(file.readAll(), QByteArray("03 08 11 15 22 27 33 \r\n01 02 03 04 05 06 07 \r\n"));
 }
 
 TEST(PlainSlipFile, FailureInAReadOnlyFolderLeavesTheOldFileWholeAndNoOtherFile) {
@@ -161,7 +163,7 @@ TEST(PlainSlipFile, FailureInAReadOnlyFolderLeavesTheOldFileWholeAndNoOtherFile)
     }
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("old \n"));
+    EXPECT_EQ(file.readAll(), QByteArray("old \r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sima13.txt")});
 }
 
@@ -173,3 +175,18 @@ TEST(PlainSlipFile, PathThatIsAFolderFails) {
 }
 
 } // namespace
+
+TEST(PlainSlipFile, ReadsBackAsAKeyOfTheSameRows) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sima14.txt"));
+    const QStringList rows{"03 08 11 15 22 27 ", "01 02 03 04 05 06 ", "40 41 42 43 44 45 "};
+    ASSERT_TRUE(writePlainSlipFile(path, rows));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const KeyRows key = readKeyRows(file);
+    EXPECT_FALSE(key.stoppedEarly);
+    EXPECT_EQ(key.rows, rows);
+    EXPECT_EQ(rowWidth(key.rows.first()), 6);
+    file.seek(0);
+    EXPECT_EQ(file.readAll().count("\r\n"), rows.size());
+}
