@@ -11,7 +11,7 @@ namespace {
 
 // Copies the leading number of the text, with blanks dropped, into an ASCII buffer that
 // strtod can read: [sign] digits [. digits] [e|d [sign] digits].
-std::string leadingNumberText(const QString& text) {
+std::string leadingNumberText(QStringView text) {
     std::string out;
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -62,6 +62,10 @@ std::string leadingNumberText(const QString& text) {
 } // namespace
 
 double leadingNumber(const QString& text) {
+    return leadingNumber(QStringView(text));
+}
+
+double leadingNumber(QStringView text) {
     const std::string number = leadingNumberText(text);
     if (number.empty()) {
         return 0.0;
