@@ -45,7 +45,8 @@ std::optional<QString> convertLine(const QString& line, const std::vector<int>& 
     converted.reserve(3 + 3 * qsizetype(count));
     for (int j = 1; j <= count; ++j) {
         const int rank = FullCombinationTemplate::rank(line, j);
-        if (rank < 1 || std::size_t(rank) >= numberOfRank.size() || numberOfRank[rank] == 0) {
+        if (rank < 1 || std::size_t(rank) >= numberOfRank.size() ||
+            numberOfRank[std::size_t(rank)] == 0) {
             return std::nullopt;
         }
         converted += twoDigits(numberOfRank[std::size_t(rank)]);
