@@ -1,5 +1,7 @@
 #include "FieldReader.h"
 
+#include "RowText.h"
+
 #include <QFileInfo>
 
 #include <QLatin1StringView>
@@ -9,10 +11,6 @@
 namespace {
 
 constexpr qint64 blockSize = 64 * 1024;
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 bool isLineEnd(int c) {
     return c == '\r' || c == '\n';
@@ -84,7 +82,7 @@ int FieldReader::peekSlow() {
 }
 
 void FieldReader::skipBlanks() {
-    for (int c = peek(); c >= 0 && isBlank(char(c)); c = peek()) {
+    for (int c = peek(); c >= 0 && isBlank(char16_t(c)); c = peek()) {
         ++pos_;
     }
 }

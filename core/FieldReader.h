@@ -9,11 +9,12 @@
 #include <optional>
 
 // Reads comma-separated fields from a text stream, one at a time, as the key, settings and
-// last-folder files are read: leading blanks are skipped; a field ends at a comma or at the line
-// end; a field that starts with a double quote ends at the closing quote and is taken without the
-// quotes (commas inside are kept). LF, CRLF and CR all end a line; blank lines give no field.
-// Bytes are read as Latin-1, so any content is accepted. The device is read in blocks, so a
-// line of any length costs time and memory in proportion to its size only.
+// last-folder files are read: leading blanks are skipped (spaces only; a tab is part of the
+// field); a field ends at a comma or at the line end; a field that starts with a double quote
+// ends at the closing quote and is taken without the quotes (commas inside are kept). LF, CRLF
+// and CR all end a line; blank lines give no field. Bytes are read as Latin-1, so any content is
+// accepted. The device is read in blocks, so a line of any length costs time and memory in
+// proportion to its size only.
 class FieldReader {
 public:
     // Characters of a field beyond maxFieldLength are read over and dropped, so a hostile

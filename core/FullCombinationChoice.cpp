@@ -152,8 +152,7 @@ bool FullCombinationChoice::convert() {
     const FullCombinationConversion result = convertFullCombination(
         profile_, template_, template_.templateMarks(highestNumber()), chosenMarks_, total);
     if (!result.ok) {
-        return refuse(QStringLiteral("Hibás kombinációs sablon: egy sorszámhoz nem tartozik "
-                                     "kiválasztott szám !"));
+        return refuse(result.problem);
     }
     convertedLines_ = result.convertedLines;
     // Nothing reaches the main window when the plain-row file cannot be written.

@@ -22,24 +22,56 @@ std::vector<int> flaggedNumbers(const std::vector<bool>& marks) {
     return numbers;
 }
 
+// The chosen number of every rank 0..size-1 of templateMarks, 0 where a rank has none: the
+// rank at position q of the template's rank list stands for the chosen number at position q.
+std::vector<int> numbersOfRanks(const std::vector<bool>& templateMarks,
+                                const std::vector<bool>& chosenMarks) {
+    const std::vector<int> chosenList = flaggedNumbers(chosenMarks);
+    std::vector<int> numbers(templateMarks.size(), 0);
+    std::size_t q = 0;
+    for (std::size_t rank = 1; rank < templateMarks.size() && q < chosenList.size(); ++rank) {
+        if (templateMarks[rank]) {
+            numbers[rank] = chosenList[q++];
+        }
+    }
+    return numbers;
+}
+
 // One template line with every rank replaced by its chosen number; nothing when a rank has no
-// position in the template's rank list or no chosen number at that position.
-std::optional<QString> convertLine(const QString& line, const std::vector<int>& templateList,
-                                   const std::vector<int>& chosenList) {
+// chosen number.
+std::optional<QString> convertLine(const QString& line, const std::vector<int>& numberOfRank) {
     QString converted = line.left(3);
     const int count = FullCombinationTemplate::rankCount(line);
+    converted.reserve(3 + 3 * qsizetype(count));
     for (int j = 1; j <= count; ++j) {
         const int rank = FullCombinationTemplate::rank(line, j);
-        std::size_t q = 0;
-        while (q < templateList.size() && templateList[q] != rank) {
-            ++q;
-        }
-        if (q >= templateList.size() || q >= chosenList.size()) {
+        if (rank < 1 || std::size_t(rank) >= numberOfRank.size() ||
+            numberOfRank[std::size_t(rank)] == 0) {
             return std::nullopt;
         }
-        converted += twoDigits(chosenList[q]);
+        converted += twoDigits(numberOfRank[std::size_t(rank)]);
     }
     return converted;
+}
+
+FullCombinationConversion refused(const QString& problem) {
+    FullCombinationConversion result;
+    result.problem = problem;
+    return result;
+}
+
+// The problem of the template as a whole, before any line is converted; empty when none.
+QString structureProblem(const FullCombinationTemplate& tmpl) {
+    if (tmpl.isCutOff()) {
+        return TemplateProblem::tooLarge;
+    }
+    if (tmpl.isEmpty()) {
+        return TemplateProblem::empty;
+    }
+    if (tmpl.markerCount() > 1) {
+        return TemplateProblem::repeatedMarker;
+    }
+    return QString();
 }
 
 QString allChosenText(const std::vector<bool>& chosenMarks) {
@@ -68,38 +100,49 @@ QStringList shortSetRowsOf(const GameProfile& profile, const std::vector<bool>& 
     return rows;
 }
 
+QString TemplateProblem::plainRowWidth(int numbersPerRow) {
+    return QStringLiteral("Hibás kombinációs sablon: egy sima sor nem %1 számból áll !")
+        .arg(numbersPerRow);
+}
+
 FullCombinationConversion convertFullCombination(const GameProfile& profile,
                                                  const FullCombinationTemplate& tmpl,
                                                  const std::vector<bool>& templateMarks,
                                                  const std::vector<bool>& chosenMarks,
                                                  long long expectedTotal) {
+    if (const QString problem = structureProblem(tmpl); !problem.isEmpty()) {
+        return refused(problem);
+    }
     FullCombinationConversion result;
-    const std::vector<int> templateList = flaggedNumbers(templateMarks);
-    const std::vector<int> chosenList = flaggedNumbers(chosenMarks);
+    const std::vector<int> numberOfRank = numbersOfRanks(templateMarks, chosenMarks);
     const QStringList& items = tmpl.items();
+    const int marker = tmpl.markerPosition();
 
+    result.convertedLines.reserve(items.size());
     result.convertedLines << QStringLiteral("00");
     for (int p = 1; p < items.size(); ++p) {
-        if (items.at(p) == FullCombinationTemplate::plainMarker) {
-            result.convertedLines << items.at(p);
+        const QString& item = items.at(p);
+        if (p == marker) {
+            result.convertedLines << item;
             continue;
         }
-        const std::optional<QString> line = convertLine(items.at(p), templateList, chosenList);
-        if (!line) {
-            return FullCombinationConversion{};
+        if (p > marker && FullCombinationTemplate::rankCount(item) != profile.numbersPerRow) {
+            return refused(TemplateProblem::plainRowWidth(profile.numbersPerRow));
         }
-        result.convertedLines << *line;
+        std::optional<QString> line = convertLine(item, numberOfRank);
+        if (!line) {
+            return refused(TemplateProblem::rankWithoutNumber);
+        }
+        result.convertedLines << std::move(*line);
     }
 
+    // Before "Sima szelvény" the entries of the main window, after it the plain rows without
+    // their three leading characters.
     FullCombinationHandOver& handOver = result.handOver;
-    for (const QString& line : result.convertedLines) {
-        if (result.hasPlainRows) {
-            result.plainLines << line.mid(3);
-        } else if (line == FullCombinationTemplate::plainMarker) {
-            result.hasPlainRows = true;
-        } else {
-            handOver.entries << line;
-        }
+    handOver.entries = result.convertedLines.mid(0, marker);
+    result.hasPlainRows = marker < items.size();
+    for (qsizetype p = qsizetype(marker) + 1; p < result.convertedLines.size(); ++p) {
+        result.plainLines << result.convertedLines.at(p).mid(3);
     }
     handOver.plainSlipCount = int(result.plainLines.size());
     handOver.baseSetRow = baseSetRowOf(profile, chosenMarks);

@@ -1,9 +1,13 @@
 #include "FullCombinationTemplate.h"
 
 #include "FieldReader.h"
+#include "KeyFile.h"
 #include "NumberText.h"
 
 #include <QFile>
+
+#include <algorithm>
+#include <climits>
 
 const QString FullCombinationTemplate::plainMarker = QStringLiteral("Sima szelvény");
 
@@ -19,18 +23,20 @@ QString decode(const QString& latin1Field) {
 
 } // namespace
 
-FullCombinationTemplate::FullCombinationTemplate(QStringList items) : items_(std::move(items)) {}
+FullCombinationTemplate::FullCombinationTemplate(QStringList items, bool cutOff)
+    : items_(std::move(items)), cutOff_(cutOff) {}
 
 std::optional<FullCombinationTemplate> FullCombinationTemplate::load(const QString& path) {
     QFile file(path);
     if (!openRegularFile(file)) {
         return std::nullopt;
     }
-    QStringList items = FieldReader(file).readAll();
-    for (QString& item : items) {
+    // A template is read with the key's limits, so a huge or endless file costs bounded memory.
+    KeyRows read = readKeyRows(file);
+    for (QString& item : read.rows) {
         item = decode(item);
     }
-    return FullCombinationTemplate(items);
+    return FullCombinationTemplate(std::move(read.rows), read.stoppedEarly);
 }
 
 QString FullCombinationTemplate::fileName(int game, int size) {
@@ -50,12 +56,21 @@ int FullCombinationTemplate::markerPosition() const {
     return int(items_.size());
 }
 
+int FullCombinationTemplate::markerCount() const {
+    int count = 0;
+    for (int p = 1; p < items_.size(); ++p) {
+        count += items_.at(p) == plainMarker ? 1 : 0;
+    }
+    return count;
+}
+
 int FullCombinationTemplate::plainRowCount() const {
     const int marker = markerPosition();
     return marker < items_.size() ? int(items_.size()) - marker - 1 : 0;
 }
 
 std::vector<bool> FullCombinationTemplate::templateMarks(int highestNumber) const {
+    highestNumber = std::max(highestNumber, 0);
     std::vector<bool> marks(std::size_t(highestNumber) + 1, false);
     for (int r = 1; r <= 12 && r <= highestNumber; ++r) {
         marks[std::size_t(r)] = true;
@@ -74,10 +89,15 @@ std::vector<bool> FullCombinationTemplate::templateMarks(int highestNumber) cons
 }
 
 int FullCombinationTemplate::rankCount(const QString& line) {
-    const int count = (int(line.size()) + 1) / 3 - 1;
-    return count < 0 ? 0 : count;
+    const qsizetype count = (line.size() + 1) / 3 - 1;
+    return int(std::clamp<qsizetype>(count, 0, INT_MAX));
 }
 
 int FullCombinationTemplate::rank(const QString& line, int j) {
-    return int(saturatedInteger(leadingNumber(line.mid(3 + 3 * (j - 1), 3))));
+    const qsizetype start = 3 + 3 * (qsizetype(j) - 1);
+    if (j < 1 || start >= line.size()) {
+        return 0;
+    }
+    const long long value = saturatedInteger(leadingNumber(QStringView(line).mid(start, 3)));
+    return int(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }

@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "RowText.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -7,18 +9,14 @@
 
 namespace {
 
-bool isBlank(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
 // Copies the leading number of the text, with blanks dropped, into an ASCII buffer that
 // strtod can read: [sign] digits [. digits] [e|d [sign] digits].
-std::string leadingNumberText(const QString& text) {
+std::string leadingNumberText(QStringView text) {
     std::string out;
     qsizetype i = 0;
     const qsizetype n = text.size();
     auto skipBlanks = [&] {
-        while (i < n && isBlank(text[i])) {
+        while (i < n && isBlank(text[i].unicode())) {
             ++i;
         }
     };
@@ -64,6 +62,10 @@ std::string leadingNumberText(const QString& text) {
 } // namespace
 
 double leadingNumber(const QString& text) {
+    return leadingNumber(QStringView(text));
+}
+
+double leadingNumber(QStringView text) {
     const std::string number = leadingNumberText(text);
     if (number.empty()) {
         return 0.0;
@@ -73,7 +75,7 @@ double leadingNumber(const QString& text) {
 }
 
 float offsetNumber(const QString& text) {
-    QString trimmed = text.trimmed();
+    QString trimmed = withoutSurroundingBlanks(text).toString();
     const qsizetype comma = trimmed.indexOf(QLatin1Char(','));
     if (comma >= 0) {
         trimmed[comma] = QLatin1Char('.');

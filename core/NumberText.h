@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
-// Lenient reading of numbers typed or shown as text: blanks anywhere are ignored, the leading
-// number counts (sign, digits, decimal point, exponent), and text without one reads as 0.
+// Lenient reading of numbers typed or shown as text: blanks (spaces; a tab is an ordinary
+// character) anywhere are ignored, the leading number counts (sign, digits, decimal point,
+// exponent), and text without one reads as 0.
+double leadingNumber(QStringView text);
 double leadingNumber(const QString& text);
 
 // A print offset box: blanks around the text dropped, its first comma taken as the decimal

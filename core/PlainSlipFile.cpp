@@ -10,7 +10,7 @@ bool writePlainSlipFile(const QString& path, const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += line.toLatin1();
-        bytes += '\n';
+        bytes += "\r\n"; // the line end of every file the programs write
     }
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// Writes the plain-row file: each line followed by a line break. The file is written beside the
-// target and renamed over it only when complete, so a failure leaves any older file untouched and
-// no partial file behind. Returns false on failure.
+// Writes the plain-row file: each line followed by carriage return and line feed. The file is
+// written beside the target and renamed over it only when complete, so a failure leaves any older
+// file untouched and no partial file behind. Returns false on failure.
 bool writePlainSlipFile(const QString& path, const QStringList& lines);

@@ -2,26 +2,22 @@
 
 #include <climits>
 
-namespace {
-
-bool isBlank(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
-} // namespace
-
-int rowWidth(const QString& row) {
-    // Only blanks count as padding: other white space (form feed, no-break space) is part of
-    // the row as the key holds it.
+QStringView withoutSurroundingBlanks(QStringView text) {
     qsizetype first = 0;
-    qsizetype last = row.size();
-    while (first < last && isBlank(row[first])) {
+    qsizetype last = text.size();
+    while (first < last && isBlank(text[first].unicode())) {
         ++first;
     }
-    while (last > first && isBlank(row[last - 1])) {
+    while (last > first && isBlank(text[last - 1].unicode())) {
         --last;
     }
-    const qsizetype width = (last - first + 1) / 3;
+    return text.sliced(first, last - first);
+}
+
+int rowWidth(const QString& row) {
+    // Only blanks count as padding: a tab, form feed or no-break space is part of the row as the
+    // key holds it, and counts in its width.
+    const qsizetype width = (withoutSurroundingBlanks(row).size() + 1) / 3;
     return width > INT_MAX ? INT_MAX : static_cast<int>(width);
 }
 
@@ -33,7 +29,7 @@ int rowValue(const QString& row, int k) {
     int value = 0;
     for (qsizetype i = start; i < start + 3 && i < row.size(); ++i) {
         const QChar c = row[i];
-        if (isBlank(c)) {
+        if (isBlank(c.unicode())) {
             continue;
         }
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) {

@@ -3,6 +3,7 @@
 #include "FieldReader.h"
 #include "FileAttributes.h"
 #include "NumberText.h"
+#include "RowText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +32,7 @@ std::optional<QStringList> readValues(const QString& path, int count) {
 
 // A loaded value as a text box shows it: plain decimal, an empty value gives an empty box.
 QString boxText(const QString& value) {
-    if (value.trimmed().isEmpty()) {
+    if (withoutSurroundingBlanks(value).isEmpty()) {
         return QString();
     }
     return plainDecimal(leadingNumber(value));
@@ -141,7 +142,7 @@ QByteArray combinationPrinterSettingsLine(const CombinationPrinterSettings& valu
 
 bool saveKeyPrinterSettings(const QString& path, const KeyPrinterSettings& values) {
     const bool existed = QFileInfo::exists(path);
-    setFileHidden(path, false);
+    setFileNormal(path); // a write-protected or hidden file is replaced all the same
     const bool saved = writeLine(path, keyPrinterSettingsLine(values));
     if (saved || existed) {
         setFileHidden(path, true); // the new file, or the old one kept whole

@@ -35,7 +35,8 @@ CombinationPrinterSettings loadCombinationPrinterSettings(const QString& path,
 // Saving writes one line of plain decimals separated by commas, ended by CRLF. An option index
 // of -1 (nothing selected) is written as 0. The new content goes to a temporary file in the same
 // folder that then replaces the old file, so a failure (false) leaves the old file whole. The key
-// printers' file is hidden between saves.
+// printers' file is first given normal attributes (a write-protected file is replaced too) and
+// is hidden between saves.
 bool saveKeyPrinterSettings(const QString& path, const KeyPrinterSettings& values);
 bool saveCombinationPrinterSettings(const QString& path, const CombinationPrinterSettings& values);
 

@@ -133,3 +133,35 @@ TEST(KeyRows, StopsAtTheLimitAndAtAReadError) {
     EXPECT_EQ(broken.rows, QStringList({"01 02", "03 04"}));
     EXPECT_TRUE(broken.stoppedEarly);
 }
+
+TEST(FieldReader, OnlyBlanksAreSkippedBeforeAField) {
+    // A tab is an ordinary character: it starts a field, and a line of tabs is a field.
+    EXPECT_EQ(fieldsOf("\t01 02\r\n  \t03,\t\"04\"\r\n\t\t\r\n"),
+              QStringList({"\t01 02", "\t03", "\t\"04\"", "\t\t"}));
+    // Blanks before a quote are skipped, so the quotes are taken off.
+    EXPECT_EQ(fieldsOf("   \"05 06\""), QStringList({"05 06"}));
+}
+
+TEST(KeyRows, SameRowsFromAFileABufferAndAStream) {
+    // Short rows (fewer bytes per row than the list reserves room for) and long ones, read from
+    // a file, from a buffer already past its first line, and from a sequential device.
+    QByteArray data = "skip\n";
+    for (int i = 0; i < 50; ++i) {
+        data += i % 2 ? "1\n" : "01 02 03 04 05 06 07 08 09 10\r\n";
+    }
+    QBuffer whole;
+    whole.setData(data);
+    whole.open(QIODevice::ReadOnly);
+    const KeyRows all = readKeyRows(whole);
+    ASSERT_EQ(all.rows.size(), 51);
+    EXPECT_EQ(all.rows[2], "1");
+
+    QBuffer past;
+    past.setData(data);
+    past.open(QIODevice::ReadOnly);
+    past.seek(5);
+    EXPECT_EQ(readKeyRows(past).rows, all.rows.mid(1));
+
+    FailingDevice stream(data.mid(5));
+    EXPECT_EQ(readKeyRows(stream, 30).rows, all.rows.mid(1, 30));
+}

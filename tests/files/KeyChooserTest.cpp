@@ -285,6 +285,29 @@ TEST_F(KeyChooserTest, HostileContentLoads) {
     EXPECT_EQ(choice.widthCaption, QString::number(((4 << 20) + 1) / 3));
 }
 
+TEST_F(KeyChooserTest, TabsCountInTheWidthOfTheFirstRow) {
+    KeyChooser six(gameProfile(6), PrinterFamily::Key, services);
+    // Three tabs after six numbers: width 7, one too many for the 6-number game.
+    for (const QByteArray& first :
+         {QByteArray("01 02 03 04 05 06\t\t\t"), QByteArray("\t\t\t01 02 03 04 05 06")}) {
+        fakes.messageBox.shown.clear();
+        const ShownKey choice = chooseFile(six, writeKey("tabs.txt", first + "\r\n" + keyOf(3, 6)));
+        ASSERT_EQ(fakes.messageBox.shown.size(), 1u) << first.toStdString();
+        EXPECT_EQ(fakes.messageBox.shown[0].text, wrongFormat);
+        EXPECT_EQ(fakes.messageBox.shown[0].title, "LOTTO-6");
+        EXPECT_TRUE(choice.rows.isEmpty());
+        EXPECT_EQ(choice.widthCaption, "");
+    }
+    // In a combination printer the row is kept as written and shows width 7.
+    KeyChooser combination(gameProfile(6), PrinterFamily::Combination, services);
+    fakes.messageBox.shown.clear();
+    const ShownKey kept =
+        chooseFile(combination, writeKey("tabs.txt", "\t\t\t01 02 03 04 05 06 \r\n"));
+    EXPECT_TRUE(fakes.messageBox.shown.empty());
+    EXPECT_EQ(kept.rows, QStringList({"\t\t\t01 02 03 04 05 06 "}));
+    EXPECT_EQ(kept.widthCaption, "7");
+}
+
 // Choosing a key changes the window in the order the user sees it: the list is emptied before
 // the dialog opens, the row-limit message shows with the rows read so far in the list, and the
 // format message shows with the new counts already in place; the list is emptied after it.

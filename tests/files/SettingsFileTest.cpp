@@ -176,3 +176,27 @@ TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFileWhole) {
     EXPECT_EQ(contentOf(path), "3,-2,60,2,1\r\n");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
+
+TEST_F(SettingsFileTest, TabIsNoBlankInAValue) {
+    // A value made of a tab is not empty: it reads as the number 0. A tab before a number
+    // stops the reading, as in a text box.
+    writeFile(keyPath(), "\t,\t2,60,1,0\r\n");
+    const KeyPrinterSettings loaded = loadKeyPrinterSettings(keyPath(), KeyPrinterSettings{});
+    EXPECT_EQ(loaded.offsetDown, "0");
+    EXPECT_EQ(loaded.offsetRight, "0");
+    EXPECT_EQ(loaded.markIndex, 1);
+}
+
+TEST_F(SettingsFileTest, WriteProtectedKeyPrinterFileIsMadeWritableAndReplaced) {
+    writeFile(keyPath(), "1,1,1,1,1\r\n");
+    ASSERT_TRUE(QFile::setPermissions(keyPath(), QFile::ReadOwner | QFile::ReadGroup));
+    ASSERT_TRUE(saveKeyPrinterSettings(keyPath(), {"3", "-2", "60", 2, 1}));
+    EXPECT_EQ(contentOf(keyPath()), "3,-2,60,2,1\r\n");
+    // The new file has normal attributes: the owner may write it again.
+    const QFile::Permissions after = QFile::permissions(keyPath());
+    EXPECT_TRUE(after.testFlag(QFile::WriteOwner));
+    EXPECT_TRUE(after.testFlag(QFile::ReadOwner));
+    EXPECT_TRUE(after.testFlag(QFile::ReadGroup));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"beall6a.txt"}));
+}

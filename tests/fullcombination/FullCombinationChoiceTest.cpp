@@ -4,6 +4,7 @@
 #include "FullCombinationChoice.h"
 #include "FakeReceiver.h"
 #include "FakeServices.h"
+#include "FullCombinationConversion.h"
 #include "FullCombinationTemplate.h"
 #include "GameProfile.h"
 
@@ -182,6 +183,27 @@ TEST_F(ChoiceTest, LeavingForgetsTheChosenNumbers) {
     choice.leave();
     EXPECT_FALSE(choice.isChosen(1));
     EXPECT_FALSE(choice.isChosen(3));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ChoiceTest, UnusableTemplateIsRefusedWithItsReason) {
+    // Two "Sima szelvény" lines: a template the program cannot use.
+    QFile file(programFolder.filePath(QStringLiteral("tkombi7_13.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("00\r\n02*11 12 \r\nSima szelv\xc3\xa9ny\r\nSima szelv\xc3\xa9ny\r\n");
+    file.close();
+    fakes.program.data = programFolder.path();
+    FullCombinationChoice& choice = choiceOf(7);
+    choice.selectOption(0);
+    choice.loadTemplate();
+    chooseFirst(choice, 13);
+    EXPECT_FALSE(choice.convert());
+    EXPECT_EQ(shownTexts(), QStringList{TemplateProblem::repeatedMarker});
+    EXPECT_EQ(receiver.calls, QStringList{QStringLiteral("clearFixMarks")});
+    EXPECT_FALSE(QFile::exists(programFolder.filePath(QStringLiteral("sima13.txt"))));
 }
 
 } // namespace

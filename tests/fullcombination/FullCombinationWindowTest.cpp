@@ -222,7 +222,8 @@ TEST_P(Form2Test, EveryTemplateConvertsToAllCombinationsAndAPlainRowKey) {
             continue;
         }
         ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromLatin1(plain.readAll()).split(QLatin1Char('\n'));
+        const QStringList lines =
+            QString::fromLatin1(plain.readAll()).split(QStringLiteral("\r\n"));
         EXPECT_EQ(lines.size(), h.plainSlipCount + 1); // each line ends in a line break
         for (int i = 0; i + 1 < lines.size(); ++i) {
             ASSERT_EQ(rowWidth(lines[i]), k()) << lines[i].toStdString();
@@ -340,7 +341,7 @@ TEST(Form2Example, ThirteenNumbersOfGameSevenWriteTheExampleRows) {
     EXPECT_EQ(h.expectedTotal, 1716);
     QFile plain(folder.path(QStringLiteral("sima13.txt")));
     ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
-    EXPECT_EQ(plain.readAll(), QByteArray("02 07 12 18 23 31 34 \n"));
+    EXPECT_EQ(plain.readAll(), QByteArray("02 07 12 18 23 31 34 \r\n"));
 }
 
 TEST(Form2Example, GameSevenNineteenAndTwentyCarryTheirTrueTotals) {

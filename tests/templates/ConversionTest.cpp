@@ -1,7 +1,9 @@
 #include "FullCombinationConversion.h"
 #include "FullCombinationTemplate.h"
 #include "GameProfile.h"
+#include "KeyFile.h"
 #include "PlainSlipFile.h"
+#include "RowText.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,8 @@
 #include <QFile>
 #include <QFileDevice>
 #include <QTemporaryDir>
+
+#include <climits>
 
 namespace {
 
@@ -139,13 +143,13 @@ TEST(FullCombinationTemplate, FileNamesCarryTwoDigits) {
     EXPECT_EQ(FullCombinationTemplate::plainSlipFileName(20), QStringLiteral("sima20.txt"));
 }
 
-TEST(PlainSlipFile, WritesEachLineWithALineBreak) {
+TEST(PlainSlipFile, WritesEachLineWithCarriageReturnAndLineFeed) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sima13.txt"));
     ASSERT_TRUE(writePlainSlipFile(path, {"03 08 11 15 22 27 33 ", "01 02 03 04 05 06 07 "}));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("03 08 11 15 22 27 33 \n01 02 03 04 05 06 07 \n"));
+    EXPECT_EQ(file.readAll(), QByteArray("03 08 11 15 22 27 33 \r\n01 02 03 04 05 06 07 \r\n"));
 }
 
 TEST(PlainSlipFile, FailureInAReadOnlyFolderLeavesTheOldFileWholeAndNoOtherFile) {
@@ -161,7 +165,7 @@ TEST(PlainSlipFile, FailureInAReadOnlyFolderLeavesTheOldFileWholeAndNoOtherFile)
     }
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("old \n"));
+    EXPECT_EQ(file.readAll(), QByteArray("old \r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sima13.txt")});
 }
 
@@ -173,3 +177,135 @@ TEST(PlainSlipFile, PathThatIsAFolderFails) {
 }
 
 } // namespace
+
+TEST(PlainSlipFile, ReadsBackAsAKeyOfTheSameRows) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sima14.txt"));
+    const QStringList rows{"03 08 11 15 22 27 ", "01 02 03 04 05 06 ", "40 41 42 43 44 45 "};
+    ASSERT_TRUE(writePlainSlipFile(path, rows));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const KeyRows key = readKeyRows(file);
+    EXPECT_FALSE(key.stoppedEarly);
+    EXPECT_EQ(key.rows, rows);
+    EXPECT_EQ(rowWidth(key.rows.first()), 6);
+    file.seek(0);
+    EXPECT_EQ(file.readAll().count("\r\n"), rows.size());
+}
+
+namespace {
+
+std::vector<bool> firstNumbers(int highest, int count) {
+    std::vector<bool> marks(std::size_t(highest) + 1, false);
+    for (int n = 1; n <= count; ++n) {
+        marks[std::size_t(n)] = true;
+    }
+    return marks;
+}
+
+FullCombinationConversion convertSeven(const QStringList& items, int chosen = 13) {
+    const FullCombinationTemplate tmpl(items);
+    return convertFullCombination(gameProfile(7), tmpl, tmpl.templateMarks(35),
+                                  firstNumbers(35, chosen), 1716);
+}
+
+void expectRefused(const FullCombinationConversion& result, const QString& problem) {
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.problem, problem);
+    EXPECT_TRUE(result.convertedLines.isEmpty());
+    EXPECT_TRUE(result.handOver.entries.isEmpty());
+    EXPECT_TRUE(result.plainLines.isEmpty());
+    EXPECT_FALSE(result.hasPlainRows);
+}
+
+const QString marker = QStringLiteral("Sima szelvény");
+const QString plainRow = QStringLiteral("00 01 02 03 04 05 06 07 ");
+
+} // namespace
+
+TEST(FullCombinationConversion, UsableTemplateHasNoProblem) {
+    const FullCombinationConversion result = convertSeven({"00", "02*11 13 ", marker, plainRow});
+    EXPECT_TRUE(result.ok);
+    EXPECT_TRUE(result.problem.isEmpty());
+    EXPECT_EQ(result.plainLines, QStringList({"01 02 03 04 05 06 07 "}));
+}
+
+TEST(FullCombinationConversion, RankWithoutChosenNumberIsNamed) {
+    const QStringList badRanks{
+        "02*00 13 ", // rank 0
+        "02*-1 13 ", // negative
+        "02*9e9 ",   // a huge value
+        "02*36 ",    // above N
+        "02*13 14 ", // 14 distinct ranks for 13 chosen numbers
+        "02*1x ",    // a cell that reads as 1 is fine, "x1" as 0 is not
+    };
+    for (const QString& entry : badRanks.mid(0, 5)) {
+        SCOPED_TRACE(entry.toStdString());
+        expectRefused(convertSeven({"00", entry}), TemplateProblem::rankWithoutNumber);
+    }
+    EXPECT_TRUE(convertSeven({"00", badRanks[5]}).ok);
+    expectRefused(convertSeven({"00", "02*x1 "}), TemplateProblem::rankWithoutNumber);
+    // Fewer chosen numbers than the template's ranks: rank 13 has no number.
+    expectRefused(convertSeven({"00", "02*11 13 "}, 12), TemplateProblem::rankWithoutNumber);
+    EXPECT_EQ(TemplateProblem::rankWithoutNumber,
+              "Hibás kombinációs sablon: egy sorszámhoz nem tartozik kiválasztott szám !");
+}
+
+TEST(FullCombinationConversion, UnusableStructureIsNamed) {
+    expectRefused(convertSeven({}), QStringLiteral("Hibás kombinációs sablon: a sablon üres !"));
+    expectRefused(convertSeven({"00", marker, plainRow, marker, plainRow}),
+                  QStringLiteral("Hibás kombinációs sablon: a Sima szelvény sor többször "
+                                 "szerepel !"));
+    // A plain row becomes a key row, so it must hold exactly K ranks.
+    for (const QString& row : {QStringLiteral("00 01 02 03 04 05 06 "),
+                               QStringLiteral("00 01 02 03 04 05 06 07 08 "), QStringLiteral("")}) {
+        expectRefused(convertSeven({"00", marker, plainRow, row}),
+                      QStringLiteral("Hibás kombinációs sablon: egy sima sor nem 7 számból áll !"));
+    }
+    EXPECT_EQ(TemplateProblem::plainRowWidth(5),
+              "Hibás kombinációs sablon: egy sima sor nem 5 számból áll !");
+    // Item 0 is never read, so a marker there is no marker.
+    EXPECT_TRUE(convertSeven({marker, marker, plainRow}).ok);
+}
+
+TEST(FullCombinationTemplate, LoadKeepsAtMostAKeysWorthOfItems) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tkombi7_13.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QByteArray lines = "00\r\n";
+    for (int i = 0; i < 40000; ++i) {
+        lines += "01*13 \r\n";
+    }
+    file.write(lines);
+    file.close();
+    const std::optional<FullCombinationTemplate> tmpl = FullCombinationTemplate::load(path);
+    ASSERT_TRUE(tmpl.has_value());
+    EXPECT_TRUE(tmpl->isCutOff());
+    EXPECT_EQ(tmpl->items().size(), maxKeyRows);
+    expectRefused(convertFullCombination(gameProfile(7), *tmpl, tmpl->templateMarks(35),
+                                         firstNumbers(35, 13), 1716),
+                  QStringLiteral("Hibás kombinációs sablon: az állomány túl nagy !"));
+
+    // The same template within the limit is whole and converts.
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(lines.left(4 + 8 * (maxKeyRows - 1)));
+    file.close();
+    const std::optional<FullCombinationTemplate> whole = FullCombinationTemplate::load(path);
+    ASSERT_TRUE(whole.has_value());
+    EXPECT_FALSE(whole->isCutOff());
+    const FullCombinationConversion result = convertFullCombination(
+        gameProfile(7), *whole, whole->templateMarks(35), firstNumbers(35, 13), 1716);
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.handOver.entries.size(), maxKeyRows);
+}
+
+TEST(FullCombinationTemplate, RanksOfHostileCells) {
+    EXPECT_EQ(FullCombinationTemplate::rank(QStringLiteral("02*9e9 "), 1), INT_MAX);
+    EXPECT_EQ(FullCombinationTemplate::rank(QStringLiteral("02*-9e9"), 1), -9);
+    EXPECT_EQ(FullCombinationTemplate::rank(QStringLiteral("02* 1 2 "), 1), 1);
+    EXPECT_EQ(FullCombinationTemplate::rank(QStringLiteral("02*11"), 2), 0); // past the end
+    EXPECT_EQ(FullCombinationTemplate::rankCount(QStringLiteral("0")), 0);
+    // A negative highest number gives only the unused flag 0 instead of a huge vector.
+    EXPECT_EQ(FullCombinationTemplate({"00", "01*13 "}).templateMarks(-5).size(), 1u);
+}

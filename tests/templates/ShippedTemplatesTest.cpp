@@ -177,3 +177,58 @@ INSTANTIATE_TEST_SUITE_P(AllTemplates, ShippedTemplate, ::testing::ValuesIn(allC
                          });
 
 } // namespace
+
+#include "FullCombinationConversion.h"
+#include "GameProfile.h"
+
+namespace {
+
+// Every shipped template converts for a spread-out choice of N numbers: rank r becomes the r-th
+// smallest chosen number, the first three characters of every line stay, the entries end at
+// "Sima szelvény" and the plain rows follow without their first three characters.
+TEST_P(ShippedTemplate, ConvertsRankByRankIntoTheChosenNumbers) {
+    const auto [game, n] = GetParam();
+    const GameProfile& profile = gameProfile(game);
+    const std::optional<FullCombinationTemplate> tmpl = FullCombinationTemplate::load(path());
+    ASSERT_TRUE(tmpl.has_value());
+    ASSERT_FALSE(tmpl->isCutOff());
+    std::vector<int> chosen;
+    std::vector<bool> chosenMarks(std::size_t(profile.highestNumber) + 1, false);
+    for (int i = 0; i < n; ++i) {
+        chosen.push_back(1 + i * (profile.highestNumber - 1) / (n - 1));
+        chosenMarks[std::size_t(chosen.back())] = true;
+    }
+    const FullCombinationConversion result = convertFullCombination(
+        profile, *tmpl, tmpl->templateMarks(profile.highestNumber), chosenMarks, 42);
+    ASSERT_TRUE(result.ok) << result.problem.toStdString();
+    EXPECT_TRUE(result.problem.isEmpty());
+
+    const QStringList& items = tmpl->items();
+    ASSERT_EQ(result.convertedLines.size(), items.size());
+    EXPECT_EQ(result.convertedLines[0], "00");
+    const int marker = tmpl->markerPosition();
+    for (int p = 1; p < items.size(); ++p) {
+        const QString& item = items[p];
+        const QString& line = result.convertedLines[p];
+        if (p == marker) {
+            EXPECT_EQ(line, FullCombinationTemplate::plainMarker);
+            continue;
+        }
+        QString expected = item.left(3);
+        for (int j = 1; j <= FullCombinationTemplate::rankCount(item); ++j) {
+            const int r = FullCombinationTemplate::rank(item, j);
+            expected += QStringLiteral("%1 ").arg(chosen[std::size_t(r - 1)], 2, 10, QChar('0'));
+        }
+        ASSERT_EQ(line, expected) << item.toStdString();
+    }
+    EXPECT_EQ(result.handOver.entries, result.convertedLines.mid(0, marker));
+    EXPECT_EQ(result.hasPlainRows, tmpl->plainRowCount() > 0);
+    ASSERT_EQ(result.plainLines.size(), tmpl->plainRowCount());
+    for (int i = 0; i < result.plainLines.size(); ++i) {
+        EXPECT_EQ(result.plainLines[i], result.convertedLines[marker + 1 + i].mid(3));
+    }
+    EXPECT_EQ(result.handOver.plainSlipCount, tmpl->plainRowCount());
+    EXPECT_EQ(result.handOver.expectedTotal, 42);
+}
+
+} // namespace

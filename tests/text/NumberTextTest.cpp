@@ -96,10 +96,33 @@ TEST(PlainDecimal, OffsetsKeepTheirTypedDigits) {
 }
 
 TEST(RowText, OnlyBlanksArePadding) {
-    // A no-break space or form feed is part of the row, blanks and tabs are not.
+    // A no-break space or form feed is part of the row; only blanks are padding.
     EXPECT_EQ(rowWidth(QStringLiteral("01 02 03 04 05 ") + QChar(0xA0) + QChar(0xA0)), 6);
-    EXPECT_EQ(rowWidth(QStringLiteral("\t01 02 03 04 05\t ")), 5);
-    EXPECT_EQ(rowValue(QStringLiteral("0\t7"), 1), 7);
+    EXPECT_EQ(rowWidth(QStringLiteral("\t01 02 03 04 05\t ")), 5); // 16 characters left
+    EXPECT_EQ(rowValue(QStringLiteral("0\t7"), 1), 0);             // the tab ends the number
     EXPECT_EQ(rowValue(QStringLiteral("-5 06"), 1), 0);
     EXPECT_EQ(rowValue(QStringLiteral("01 02"), 0), 0);
+}
+
+TEST(RowText, TabsAreOrdinaryCharacters) {
+    // Three tabs after a six-number row make it seven numbers wide.
+    EXPECT_EQ(rowWidth(QStringLiteral("01 02 03 04 05 06\t\t\t")), 7);
+    EXPECT_EQ(rowWidth(QStringLiteral("\t\t\t01 02 03 04 05 06   ")), 7);
+    EXPECT_EQ(rowWidth(QStringLiteral("\t")), 0);
+    EXPECT_EQ(rowWidth(QStringLiteral("\t\t")), 1);
+    // Blanks inside a number's three characters are skipped, a tab stops the reading.
+    EXPECT_EQ(rowValue(QStringLiteral("01 0 7"), 2), 7);
+    EXPECT_EQ(rowValue(QStringLiteral("01 \t7"), 2), 0);
+    EXPECT_EQ(rowValue(QStringLiteral("01 2\t"), 2), 2);
+}
+
+TEST(LeadingNumber, OnlyBlanksAreSkipped) {
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral(" - 1 . 5 e 1 ")), -15.0);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("\t5")), 0.0);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("1\t2")), 1.0);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("2e\t3")), 2.0);
+    // Offsets drop the blanks around the text only.
+    EXPECT_FLOAT_EQ(offsetNumber(QStringLiteral("  1,5  ")), 1.5f);
+    EXPECT_FLOAT_EQ(offsetNumber(QStringLiteral("\t1,5")), 0.0f);
+    EXPECT_FLOAT_EQ(offsetNumber(QStringLiteral("\n2")), 0.0f);
 }
