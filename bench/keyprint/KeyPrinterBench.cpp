@@ -6,9 +6,14 @@
 #include "GameProfile.h"
 #include "KeyFile.h"
 #include "KeyPrinterWindow.h"
+#include "KeySlipRun.h"
+#include "PreviewWindow.h"
 #include "QtServices.h"
+#include "QtTextMetrics.h"
+#include "RecordingPrintSurface.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QListView>
@@ -17,6 +22,8 @@
 #include <QTextStream>
 
 #include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -89,6 +96,77 @@ void BM_BareKeyRead(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BareKeyRead)->Unit(benchmark::kMillisecond);
+
+// The preview as the window opens it, stopping once its first page is painted (the real
+// service would then wait for the user).
+class FirstPagePreview : public PreviewService {
+public:
+    QtTextMetrics measuring;
+    bool painted = false;
+
+    TextMetrics& metrics() override { return measuring; }
+    void show(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form,
+              std::function<void()> print) override {
+        PreviewWindow window(PreviewContent{QStringLiteral("keyprint6"), std::move(recording), form,
+                                            std::move(print)});
+        window.show();
+        const QPixmap first = window.pageView().viewport()->grab();
+        painted = !first.isNull() && window.pageView().lastPaintedPages().first == 0;
+    }
+};
+
+// "Előnézet…" of "Szelv. kitölt" with a 32,736-row key: from the menu item to the first page
+// of the preview painted, against the same run composed onto the recording surface alone.
+void BM_PreviewFromTheMenuItem(benchmark::State& state) {
+    application();
+    FakeServices fake;
+    fake.program.folder = largeKey().folder.path();
+    FirstPagePreview preview;
+    Services services = fake.services();
+    KeyPrinterWindow window(gameProfile(6),
+                            Services{services.messageBox, services.inputBox, services.fileDialog,
+                                     services.busyPointer, services.program,
+                                     services.singleInstance, services.screen, services.clock,
+                                     services.printer, services.printReport, preview});
+    window.load();
+    fake.fileDialog.answers.push_back(largeKey().path);
+    window.findChild<QAbstractButton*>(QStringLiteral("Command3D4"))->click();
+    QAction* menuItem =
+        window.findChild<QAbstractButton*>(QStringLiteral("Command3D1"))->actions().first();
+    for (auto _ : state) {
+        menuItem->trigger();
+        if (!preview.painted) {
+            state.SkipWithError("no first page painted");
+            break;
+        }
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MiB"] = double(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_PreviewFromTheMenuItem)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+
+void BM_ComposeOntoTheRecordingAlone(benchmark::State& state) {
+    application();
+    QFile file(largeKey().path);
+    file.open(QIODevice::ReadOnly);
+    KeyRunControls controls;
+    controls.rows = readKeyRows(file).rows;
+    controls.fieldsPerSlip = QStringLiteral("8");
+    FakeMessageBox messages;
+    FakeBusyPointer pointer;
+    QtTextMetrics metrics;
+    const std::optional<KeySlipJob> job = checkAllRowsRun(gameProfile(6), controls, messages);
+    for (auto _ : state) {
+        RecordingPrintSurface recorder(metrics);
+        printKeySlips(gameProfile(6), controls, *job, {messages, pointer, recorder, false});
+        benchmark::DoNotOptimize(recorder.takeRecording());
+    }
+}
+BENCHMARK(BM_ComposeOntoTheRecordingAlone)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->UseRealTime();
 
 // From the creation of the program's services to the first window shown on the screen, as
 // main() does it (the QApplication itself exists once per process and is left out). The
