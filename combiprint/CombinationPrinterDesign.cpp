@@ -1,5 +1,7 @@
 #include "CombinationPrinterDesign.h"
 
+#include "GameProfile.h"
+
 namespace {
 
 const QColor blue(0, 0, 255);
@@ -255,12 +257,5 @@ const CombinationPrinterDesign& combinationPrinterDesign(int game) {
     static const CombinationPrinterDesign five = fiveNumberDesign();
     static const CombinationPrinterDesign six = sixNumberDesign();
     static const CombinationPrinterDesign seven = sevenNumberDesign();
-    switch (game) {
-    case 5:
-        return five;
-    case 7:
-        return seven;
-    default:
-        return six;
-    }
+    return forGame(game, five, six, seven);
 }

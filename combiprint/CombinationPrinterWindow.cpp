@@ -297,15 +297,9 @@ void CombinationPrinterWindow::loadSettings() {
 
 void CombinationPrinterWindow::buildNumberGrid() {
     const FormBuilder form(this);
-    const int perRow = design_.buttonsPerGridRow;
-    const QPoint first = design_.gridTemplate.twips.topLeft();
     for (int n = 1; n <= profile_.highestNumber; ++n) {
-        const int r = (n - 1) / perRow;
-        const int c = n - perRow * r;
-        ControlDesign element = design_.gridTemplate;
-        element.index = n;
-        element.twips.moveTopLeft(first + QPoint(design_.gridPitch * c, design_.gridPitch * r));
-        QPushButton* button = form.button(element);
+        QPushButton* button = form.button(FormBuilder::gridElement(
+            design_.gridTemplate, n, design_.buttonsPerGridRow, design_.gridPitch));
         setPixelSize(button, 10);
         button->setText(selection_.numberCaption(n));
         button->setToolTip(QLatin1Char(' ') + QString::number(n) + QLatin1Char(' '));

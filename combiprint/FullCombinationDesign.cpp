@@ -1,5 +1,7 @@
 #include "FullCombinationDesign.h"
 
+#include "GameProfile.h"
+
 #include <QList>
 
 #include <algorithm>
@@ -83,12 +85,5 @@ const FullCombinationDesign& fullCombinationDesign(int game) {
     static const FullCombinationDesign five = designFor(5, 15, 90, 70);
     static const FullCombinationDesign six = designFor(6, 7, 45, 24);
     static const FullCombinationDesign seven = designFor(7, 5, 35, 24);
-    switch (game) {
-    case 5:
-        return five;
-    case 7:
-        return seven;
-    default:
-        return six;
-    }
+    return forGame(game, five, six, seven);
 }

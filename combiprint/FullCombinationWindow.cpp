@@ -59,16 +59,10 @@ void FullCombinationWindow::buildNumberGrid() {
     QPushButton* templateButton = form.button(design_.gridTemplate);
     templateButton->setVisible(false);
     numberButtons_ << templateButton;
-    const QRect first = design_.gridTemplate.twips;
-    const int perRow = design_.buttonsPerGridRow;
     for (int n = 1; n <= choice_.highestNumber(); ++n) {
-        const int r = (n - 1) / perRow;
-        const int c = n - perRow * r;
-        ControlDesign element = design_.gridTemplate;
-        element.index = n;
+        ControlDesign element = FormBuilder::gridElement(
+            design_.gridTemplate, n, design_.buttonsPerGridRow, design_.gridPitch);
         element.caption = QString::number(n);
-        element.twips.moveTopLeft(first.topLeft() +
-                                  QPoint(design_.gridPitch * c, design_.gridPitch * r));
         QPushButton* button = form.button(element);
         button->setToolTip(QLatin1Char(' ') + QString::number(n) + QLatin1Char(' '));
         button->setAutoDefault(false);

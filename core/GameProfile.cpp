@@ -51,12 +51,5 @@ const GameProfile& gameProfile(int game) {
     static const GameProfile five = fiveOfNinety();
     static const GameProfile six = sixOfFortyFive();
     static const GameProfile seven = sevenOfThirtyFive();
-    switch (game) {
-    case 5:
-        return five;
-    case 7:
-        return seven;
-    default:
-        return six;
-    }
+    return forGame(game, five, six, seven);
 }

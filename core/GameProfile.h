@@ -47,6 +47,13 @@ struct GameProfile {
 // Profile of game 5, 6 or 7; any other value gives the 6-number game.
 const GameProfile& gameProfile(int game);
 
+// The one of three per-game values that belongs to the game: 5, 7, and the 6-number game's for
+// any other value, as every per-game table of the programs is chosen.
+template <typename Value>
+const Value& forGame(int game, const Value& five, const Value& six, const Value& seven) {
+    return game == 5 ? five : game == 7 ? seven : six;
+}
+
 // The maker's texts printed in slip headers and on the A4 listing.
 namespace Maker {
 inline const QString name = QStringLiteral("Kelvadata/2010");

@@ -90,7 +90,7 @@ const KeySlip& keySlip(int game) {
         .headerLines = {maker, {Maker::telephoneLine, 7.0, 4.0, HeaderBase::HeaderTop}},
         .slipNumber = {SlipNumberPattern::RightAlign3, 7.0, 14.0, HeaderBase::Offset},
     };
-    return game == 5 ? five : game == 7 ? seven : six;
+    return forGame(game, five, six, seven);
 }
 
 const CombinationSlip& combinationSlip(int game) {
@@ -138,7 +138,7 @@ const CombinationSlip& combinationSlip(int game) {
         .slipNumber = {SlipNumberPattern::Plain, 15.0, 10.0, HeaderBase::HeaderTop},
         .rowNumbersPrinted = 40,
     };
-    return game == 5 ? five : game == 7 ? seven : six;
+    return forGame(game, five, six, seven);
 }
 
 QString formatSlipNumber(long long number, SlipNumberPattern pattern) {

@@ -1,5 +1,6 @@
 #include "SystemTable.h"
 
+#include "GameProfile.h"
 #include "NumberText.h"
 
 namespace {
@@ -48,7 +49,7 @@ const SystemTable& systemTable(int game) {
     static const SystemTable tableSeven{expand(seven, 7), 15};
     static const SystemTable tableSix{expand(six, 6), 12};
     static const SystemTable tableFive{expand(five, 4), 12};
-    return game == 5 ? tableFive : game == 7 ? tableSeven : tableSix;
+    return forGame(game, tableFive, tableSix, tableSeven);
 }
 
 int systemFixCount(const QString& code) {

@@ -1,5 +1,7 @@
 #include "KeyPrinterDesign.h"
 
+#include "GameProfile.h"
+
 namespace {
 
 const QColor blue(0, 0, 255);
@@ -241,12 +243,5 @@ const KeyPrinterDesign& keyPrinterDesign(int game) {
     static const KeyPrinterDesign five = fiveNumberDesign();
     static const KeyPrinterDesign six = sixNumberDesign();
     static const KeyPrinterDesign seven = sevenNumberDesign();
-    switch (game) {
-    case 5:
-        return five;
-    case 7:
-        return seven;
-    default:
-        return six;
-    }
+    return forGame(game, five, six, seven);
 }

@@ -46,6 +46,16 @@ void FormBuilder::apply(QWidget* widget, const ControlDesign& design) const {
     widget->setGeometry(place);
 }
 
+ControlDesign FormBuilder::gridElement(const ControlDesign& first, int index, int perRow,
+                                       int pitch) {
+    const int row = (index - 1) / perRow;
+    const int column = index - perRow * row;
+    ControlDesign element = first;
+    element.index = index;
+    element.twips.moveTopLeft(first.twips.topLeft() + QPoint(pitch * column, pitch * row));
+    return element;
+}
+
 QLabel* FormBuilder::label(const ControlDesign& design, QWidget* parent) const {
     auto* label = new QLabel(design.caption, parentFor(parent));
     label->setAlignment(design.centred ? Qt::AlignHCenter | Qt::AlignTop

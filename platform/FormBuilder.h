@@ -36,6 +36,11 @@ public:
     QCheckBox* checkBox(const ControlDesign& design, QWidget* parent = nullptr) const;
     QFrame* frame(const ControlDesign& design, QWidget* parent = nullptr) const;
 
+    // Element `index` of a control array laid out as a grid from its element 0: `perRow`
+    // elements a row, `pitch` twips apart, the first one pitch right of element 0 (index 1 in
+    // column 1), as the number buttons stand.
+    static ControlDesign gridElement(const ControlDesign& first, int index, int perRow, int pitch);
+
     // Names, places and styles a control made elsewhere.
     template <typename Widget> Widget* place(Widget* widget, const ControlDesign& design) const {
         apply(widget, design);
