@@ -2,6 +2,7 @@
 
 #include "PreviewForm.h"
 #include "PrintRecording.h"
+#include "TextMetrics.h"
 
 #include <QString>
 
@@ -14,4 +15,7 @@ struct PreviewContent {
     std::shared_ptr<const PrintRecording> recording;
     PreviewForm form;
     std::function<void()> print; // "Nyomtatás": prints the recording
+    // The measures the recording was made with, kept by whoever made it; the window makes its
+    // own when none is given.
+    TextMetrics* metrics = nullptr;
 };

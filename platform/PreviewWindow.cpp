@@ -25,7 +25,9 @@ QString pageCaption(int page, int count) {
 
 PreviewWindow::PreviewWindow(PreviewContent content, QWidget* parent)
     : QDialog(parent), content_(std::move(content)),
-      renderer_(content_.recording, content_.form, metrics_),
+      ownMetrics_(content_.metrics ? nullptr : std::make_unique<QtTextMetrics>()),
+      renderer_(content_.recording, content_.form,
+                content_.metrics ? *content_.metrics : *ownMetrics_),
       view_(new PreviewPageView(renderer_, this)) {
     setWindowTitle(titlePrefix + content_.programName);
     auto* layout = new QVBoxLayout(this);

@@ -36,7 +36,7 @@ private:
     void print();
 
     PreviewContent content_;
-    QtTextMetrics metrics_;
+    std::unique_ptr<QtTextMetrics> ownMetrics_; // when the content brings none
     PreviewPageRenderer renderer_;
     PreviewPageView* view_;
     QButtonGroup* zoomButtons_ = nullptr;

@@ -15,7 +15,8 @@ TextMetrics& QtPreviewService::metrics() {
 
 void QtPreviewService::show(std::shared_ptr<const PrintRecording> recording,
                             const PreviewForm& form, std::function<void()> print) {
-    PreviewWindow window(PreviewContent{programName_, std::move(recording), form, std::move(print)},
-                         parent_);
+    PreviewWindow window(
+        PreviewContent{programName_, std::move(recording), form, std::move(print), &metrics()},
+        parent_);
     window.exec();
 }

@@ -108,7 +108,7 @@ public:
     void show(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form,
               std::function<void()> print) override {
         PreviewWindow window(PreviewContent{QStringLiteral("keyprint6"), std::move(recording), form,
-                                            std::move(print)});
+                                            std::move(print), &measuring});
         window.show();
         const QPixmap first = window.pageView().viewport()->grab();
         painted = !first.isNull() && window.pageView().lastPaintedPages().first == 0;
