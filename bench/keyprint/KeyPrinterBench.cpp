@@ -2,6 +2,7 @@
 // largest size, the bare read of that key for comparison, and program start to the first
 // shown window.
 
+#include "BenchmarkReport.h"
 #include "FakeServices.h"
 #include "GameProfile.h"
 #include "KeyFile.h"
@@ -22,8 +23,6 @@
 #include <QTextStream>
 
 #include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
 
 namespace {
 
@@ -140,9 +139,7 @@ void BM_PreviewFromTheMenuItem(benchmark::State& state) {
             break;
         }
     }
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["peak_MiB"] = double(usage.ru_maxrss) / 1024.0;
+    state.counters["peak_MiB"] = peakMemoryMiB();
 }
 BENCHMARK(BM_PreviewFromTheMenuItem)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 

@@ -4,6 +4,7 @@
 //   c) one page painted at 100 %, the form already drawn (scrolling) and with the form drawn;
 // with the ratio b / a and the peak memory of the process.
 
+#include "BenchmarkReport.h"
 #include "GameProfile.h"
 #include "PreviewPageRenderer.h"
 #include "PreviewWindow.h"
@@ -18,8 +19,6 @@
 #include <QStringList>
 
 #include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <array>
@@ -80,12 +79,6 @@ std::shared_ptr<const PrintRecording> recordRun() {
 
 PreviewForm keySlipForm() {
     return {PreviewForm::Kind::KeySlip, game, origin(), mark};
-}
-
-double peakMemoryMiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
 }
 
 void BM_RecordOnly(benchmark::State& state) {
@@ -160,47 +153,7 @@ void BM_PaintPageAt100PercentWithForm(benchmark::State& state) {
     paintPages(state, false);
 }
 
-// Keeps the mean real and CPU time of each benchmark for the summary: the "mean" aggregate of
-// its repetitions, or the average of its runs when there are none.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    struct Times {
-        double real = 0; // milliseconds
-        double cpu = 0;
-        int runs = 0;
-    };
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const std::string& name = run.run_name.function_name;
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean") {
-                means_[name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime(), 1};
-            } else if (run.run_type == Run::RT_Iteration) {
-                Times& sum = sums_[name];
-                sum.real += run.GetAdjustedRealTime();
-                sum.cpu += run.GetAdjustedCPUTime();
-                ++sum.runs;
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    std::optional<Times> mean(const std::string& name) const {
-        if (const auto m = means_.find(name); m != means_.end()) {
-            return m->second;
-        }
-        if (const auto s = sums_.find(name); s != sums_.end() && s->second.runs > 0) {
-            return Times{s->second.real / s->second.runs, s->second.cpu / s->second.runs, 1};
-        }
-        return std::nullopt;
-    }
-
-private:
-    std::map<std::string, Times> means_;
-    std::map<std::string, Times> sums_;
-};
-
-void printSummary(const RatioReporter& reporter) {
+void printSummary(const TimesReporter& reporter) {
     const auto record = reporter.mean("BM_RecordOnly");
     const auto open = reporter.mean("BM_RecordAndOpenPreview");
     if (record && open) {
@@ -227,16 +180,7 @@ BENCHMARK(BM_PaintPageAt100Percent)->Unit(benchmark::kMillisecond)->UseRealTime(
 BENCHMARK(BM_PaintPageAt100PercentWithForm)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    keyRowsAsText(); // the key is built before anything is timed
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    printSummary(reporter);
-    std::printf("peak memory of the process: %.1f MiB\n", peakMemoryMiB());
-    benchmark::Shutdown();
-    return 0;
+    // The key is built before anything is timed.
+    return runDrawingBenchmarks(
+        argc, argv, [] { keyRowsAsText(); }, printSummary);
 }

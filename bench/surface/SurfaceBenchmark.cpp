@@ -2,6 +2,7 @@
 // surface, against the same marks painted with bare QPainter calls on the same kind of device.
 // Prints the time per slip of both, their ratio and the peak memory of the process.
 
+#include "BenchmarkReport.h"
 #include "GameProfile.h"
 #include "QtPrintSurface.h"
 #include "SlipComposer.h"
@@ -17,8 +18,6 @@
 #include <QStringList>
 
 #include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <array>
@@ -77,18 +76,12 @@ QString outputPath(const char* name) {
     return QDir::temp().filePath(QStringLiteral("slip-bench-%1.pdf").arg(QLatin1String(name)));
 }
 
-long peakMemoryKiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
 void reportPerSlip(benchmark::State& state) {
     state.counters["slips"] = slips;
     // Inverted rate: the measured (real) time per slip.
     state.counters["per_slip"] = benchmark::Counter(
         slips, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-    state.counters["peak_MiB"] = double(peakMemoryKiB()) / 1024.0;
+    state.counters["peak_MiB"] = peakMemoryMiB();
 }
 
 void BM_ComposedOnPdfSurface(benchmark::State& state) {
@@ -162,35 +155,19 @@ void BM_BareQPainter(benchmark::State& state) {
     reportPerSlip(state);
 }
 
-// Keeps each benchmark's time so the ratio can be printed after both ran.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    struct Times {
-        double real = 0; // milliseconds per job
-        double cpu = 0;
-    };
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            times[run.run_name.function_name] = {run.GetAdjustedRealTime(),
-                                                 run.GetAdjustedCPUTime()};
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, Times> times;
-};
-
-void printSummary(const RatioReporter& reporter) {
-    const auto bare = reporter.times.find("BM_BareQPainter");
-    const auto surface = reporter.times.find("BM_ComposedOnPdfSurface");
-    if (bare == reporter.times.end() || surface == reporter.times.end()) {
+void printSummary(const TimesReporter& reporter) {
+    const auto bare = reporter.mean("BM_BareQPainter");
+    const auto surface = reporter.mean("BM_ComposedOnPdfSurface");
+    if (!bare || !surface) {
         return;
     }
-    for (const auto& [name, t] : reporter.times) {
-        std::printf("%-26s %.4f ms per slip (real), %.4f ms per slip (CPU)\n", name.c_str(),
-                    t.real / slips, t.cpu / slips);
+    for (const auto& [name, t] :
+         {std::pair{"BM_BareQPainter", *bare}, std::pair{"BM_ComposedOnPdfSurface", *surface}}) {
+        std::printf("%-26s %.4f ms per slip (real), %.4f ms per slip (CPU)\n", name, t.real / slips,
+                    t.cpu / slips);
     }
     std::printf("surface / bare QPainter ratio: %.3f real, %.3f CPU (goal <= 1.25)\n",
-                surface->second.real / bare->second.real, surface->second.cpu / bare->second.cpu);
+                surface->real / bare->real, surface->cpu / bare->cpu);
 }
 
 } // namespace
@@ -199,18 +176,10 @@ BENCHMARK(BM_BareQPainter)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRea
 BENCHMARK(BM_ComposedOnPdfSurface)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    keyRowsAsText(); // the key is built before anything is timed
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    printSummary(reporter);
-    std::printf("peak memory of the process: %.1f MiB\n", double(peakMemoryKiB()) / 1024.0);
+    const int result = runDrawingBenchmarks(
+        argc, argv, [] { keyRowsAsText(); }, // the key is built before anything is timed
+        printSummary);
     QFile::remove(outputPath("surface"));
     QFile::remove(outputPath("bare"));
-    benchmark::Shutdown();
-    return 0;
+    return result;
 }
