@@ -55,3 +55,9 @@ void PrintCursor::toPageStart() {
 double PrintCursor::unitsPerInch() const {
     return units_ == PrintSurface::Units::Millimetres ? millimetresPerInch : twipsPerInch;
 }
+
+void PrintCursor::toJobStart() {
+    toPageStart();
+    units_ = PrintSurface::Units::Twips;
+    setFont(PrintFont{QStringLiteral("times new roman"), 10, false});
+}

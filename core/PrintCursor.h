@@ -30,8 +30,10 @@ public:
     // Moves past a printed text: to the start of the next line, or just after the text.
     void advancePast(const QString& text, bool endLine);
     double measureText(const QString& text);
-    // Back to the page's top-left corner (a new page or a new job).
+    // Back to the page's top-left corner (a new page).
     void toPageStart();
+    // The state of a new job: the page's top-left corner, twips and the default font.
+    void toJobStart();
 
     double unitsPerInch() const;
 

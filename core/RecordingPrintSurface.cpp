@@ -140,7 +140,10 @@ PrintJobOutcome RecordingPrintSurface::endJob() {
     job_.pageCount = std::uint32_t(r.pages_.size() - job_.firstPage);
     r.jobs_.push_back(job_);
     jobOpen_ = false;
-    cursor_.toPageStart();
+    // The next job starts from the defaults, whatever this one set.
+    cursor_.toJobStart();
+    orientation_ = Orientation::Portrait;
+    face_ = r.textIndex(cursor_.font().face);
     return {};
 }
 

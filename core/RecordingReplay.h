@@ -9,10 +9,9 @@
 class BusyPointer;
 
 // Plays recorded jobs back onto a print surface: the same operations in the same order, so the
-// surface prints what it would have printed had the run drawn on it directly. A printer keeps
-// its orientation, unit and font from one job to the next, so a replay first gives the target
-// the settings the recording had where the replay starts; the jobs after it inherit theirs from
-// the replayed operations, as they did when they were recorded.
+// surface prints what it would have printed had the run drawn on it directly. Every job starts
+// from the surface's defaults; a replay still gives the target the settings the recording had
+// where the replay starts, so a target that was left in another state prints the same.
 
 // One finished job (0-based), ending with its endJob.
 PrintJobOutcome replayJob(const PrintRecording& recording, int job, PrintSurface& target);

@@ -18,6 +18,8 @@ namespace {
 
 constexpr double millimetresPerInch = 25.4;
 constexpr double twipsPerInch = 1440.0;
+const QString defaultFace = QStringLiteral("times new roman");
+constexpr double defaultPoints = 10.0;
 
 QPageLayout::Orientation qtOrientation(PrintSurface::Orientation orientation) {
     return orientation == PrintSurface::Orientation::Landscape ? QPageLayout::Landscape
@@ -385,9 +387,15 @@ void QtPrintSurface::resetJob() {
     jobHasPage_ = false;
     jobProblem_ = {};
     pendingBreaks_ = 0;
-    // Two-sided printing belongs to the job that asked for it: slips must never come out
-    // duplex because an earlier listing was.
+    // Everything a job set belongs to that job: the next one starts from the defaults, so a
+    // listing never comes out landscape or duplex because an earlier slip run or listing was.
+    orientation_ = Orientation::Portrait;
+    units_ = Units::Twips;
+    face_ = defaultFace;
+    points_ = defaultPoints;
+    bold_ = false;
     duplex_ = false;
+    fontChanged();
     x_ = 0;
     y_ = 0;
 }

@@ -93,3 +93,33 @@ TEST_P(KeyPrinterPdfTest, MarksOfASmallKeyLandWhereTheSlipLayoutPutsThem) {
 }
 
 INSTANTIATE_FOR_KEY_PRINTERS(KeyPrinterPdfTest);
+
+// A landscape slip run, then the listing: the listing sets no orientation, so it comes out on
+// portrait A4 with every row on the page.
+TEST_P(KeyPrinterPdfTest, ListingAfterALandscapeSlipRunIsPortrait) {
+    const QStringList rows = keyRows(130);
+    loadKey(rows);
+    button("Option4(1)")->click(); // "fekvő"
+    click("Command3D1");
+    const PdfReader slips(pdfPath_);
+    ASSERT_GT(slips.pageCount(), 0);
+    ASSERT_GT(slips.pageSize(1).width(), slips.pageSize(1).height());
+
+    click("Command3D5");
+    const PdfReader listing(pdfPath_);
+    ASSERT_TRUE(listing.ok());
+    ASSERT_GT(listing.pageCount(), 0);
+    for (int page = 1; page <= listing.pageCount(); ++page) {
+        EXPECT_NEAR(listing.pageSize(page).width(), 210, 1) << page;
+        EXPECT_NEAR(listing.pageSize(page).height(), 297, 1) << page;
+    }
+    int numbered = 0;
+    for (const PdfReader::Word& w : listing.words()) {
+        if (w.text.endsWith(QLatin1Char('.')) && w.text.chopped(1).toInt() > 0) {
+            ++numbered;
+            EXPECT_LT(w.bottom, 297) << w.text.toStdString();
+            EXPECT_LT(w.right, 210) << w.text.toStdString();
+        }
+    }
+    EXPECT_EQ(numbered, rows.size());
+}

@@ -149,10 +149,10 @@ TEST_F(QtPrintSurfaceTest, LineEndingAndContinuingTextMoveThePosition) {
     surface->printText(QStringLiteral(" B")); // line-ending
     EXPECT_DOUBLE_EQ(surface->posX(), 0);
     surface->printText(QStringLiteral("C"));
+    const double spaceWidth = surface->measureText(QStringLiteral(" "));
     ASSERT_TRUE(surface->endJob().delivered());
     const PdfReader pdf(path);
     ASSERT_EQ(pdf.words().size(), 3u);
-    const double spaceWidth = surface->measureText(QStringLiteral(" "));
     const PdfReader::Word b = pdf.find(QStringLiteral("B"));
     const PdfReader::Word c = pdf.find(QStringLiteral("C"));
     EXPECT_NEAR(b.left, 50 + widthOfA + spaceWidth, tolerance);
@@ -178,20 +178,22 @@ TEST_F(QtPrintSurfaceTest, EmptyJobWritesNothing) {
     EXPECT_TRUE(surface->lastJobFile().isEmpty());
 }
 
-TEST_F(QtPrintSurfaceTest, SettingsCarryOverToTheNextJob) {
+TEST_F(QtPrintSurfaceTest, EveryJobStartsFromTheDefaults) {
     slipFont();
     surface->setOrientation(PrintSurface::Orientation::Landscape);
+    surface->setDuplex();
     printAt(10, 10, QStringLiteral("first"));
     ASSERT_TRUE(surface->endJob().delivered());
-    // The second job sets nothing: millimetres and landscape are kept, the position starts at 0.
+    // The second job sets nothing: portrait, twips and one-sided, the position starts at 0.
+    surface->setPosX(1440);
     surface->printText(QStringLiteral("second"));
+    EXPECT_FALSE(surface->duplexRequested());
     ASSERT_TRUE(surface->endJob().delivered());
     const PdfReader pdf(path);
     ASSERT_EQ(pdf.words().size(), 1u);
     EXPECT_EQ(pdf.words()[0].text, QStringLiteral("second"));
-    EXPECT_NEAR(pdf.words()[0].left, 0, tolerance);
-    EXPECT_NEAR(pdf.words()[0].top, 0, tolerance);
-    EXPECT_GT(pdf.pageSize(1).width(), pdf.pageSize(1).height());
+    EXPECT_NEAR(pdf.words()[0].left, 25.4, 0.5);
+    EXPECT_LT(pdf.pageSize(1).width(), pdf.pageSize(1).height());
 }
 
 QtPrintSurface::Options folderOptions(const QString& folder, const QDateTime& time) {

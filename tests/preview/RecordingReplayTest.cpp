@@ -80,25 +80,26 @@ protected:
     FixedTextMetrics metrics;
 };
 
-TEST_F(RecordingReplayTest, ReplayStartsFromTheRecordedSettingsWhateverTheTargetHad) {
+TEST_F(RecordingReplayTest, ReplayedJobStartsFromItsOwnSettingsWhateverTheTargetHad) {
     const auto recording = record([](PrintSurface& s) {
         s.setOrientation(Orientation::Landscape);
         s.setUnits(PrintSurface::Units::Millimetres);
         s.setFontSize(9);
         s.endJob();
-        s.printText(QStringLiteral("second job")); // inherits all of it
+        s.printText(QStringLiteral("second job")); // starts from the defaults
         s.endJob();
     });
     TargetSurface target;
-    target.setOrientation(Orientation::Portrait); // left over from an earlier job
+    target.setOrientation(Orientation::Landscape); // left over from an earlier job
+    target.setUnits(PrintSurface::Units::Millimetres);
     target.setFontSize(30);
     target.endJob();
     target.operations.clear();
     replayJob(*recording, 1, target);
-    const std::vector<QString> expected = {QStringLiteral("setOrientation 2"),
-                                           QStringLiteral("setUnits mm"),
+    const std::vector<QString> expected = {QStringLiteral("setOrientation 1"),
+                                           QStringLiteral("setUnits twips"),
                                            QStringLiteral("setFontName times new roman"),
-                                           QStringLiteral("setFontSize 9"),
+                                           QStringLiteral("setFontSize 10"),
                                            QStringLiteral("setBold off"),
                                            QStringLiteral("printText second job"),
                                            QStringLiteral("endJob")};
