@@ -385,46 +385,49 @@ CombinationRunControls CombinationPrinterWindow::runControls() const {
     return controls;
 }
 
-PrintRunResult CombinationPrinterWindow::runOn(Run run, PrintSurface& printer,
+PrintRunResult CombinationPrinterWindow::runOn(Run run, CombinationSelection& selection,
+                                               CombinationRuns& runs, PrintSurface& printer,
                                                bool showEjectNotice) {
     const CombinationRunServices services{services_.messageBox, services_.busyPointer, printer,
                                           showEjectNotice};
     switch (run) {
     case Run::FromTo:
-        return runs_.runFromTo(selection_, runControls(), services);
+        return runs.runFromTo(selection, runControls(), services);
     case Run::FullCombination:
-        return runs_.runFullCombination(selection_, runControls(), services);
+        return runs.runFullCombination(selection, runControls(), services);
     case Run::AllRows:
         break;
     }
-    return runs_.runAllRows(selection_, runControls(), services);
+    return runs.runAllRows(selection, runControls(), services);
 }
 
 // A run on the printer, or into a recording for the preview (where the blank slip of
-// "Lapdobással indul !" is a blank page, without the notice). A run refused by its checks has
-// no job and opens no preview.
+// "Lapdobással indul !" is a blank page, without the notice). The preview's run goes through a
+// copy of the selection and of the runs (a full combination applies every entry in turn): the
+// window changes only when the preview's "Nyomtatás" prints the recording, and then exactly as
+// the button's own run changes it. A run refused by its checks has no job and opens no preview.
 void CombinationPrinterWindow::print(Run run, Destination destination) {
     const int entries = run == Run::FullCombination ? int(selection_.entries().size()) : 0;
     if (destination == Destination::Printer) {
-        reportRun(runOn(run, services_.printer, true), entries);
+        reportRun(runOn(run, selection_, runs_, services_.printer, true), entries);
         return;
     }
+    CombinationSelection trial = selection_.detachedCopy();
+    CombinationRuns trialRuns = runs_;
     RecordingPrintSurface recorder(services_.preview.metrics());
-    if (runOn(run, recorder, false).jobs > 0) {
-        showPreview(recorder.takeRecording(), entries);
+    if (runOn(run, trial, trialRuns, recorder, false).jobs == 0) {
+        return;
     }
-}
-
-// The preview of a recorded run; its "Nyomtatás" prints the recording as recorded, the jobs of
-// a full combination one by one.
-void CombinationPrinterWindow::showPreview(std::shared_ptr<const PrintRecording> recording,
-                                           int entries) {
     const PreviewForm form{PreviewForm::Kind::CombinationSlip, profile_.game,
                            combinationSlipOrigin(offsetDownEdit_->text(), offsetRightEdit_->text()),
-                           runs_.storedMarkSymbol()};
-    services_.preview.show(recording, form, [this, recording, entries] {
-        reportRun(printRecordedRun(*recording, services_.printer, services_.busyPointer), entries);
-    });
+                           trialRuns.storedMarkSymbol()};
+    const std::shared_ptr<const PrintRecording> recording = recorder.takeRecording();
+    if (services_.preview.show(recording, form) != PreviewService::Choice::Print) {
+        return;
+    }
+    selection_.adopt(trial);
+    runs_ = trialRuns;
+    reportRun(printRecordedRun(*recording, services_.printer, services_.busyPointer), entries);
 }
 
 // After a run: a job that did not reach its destination is told once (for the full-combination

@@ -79,8 +79,8 @@ private:
     enum class Run { AllRows, FromTo, FullCombination };
     enum class Destination { Printer, Preview };
     void print(Run run, Destination destination);
-    PrintRunResult runOn(Run run, PrintSurface& printer, bool showEjectNotice);
-    void showPreview(std::shared_ptr<const PrintRecording> recording, int entries);
+    PrintRunResult runOn(Run run, CombinationSelection& selection, CombinationRuns& runs,
+                         PrintSurface& printer, bool showEjectNotice);
     void reportRun(const PrintRunResult& result, int entries = 0);
     CombinationRunControls runControls() const;
 

@@ -30,7 +30,7 @@ void refuse(MessageBoxService& messageBox, const QString& text) {
 
 } // namespace
 
-CombinationRuns::CombinationRuns(const GameProfile& profile) : profile_(profile) {}
+CombinationRuns::CombinationRuns(const GameProfile& profile) : profile_(&profile) {}
 
 namespace {
 
@@ -117,13 +117,13 @@ std::optional<PrintJobOutcome> CombinationRuns::printRows(const CombinationSelec
     const SlipOrigin origin = combinationSlipOrigin(controls.offsetDown, controls.offsetRight);
     setUpSlipSurface(services.printer);
 
-    const CombinationSlip& layout = combinationSlip(profile_.game);
+    const CombinationSlip& layout = combinationSlip(profile_->game);
     std::vector<CombinationSlipRow> rows;
     rows.reserve(std::size_t(last - first + 1));
     for (int s = first; s <= last; ++s) {
         rows.push_back({limitedRow(selection.rows()[s], layout.rowNumbersPrinted), s + 1LL});
     }
-    composeCombinationSlips(services.printer, layout, profile_.highestNumber, rows,
+    composeCombinationSlips(services.printer, layout, profile_->highestNumber, rows,
                             selection.fixNumbers(), selection.systemIndex(),
                             MarkStyle{markSymbol_, controls.jokerYes}, origin);
     return services.printer.endJob();

@@ -58,6 +58,6 @@ private:
                                              const CombinationRunControls& controls,
                                              CombinationRunServices services, int first, int last);
 
-    const GameProfile& profile_;
+    const GameProfile* profile_;
     QString markSymbol_;
 };

@@ -35,15 +35,36 @@ QString twoDigits(int number) {
 } // namespace
 
 CombinationSelection::CombinationSelection(const GameProfile& profile)
-    : profile_(profile), fixMarks_(std::size_t(profile.highestNumber) + 1, 0),
+    : profile_(&profile), fixMarks_(std::size_t(profile.highestNumber) + 1, 0),
       captions_(std::size_t(profile.highestNumber) + 1) {
-    for (int n = 1; n <= profile_.highestNumber; ++n) {
+    for (int n = 1; n <= profile_->highestNumber; ++n) {
         captions_[std::size_t(n)] = plainCaption(n);
     }
 }
 
 void CombinationSelection::setObserver(CombinationSelectionObserver* observer) {
     observer_ = observer;
+}
+
+CombinationSelection CombinationSelection::detachedCopy() const {
+    CombinationSelection copy(*this);
+    copy.observer_ = nullptr;
+    return copy;
+}
+
+void CombinationSelection::adopt(const CombinationSelection& copy) {
+    CombinationSelectionObserver* const observer = observer_;
+    *this = copy;
+    observer_ = observer;
+    if (observer_) {
+        for (int n = 1; n <= highestNumber(); ++n) {
+            observer_->numberChanged(n);
+        }
+        observer_->rowsChanged();
+        observer_->entriesChanged();
+        observer_->systemChanged();
+        observer_->countersChanged();
+    }
 }
 
 bool CombinationSelection::isMarked(int number) const {
@@ -180,11 +201,11 @@ void CombinationSelection::setWidthCaption(const QString& text) {
 }
 
 int CombinationSelection::systemCount() const {
-    return int(systemTable(profile_.game).codes.size());
+    return int(systemTable(profile_->game).codes.size());
 }
 
 QString CombinationSelection::systemCode(int index) const {
-    const QStringList& codes = systemTable(profile_.game).codes;
+    const QStringList& codes = systemTable(profile_->game).codes;
     return index >= 0 && index < codes.size() ? codes[index] : QString();
 }
 
@@ -200,7 +221,7 @@ void CombinationSelection::selectSystem(int index) {
     const int fix = systemFixCount(code);
     const int combined = systemCombinationCount(code);
     counters_.systemCombinations =
-        QString::number(binomial(combined, profile_.numbersPerRow - fix));
+        QString::number(binomial(combined, profile_->numbersPerRow - fix));
     notifyCounters();
 }
 
@@ -215,8 +236,8 @@ void CombinationSelection::selectEntry(int index) {
 
 // The row and the Label8 count that go with an entry's variant character.
 CombinationSelection::EntryRow CombinationSelection::entryRow(QChar variant) const {
-    const EntryVariants& variants = profile_.entryVariants;
-    const EntryRow base{baseSetRow_, QString::number(profile_.baseSetSize), true};
+    const EntryVariants& variants = profile_->entryVariants;
+    const EntryRow base{baseSetRow_, QString::number(profile_->baseSetSize), true};
     if (!variants.read) {
         return base;
     }
@@ -237,7 +258,7 @@ CombinationSelection::EntryRow CombinationSelection::entryRow(QChar variant) con
 void CombinationSelection::applyFullCombinationEntry(int index) {
     if (index == 0) {
         setRows({baseSetRow_});
-        counters_.combinationCount = QString::number(profile_.baseSetSize);
+        counters_.combinationCount = QString::number(profile_->baseSetSize);
         resetNumbers();
         counters_.fixCount.clear();
         notifyCounters();
@@ -308,19 +329,19 @@ void CombinationSelection::receiveFullCombination(const FullCombinationHandOver&
     shortSetRows_ = handOver.shortSetRows;
     plainSlipCount_ = handOver.plainSlipCount;
     setRows({baseSetRow_});
-    counters_.combinationCount = QString::number(profile_.baseSetSize);
+    counters_.combinationCount = QString::number(profile_->baseSetSize);
     counters_.expectedTotal = strForm(handOver.expectedTotal);
     notifyCounters();
 }
 
 void CombinationSelection::selectBaseSlip() {
-    selectSystem(profile_.baseSystemIndex);
+    selectSystem(profile_->baseSystemIndex);
     selectEntry(0);
 }
 
 std::optional<QString> CombinationSelection::selectionProblem() const {
     if (rows_.isEmpty()) {
-        return profile_.combiMissingMessage;
+        return profile_->combiMissingMessage;
     }
     for (const QString& row : rows_) {
         const int width = rowWidth(row);

@@ -35,10 +35,16 @@ public:
     explicit CombinationSelection(const GameProfile& profile);
 
     void setObserver(CombinationSelectionObserver* observer);
-    const GameProfile& profile() const { return profile_; }
+
+    // A copy of the selection to try a run on (a preview): it tells no observer, so the window
+    // keeps showing this selection whatever the copy goes through.
+    CombinationSelection detachedCopy() const;
+    // Takes over the state of a copy (the preview's run was printed after all) and shows it.
+    void adopt(const CombinationSelection& copy);
+    const GameProfile& profile() const { return *profile_; }
 
     // Number grid (1..N).
-    int highestNumber() const { return profile_.highestNumber; }
+    int highestNumber() const { return profile_->highestNumber; }
     bool isMarked(int number) const;
     QString numberCaption(int number) const; // empty while marked
     std::vector<int> fixNumbers() const;     // the marked numbers, ascending
@@ -107,7 +113,7 @@ private:
     void notifyRows();
     void notifyEntries();
 
-    const GameProfile& profile_;
+    const GameProfile* profile_;
     CombinationSelectionObserver* observer_ = nullptr;
     std::vector<std::int16_t> fixMarks_; // 0..N; index 0 unused
     std::vector<QString> captions_;      // 0..N

@@ -96,14 +96,16 @@ public:
 };
 
 // Shows a recorded run before it is printed: its pages, slips over their form, modally. The
-// recording measures text with metrics(), which measure as the printer does. "Nyomtatás" in
-// the preview runs print.
+// recording measures text with metrics(), which measure as the printer does. Says what the
+// user chose: "Nyomtatás" or "Bezár" (or closing the window).
 class PreviewService {
 public:
+    enum class Choice { Close, Print };
+
     virtual ~PreviewService() = default;
     virtual TextMetrics& metrics() = 0;
-    virtual void show(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form,
-                      std::function<void()> print) = 0;
+    virtual Choice show(std::shared_ptr<const PrintRecording> recording,
+                        const PreviewForm& form) = 0;
 };
 
 // Everything a window needs from the platform, handed in through its constructor.

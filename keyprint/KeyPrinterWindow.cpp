@@ -308,7 +308,8 @@ KeyRunControls KeyPrinterWindow::runControls() const {
 
 // A slip run: its checks, the corrected fields per slip written into Text6 before anything is
 // printed, then the job, on the printer or into a recording for the preview (where the blank
-// slip of "Lapdobással indul !" is a blank page, without the notice).
+// slip of "Lapdobással indul !" is a blank page, without the notice). A preview changes nothing
+// in the window: Text6 is corrected only when the preview's "Nyomtatás" prints the run.
 void KeyPrinterWindow::printSlips(SlipRun run, Destination destination) {
     const KeyRunControls controls = runControls();
     const std::optional<KeySlipJob> job =
@@ -317,10 +318,13 @@ void KeyPrinterWindow::printSlips(SlipRun run, Destination destination) {
     if (!job) {
         return;
     }
-    if (job->correctedFieldsPerSlip) {
-        fieldsPerSlipEdit_->setText(*job->correctedFieldsPerSlip);
-    }
+    const auto correctFieldsPerSlip = [this, &job] {
+        if (job->correctedFieldsPerSlip) {
+            fieldsPerSlipEdit_->setText(*job->correctedFieldsPerSlip);
+        }
+    };
     if (destination == Destination::Printer) {
+        correctFieldsPerSlip();
         PrintRunResult result;
         result.add(printKeySlips(
             profile_, controls, *job,
@@ -334,7 +338,11 @@ void KeyPrinterWindow::printSlips(SlipRun run, Destination destination) {
     const PreviewForm form{PreviewForm::Kind::KeySlip, profile_.game,
                            keyRunOrigin(profile_, controls),
                            markSymbolForOption(controls.markIndex)};
-    showPreview(recorder.takeRecording(), form, PrintedWork::Slips);
+    const std::shared_ptr<const PrintRecording> recording = recorder.takeRecording();
+    if (services_.preview.show(recording, form) == PreviewService::Choice::Print) {
+        correctFieldsPerSlip();
+        printRecording(*recording, PrintedWork::Slips);
+    }
 }
 
 void KeyPrinterWindow::printListing(Destination destination) {
@@ -356,7 +364,10 @@ void KeyPrinterWindow::printListing(Destination destination) {
         return; // an empty key, or the listing was not confirmed
     }
     if (destination == Destination::Preview) {
-        showPreview(recorder->takeRecording(), PreviewForm{}, PrintedWork::Listing);
+        const std::shared_ptr<const PrintRecording> recording = recorder->takeRecording();
+        if (services_.preview.show(recording, PreviewForm{}) == PreviewService::Choice::Print) {
+            printRecording(*recording, PrintedWork::Listing);
+        }
         return;
     }
     PrintRunResult result;
@@ -364,12 +375,9 @@ void KeyPrinterWindow::printListing(Destination destination) {
     reportRun(result, PrintedWork::Listing);
 }
 
-// The preview of a recorded run; its "Nyomtatás" prints the recording as recorded.
-void KeyPrinterWindow::showPreview(std::shared_ptr<const PrintRecording> recording,
-                                   const PreviewForm& form, PrintedWork work) {
-    services_.preview.show(recording, form, [this, recording, work] {
-        reportRun(printRecordedRun(*recording, services_.printer, services_.busyPointer), work);
-    });
+// What a preview's "Nyomtatás" prints: the recording as recorded.
+void KeyPrinterWindow::printRecording(const PrintRecording& recording, PrintedWork work) {
+    reportRun(printRecordedRun(recording, services_.printer, services_.busyPointer), work);
 }
 
 void KeyPrinterWindow::exitProgram() {

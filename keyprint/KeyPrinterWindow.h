@@ -85,8 +85,7 @@ private:
     void setSlipCountCaption(const QString& text) override;
 
     KeyRunControls runControls() const;
-    void showPreview(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form,
-                     PrintedWork work);
+    void printRecording(const PrintRecording& recording, PrintedWork work);
     void reportRun(const PrintRunResult& result, PrintedWork work);
     void showJobFile();
     void loadSettings();

@@ -104,7 +104,7 @@ QWidget* PreviewWindow::makeButtonBar() {
     row->addStretch();
     row->addWidget(printButton);
     row->addWidget(closeButton);
-    connect(printButton, &QPushButton::clicked, this, &PreviewWindow::print);
+    connect(printButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     return bar;
 }
@@ -120,9 +120,3 @@ void PreviewWindow::showCurrentPage(int page) {
     nextButton_->setEnabled(page + 1 < count);
 }
 
-void PreviewWindow::print() {
-    if (content_.print) {
-        content_.print();
-    }
-    accept();
-}

@@ -17,8 +17,8 @@ class QSpinBox;
 
 // "Előnézet – <program>": the pages of a recorded run as they will be printed, slips over their
 // faint form, with zoom ("Egész oldal", "Oldalszélesség", "100 %"), page navigation and the
-// page label "oldal n / összesen". "Nyomtatás" runs the print action it was given and closes
-// the window; "Bezár" closes it.
+// page label "oldal n / összesen". "Nyomtatás" closes it accepted, "Bezár" rejected: whoever
+// showed it prints afterwards when asked to.
 class PreviewWindow : public QDialog {
     Q_OBJECT
 
@@ -33,7 +33,6 @@ private:
     QWidget* makeNavigationBar();
     QWidget* makeButtonBar();
     void showCurrentPage(int page);
-    void print();
 
     PreviewContent content_;
     std::unique_ptr<QtTextMetrics> ownMetrics_; // when the content brings none

@@ -13,10 +13,9 @@ TextMetrics& QtPreviewService::metrics() {
     return *metrics_;
 }
 
-void QtPreviewService::show(std::shared_ptr<const PrintRecording> recording,
-                            const PreviewForm& form, std::function<void()> print) {
-    PreviewWindow window(
-        PreviewContent{programName_, std::move(recording), form, std::move(print), &metrics()},
-        parent_);
-    window.exec();
+PreviewService::Choice QtPreviewService::show(std::shared_ptr<const PrintRecording> recording,
+                                              const PreviewForm& form) {
+    PreviewWindow window(PreviewContent{programName_, std::move(recording), form, &metrics()},
+                         parent_);
+    return window.exec() == QDialog::Accepted ? Choice::Print : Choice::Close;
 }

@@ -18,8 +18,8 @@ public:
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
     TextMetrics& metrics() override;
-    void show(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form,
-              std::function<void()> print) override;
+    Choice show(std::shared_ptr<const PrintRecording> recording,
+                const PreviewForm& form) override;
 
 private:
     QString programName_;

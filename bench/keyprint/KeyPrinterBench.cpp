@@ -104,13 +104,13 @@ public:
     bool painted = false;
 
     TextMetrics& metrics() override { return measuring; }
-    void show(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form,
-              std::function<void()> print) override {
-        PreviewWindow window(PreviewContent{QStringLiteral("keyprint6"), std::move(recording), form,
-                                            std::move(print), &measuring});
+    Choice show(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form) override {
+        PreviewWindow window(
+            PreviewContent{QStringLiteral("keyprint6"), std::move(recording), form, &measuring});
         window.show();
         const QPixmap first = window.pageView().viewport()->grab();
         painted = !first.isNull() && window.pageView().lastPaintedPages().first == 0;
+        return Choice::Close;
     }
 };
 

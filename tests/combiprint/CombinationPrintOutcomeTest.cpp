@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -194,7 +195,7 @@ TEST_P(FullCombinationPrintTest, PreviewKeepsOneJobPerEntryAndPrintsThemAsTheRun
     auto window = open(fakes.services());
     window->selection().receiveFullCombination(fiveEntries());
     window->findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
-    fakes.preview.printWhenShown = true;
+    fakes.preview.answer = PreviewService::Choice::Print;
     fakes.printer.refuseFromJob = 3;
     preview(*window, "SSCommand4");
     ASSERT_EQ(fakes.preview.shown.size(), 1u);
@@ -212,7 +213,7 @@ TEST_P(FullCombinationPrintTest, PreviewKeepsOneJobPerEntryAndPrintsThemAsTheRun
 TEST_P(FullCombinationPrintTest, PrintingFromThePreviewGivesTheSameJobAsTheButton) {
     QtTextMetrics metrics;
     fakes.preview.measuring = &metrics;
-    fakes.preview.printWhenShown = true;
+    fakes.preview.answer = PreviewService::Choice::Print;
     const QString directPath = folder.filePath(QStringLiteral("direct.pdf"));
     const QString previewedPath = folder.filePath(QStringLiteral("previewed.pdf"));
     auto directPdf = QtPrintSurface::toPdfFile(directPath);
@@ -231,6 +232,49 @@ TEST_P(FullCombinationPrintTest, PrintingFromThePreviewGivesTheSameJobAsTheButto
     preview(*previewed, "Command3D1");
     ASSERT_TRUE(fakes.messageBox.shown.empty()) << fakes.messageBox.shown[0].text.toStdString();
     expectSamePdf(directPath, previewedPath);
+}
+
+// What the window shows: every list, label, number button, system and text box.
+QStringList shownState(QWidget& window) {
+    QStringList state;
+    for (QListWidget* list : window.findChildren<QListWidget*>()) {
+        state << list->objectName() + QString::number(list->currentRow());
+        for (int i = 0; i < list->count(); ++i) {
+            state << list->item(i)->text();
+        }
+    }
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        state << label->objectName() + QLatin1Char('=') + label->text();
+    }
+    for (QAbstractButton* b : window.findChildren<QAbstractButton*>()) {
+        state << b->objectName() + QLatin1Char('=') + b->text() +
+                     (b->isChecked() ? QStringLiteral("*") : QString()) +
+                     (b->icon().isNull() ? QString() : QStringLiteral("#"));
+    }
+    return state;
+}
+
+// A preview closed leaves the window as it was; printed from the preview, the window ends as
+// after the button's own run.
+TEST_P(FullCombinationPrintTest, PreviewChangesTheWindowOnlyWhenItPrints) {
+    std::unique_ptr<CombinationPrinterWindow> windows[2] = {open(fakes.services()),
+                                                            open(fakes.services())};
+    for (auto& window : windows) {
+        window->selection().receiveFullCombination(fiveEntries());
+        window->selection().selectBaseSlip();
+    }
+    CombinationPrinterWindow& previewed = *windows[0];
+    CombinationPrinterWindow& printed = *windows[1];
+    const QStringList before = shownState(previewed);
+    preview(previewed, "SSCommand4");
+    ASSERT_EQ(fakes.preview.shown.size(), 1u);
+    EXPECT_EQ(shownState(previewed), before);
+
+    button(printed, "SSCommand4")->click();
+    fakes.preview.answer = PreviewService::Choice::Print;
+    preview(previewed, "SSCommand4");
+    EXPECT_NE(shownState(printed), before);
+    EXPECT_EQ(shownState(previewed), shownState(printed));
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, FullCombinationPrintTest, ::testing::Values(7),

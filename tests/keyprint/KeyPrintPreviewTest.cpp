@@ -49,7 +49,7 @@ TEST_P(KeyPrintPreviewTest, PreviewRecordsTheRunWithoutPrintingOrTheEjectNotice)
     button("Check1")->click();
     preview("Command3D1");
     EXPECT_TRUE(fake_.messageBox.shown.empty()) << "no eject notice in a preview";
-    EXPECT_EQ(text("Text6")->text(), QString::number(fields)); // the run's own correction
+    EXPECT_EQ(text("Text6")->text(), "0"); // a closed preview changes nothing
     EXPECT_TRUE(fake_.printer.operations.empty());
     ASSERT_EQ(fake_.preview.shown.size(), 1u);
     const auto& shown = fake_.preview.shown[0];
@@ -61,6 +61,12 @@ TEST_P(KeyPrintPreviewTest, PreviewRecordsTheRunWithoutPrintingOrTheEjectNotice)
     EXPECT_DOUBLE_EQ(shown.form.origin.y0, 4 + keySlip(game()).yAdjust);
     EXPECT_EQ(shown.form.markSymbol, QStringLiteral("*"));
     EXPECT_TRUE(filesWritten().isEmpty());
+
+    // Printed from the preview, the window ends as after the button: Text6 corrected.
+    fake_.preview.answer = PreviewService::Choice::Print;
+    preview("Command3D1");
+    EXPECT_EQ(text("Text6")->text(), QString::number(fields));
+    EXPECT_EQ(fake_.printer.jobsEnded, 1);
 }
 
 TEST_P(KeyPrintPreviewTest, RefusedRunsOpenNoPreview) {
@@ -92,7 +98,7 @@ TEST_P(KeyPrintPreviewTest, ListingPreviewAsksWhatTheListingAsks) {
 
 TEST_P(KeyPrintPreviewTest, PrintingFromThePreviewTellsARefusedJob) {
     loadKey(keyRows(3));
-    fake_.preview.printWhenShown = true;
+    fake_.preview.answer = PreviewService::Choice::Print;
     fake_.printer.refuseFromJob = 0;
     preview("Command3D1");
     EXPECT_EQ(fake_.printer.jobsEnded, 1);
@@ -110,7 +116,7 @@ protected:
     void SetUp() override {
         KeyPrinterWindowTest::SetUp();
         fake_.preview.measuring = &metrics_;
-        fake_.preview.printWhenShown = true;
+        fake_.preview.answer = PreviewService::Choice::Print;
     }
 
     // A window printing into its own PDF, with the same key and settings.

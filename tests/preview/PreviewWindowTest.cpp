@@ -1,6 +1,8 @@
 #include "PreviewWindow.h"
 #include "GameProfile.h"
 #include "QStringPrinting.h"
+#include "ModalDialogs.h"
+#include "QtPreviewService.h"
 #include "QtTextMetrics.h"
 #include "RecordingPrintSurface.h"
 #include "SlipComposer.h"
@@ -69,8 +71,7 @@ protected:
 
     std::unique_ptr<PreviewWindow> open(std::shared_ptr<const PrintRecording> recording,
                                         PreviewForm form) {
-        PreviewContent content{QStringLiteral("keyprint6"), std::move(recording), form,
-                               [this] { ++printed; }};
+        PreviewContent content{QStringLiteral("keyprint6"), std::move(recording), form};
         auto window = std::make_unique<PreviewWindow>(std::move(content));
         window->resize(700, 800);
         window->show();
@@ -102,7 +103,6 @@ protected:
     }
 
     std::unique_ptr<QtTextMetrics> metrics;
-    int printed = 0;
 };
 
 TEST_F(PreviewWindowTest, TitleAndPageLabel) {
@@ -212,20 +212,17 @@ TEST_F(PreviewWindowTest, FormCellsSurroundTheMarksAtTheOffsets) {
               10);
 }
 
-TEST_F(PreviewWindowTest, PrintCallsTheActionOnceAndCloses) {
-    auto window = open(keySlipRecording(*metrics, 1, {}, false), keyForm({}));
-    button(*window, QStringLiteral("Nyomtatás"))->click();
-    EXPECT_EQ(printed, 1);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->result(), QDialog::Accepted);
-}
-
-TEST_F(PreviewWindowTest, CloseClosesWithoutPrinting) {
-    auto window = open(keySlipRecording(*metrics, 1, {}, false), keyForm({}));
-    button(*window, QStringLiteral("Bezár"))->click();
-    EXPECT_EQ(printed, 0);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->result(), QDialog::Rejected);
+// The service says which button ended the preview; the caller prints only on "Nyomtatás".
+TEST_F(PreviewWindowTest, TheServiceReturnsTheButtonThatEndedThePreview) {
+    QtPreviewService service(QStringLiteral("keyprint6"));
+    for (const auto& [caption, choice] :
+         {std::pair{QStringLiteral("Nyomtatás"), PreviewService::Choice::Print},
+          std::pair{QStringLiteral("Bezár"), PreviewService::Choice::Close}}) {
+        whenModal([caption = caption](QWidget* window) { button(*window, caption)->click(); });
+        EXPECT_EQ(service.show(keySlipRecording(service.metrics(), 1, {}, false), keyForm({})),
+                  choice)
+            << caption.toStdString();
+    }
 }
 
 // A 4,092-slip run: only the pages in view are painted, at the start and at the end.

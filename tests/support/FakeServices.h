@@ -132,16 +132,13 @@ public:
         PreviewForm form;
     };
     std::vector<Shown> shown;
-    bool printWhenShown = false;
+    Choice answer = Choice::Close; // what the user chooses in every preview
     TextMetrics* measuring = nullptr;
 
     TextMetrics& metrics() override { return measuring ? *measuring : fixed_; }
-    void show(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form,
-              std::function<void()> print) override {
+    Choice show(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form) override {
         shown.push_back({std::move(recording), form});
-        if (printWhenShown) {
-            print();
-        }
+        return answer;
     }
 
 private:
