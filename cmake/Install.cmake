@@ -16,8 +16,9 @@ set(SLIP_PACKAGE_MAINTAINER
     CACHE STRING "Maintainer named in the Debian package")
 set(SLIP_PROJECT_LICENSE "LicenseRef-proprietary"
     CACHE STRING "SPDX expression of the programs' licence, for the AppStream metadata")
-set(SLIP_SCREENSHOT_URL "https://lotto-szelveny.example.org/kepernyokep/keyprint6.png"
-    CACHE STRING "Where packaging/screenshots/keyprint6.png is published")
+# The AppStream component id: reverse-DNS, as AppStream asks of desktop applications. Only the
+# metadata carries it; the data and user folders keep the application name.
+set(SLIP_APPSTREAM_ID hu.kelvadata.lottoszelveny)
 
 # The programs link only static libraries of their own and the system's Qt, so the installed
 # executables need no library search path (qt_standard_project_setup() would add $ORIGIN).
@@ -31,9 +32,9 @@ foreach(program IN LISTS SLIP_PROGRAMS)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 endforeach()
 install(DIRECTORY ${SLIP_PACKAGING_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-configure_file(${SLIP_PACKAGING_DIR}/metainfo/lotto-szelveny.metainfo.xml.in
-               ${SLIP_PACKAGING_BINARY_DIR}/${SLIP_APP_NAME}.metainfo.xml @ONLY)
-install(FILES ${SLIP_PACKAGING_BINARY_DIR}/${SLIP_APP_NAME}.metainfo.xml
+configure_file(${SLIP_PACKAGING_DIR}/metainfo/metainfo.xml.in
+               ${SLIP_PACKAGING_BINARY_DIR}/${SLIP_APPSTREAM_ID}.metainfo.xml @ONLY)
+install(FILES ${SLIP_PACKAGING_BINARY_DIR}/${SLIP_APPSTREAM_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Files Debian wants compressed with maximum compression and no name or time stamp: the
@@ -84,8 +85,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows and the printed slips are laid out for the metrics of Arial and Times New Roman;
-# Liberation Sans and Serif have the same metrics (without them labels are cut off).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# Liberation Sans and Serif have the same metrics (without them labels are cut off). Qt's own
+# texts (the file dialog, "Mégse") come in Hungarian from Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -20,7 +20,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCoreApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
@@ -190,7 +190,7 @@ void KeyPrinterWindow::connectHandlers() {
             [this] { printListing(Destination::Preview); });
     connect(chooseKeyButton_, &QPushButton::clicked, this, [this] { chooseKey(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { saveSettings(); });
-    connect(exitButton_, &QPushButton::clicked, this, [this] { exitProgram(); });
+    connect(exitButton_, &QPushButton::clicked, this, [this] { close(); });
     // A row selected by mouse, keyboard or code shows its caption; a click on the row that is
     // already selected changes no selection, so the click itself shows it too.
     connect(rowList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -380,10 +380,10 @@ void KeyPrinterWindow::printRecording(const PrintRecording& recording, PrintedWo
     reportRun(printRecordedRun(recording, services_.printer, services_.busyPointer), work);
 }
 
-void KeyPrinterWindow::exitProgram() {
+// "Kilép" or the window's frame: the program ends at once, without saving.
+void KeyPrinterWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
     emit exitRequested();
-    close();
-    QCoreApplication::quit();
 }
 
 // After a run: a job that did not reach its destination is told once; a job written as a PDF

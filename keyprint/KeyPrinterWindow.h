@@ -48,10 +48,11 @@ public:
     QStringList rows() const;
 
 signals:
-    // "Kilép" was pressed: the program ends.
+    // "Kilép" or the window's frame: the program ends.
     void exitRequested();
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -73,7 +74,6 @@ private:
     void chooseKey();
     void printSlips(SlipRun run, Destination destination);
     void printListing(Destination destination);
-    void exitProgram();
 
     // What choosing a key shows.
     void setRows(const QStringList& rows) override;

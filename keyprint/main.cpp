@@ -1,25 +1,6 @@
-#include "GameProfile.h"
 #include "KeyPrinterWindow.h"
-#include "PlatformInfo.h"
-#include "QtServices.h"
-
-#include <QApplication>
-
-#include <cstdio>
+#include "ProgramMain.h"
 
 int main(int argc, char* argv[]) {
-    if (!displayAvailable()) {
-        std::fprintf(stderr, "%s: no display found (set DISPLAY, or run under Xvfb)\n",
-                     SLIP_PROGRAM_NAME);
-        return 1;
-    }
-    QApplication app(argc, argv);
-    QtServices platform(QStringLiteral(SLIP_PROGRAM_NAME));
-    KeyPrinterWindow window(gameProfile(SLIP_GAME), platform.services());
-    platform.setMainWindow(&window);
-    if (!window.load()) {
-        return 0;
-    }
-    window.show();
-    return app.exec();
+    return runSlipPrinter<KeyPrinterWindow>(argc, argv, SLIP_PROGRAM_NAME, SLIP_GAME);
 }

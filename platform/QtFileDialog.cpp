@@ -1,6 +1,9 @@
 #include "QtFileDialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+
+#include <utility>
 
 namespace {
 
@@ -14,6 +17,57 @@ QString qtPatterns(const QString& pattern) {
     }
     return patterns.join(QLatin1Char(' '));
 }
+
+// The extension a request asks for, without its dot; a pattern ("*.*") is no extension.
+QString realExtension(QString extension) {
+    while (extension.startsWith(QLatin1Char('.'))) {
+        extension.remove(0, 1);
+    }
+    const bool pattern = extension.contains(QLatin1Char('*')) ||
+                         extension.contains(QLatin1Char('?')) ||
+                         extension.contains(QLatin1Char('.'));
+    return pattern ? QString() : extension;
+}
+
+// Opens exactly the file that is named or chosen. Qt's own default suffix would be added to
+// every name without a dot, so "kulcs" would read "kulcs.txt" even where "kulcs" exists; here
+// the extension is added only when the file as named does not exist and the one with the
+// extension does. The dialog is always Qt's own, so it behaves (and speaks) the same on every
+// desktop.
+class ExactFileDialog : public QFileDialog {
+public:
+    ExactFileDialog(QWidget* parent, QString extension)
+        : QFileDialog(parent), extension_(std::move(extension)) {
+        setOption(QFileDialog::DontUseNativeDialog);
+    }
+
+    void accept() override {
+        const QStringList named = selectedFiles();
+        if (!extension_.isEmpty() && named.size() == 1) {
+            const QFileInfo file(named.first());
+            const QFileInfo withExtension(named.first() + QLatin1Char('.') + extension_);
+            if (!file.exists() && file.suffix().isEmpty() && withExtension.isFile()) {
+                chosen_ = withExtension.filePath();
+                QDialog::accept();
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+
+    // The file to read once the dialog was accepted.
+    QString chosen() const {
+        if (!chosen_.isEmpty()) {
+            return chosen_;
+        }
+        const QStringList files = selectedFiles();
+        return files.isEmpty() ? QString() : files.constFirst();
+    }
+
+private:
+    QString extension_;
+    QString chosen_;
+};
 
 QString withoutPatternPart(const QString& name) {
     const qsizetype open = name.lastIndexOf(QLatin1Char('('));
@@ -36,7 +90,7 @@ QStringList QtFileDialog::nameFilters(const QList<FileFilter>& filters) {
 }
 
 std::optional<QString> QtFileDialog::openFile(const FileOpenRequest& request) {
-    QFileDialog dialog(parent_);
+    ExactFileDialog dialog(parent_, realExtension(request.defaultExtension));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (!request.initialFolder.isEmpty()) {
@@ -49,16 +103,11 @@ std::optional<QString> QtFileDialog::openFile(const FileOpenRequest& request) {
         dialog.selectNameFilter(
             filters.value(selected >= 0 && selected < filters.size() ? selected : 0));
     }
-    QString suffix = request.defaultExtension;
-    while (suffix.startsWith(QLatin1Char('.'))) {
-        suffix.remove(0, 1);
-    }
-    dialog.setDefaultSuffix(suffix);
     if (!request.presetName.isEmpty()) {
         dialog.selectFile(request.presetName);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (dialog.exec() != QDialog::Accepted || dialog.chosen().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst();
+    return dialog.chosen();
 }

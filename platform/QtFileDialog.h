@@ -6,8 +6,9 @@
 #include <QStringList>
 #include <QWidget>
 
-// File-open dialog on QFileDialog: initial folder, preset name, filters, preselected filter and
-// default extension from the request; cancel gives nothing.
+// File-open dialog on Qt's own QFileDialog: initial folder, preset name, filters and preselected
+// filter from the request; cancel gives nothing. It returns exactly the file named or chosen; the
+// request's default extension is added only to a name that does not exist as given.
 class QtFileDialog : public FileDialogService {
 public:
     void setParentWindow(QWidget* window) { parent_ = window; }

@@ -1,9 +1,16 @@
 #include "QtSingleInstance.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 QtSingleInstance::QtSingleInstance(const QString& programName, const QString& lockFolder) {
-    const QString folder = lockFolder.isEmpty() ? QDir::tempPath() : lockFolder;
+    QString folder = lockFolder;
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    }
+    if (folder.isEmpty()) {
+        folder = QDir::tempPath();
+    }
     path_ = QDir(folder).filePath(programName + QStringLiteral(".instance.lock"));
     lock_ = std::make_unique<QLockFile>(path_);
     // Only a dead holder makes the lock stale; a long-running instance keeps it however old.

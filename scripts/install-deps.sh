@@ -7,6 +7,8 @@ packages=(
     # CMake files need the OpenGL headers), the platform plugins, GoogleTest, Google Benchmark
     g++ cmake ninja-build ccache
     qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev
+    # Qt's own dialog texts in Hungarian (qtbase_hu.qm)
+    qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     # The print tests read PDFs back with poppler; the slip and listing faces need these fonts
     poppler-utils fonts-liberation fonts-dejavu-core

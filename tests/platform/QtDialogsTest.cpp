@@ -1,5 +1,11 @@
 
+#include "FakeKeyListView.h"
+#include "FakeServices.h"
+#include "GameProfile.h"
+#include "KeyChooser.h"
 #include "ModalDialogs.h"
+#include "PrinterFamily.h"
+#include "QtTranslation.h"
 #include "QtFileDialog.h"
 #include "QtInputBox.h"
 #include "QtMessageBox.h"
@@ -8,6 +14,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTranslator>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -143,12 +153,115 @@ TEST_F(QtFileDialogTest, PresetsTheDialogAndReturnsTheChosenPath) {
     EXPECT_EQ(*chosen, dir.filePath(QStringLiteral("kulcs.txt")));
     EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
     EXPECT_EQ(filter, QStringLiteral("Szöveg (*.txt)"));
-    EXPECT_EQ(suffix, QStringLiteral("txt"));
+    EXPECT_TRUE(suffix.isEmpty()) << "Qt's suffix would be added to every name without a dot";
 }
 
 TEST_F(QtFileDialogTest, CancelGivesNothing) {
     whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
     EXPECT_FALSE(service.openFile(request).has_value());
+}
+
+// The key dialog of both families, preset from filenev.txt with a key that has no extension
+// while a ".txt" key of the same name stands beside it: whether the user presses Enter on the
+// preset name or types the name, the key read is the one named.
+struct NamedKeyCase {
+    PrinterFamily family;
+    const char* typed; // typed into the file name box; nothing: Enter on the preset
+    int rowsRead;
+};
+
+class KeyDialogTest : public ::testing::TestWithParam<NamedKeyCase> {};
+
+TEST_P(KeyDialogTest, ReadsTheKeyThatIsNamed) {
+    QTemporaryDir dir;
+    const auto writeRows = [&dir](const QString& name, int count) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        for (int r = 0; r < count; ++r) {
+            file.write("01 02 03 04 05 06\r\n");
+        }
+    };
+    writeRows(QStringLiteral("kulcs"), 5);
+    writeRows(QStringLiteral("kulcs.txt"), 9);
+    writeRows(QStringLiteral("masik.txt"), 7);
+    QFile last(dir.filePath(QStringLiteral("filenev.txt")));
+    ASSERT_TRUE(last.open(QIODevice::WriteOnly));
+    last.write(dir.filePath(QStringLiteral("kulcs")).toUtf8() + "\r\n");
+    last.close();
+
+    FakeServices fake;
+    fake.program.folder = dir.path();
+    QtFileDialog dialog;
+    const Services& f = fake.services();
+    Services services{f.messageBox, f.inputBox,    dialog,  f.busyPointer, f.program,   
+                      f.singleInstance, f.screen, f.clock, f.printer, f.printReport, f.preview};
+    const NamedKeyCase c = GetParam();
+    whenShown<QFileDialog>([&c](QFileDialog* shown) {
+        auto* name = shown->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        if (c.typed) {
+            QApplication::setActiveWindow(shown);
+            name->setFocus();
+            name->selectAll();
+            QTest::keyClicks(name, QString::fromLatin1(c.typed));
+        }
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    FakeKeyListView view;
+    KeyChooser(gameProfile(6), c.family, services).choose(view);
+    EXPECT_EQ(view.shown.rows.size(), c.rowsRead);
+    EXPECT_TRUE(fake.messageBox.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, KeyDialogTest,
+    ::testing::Values(NamedKeyCase{PrinterFamily::Key, nullptr, 5},
+                      NamedKeyCase{PrinterFamily::Combination, nullptr, 5},
+                      NamedKeyCase{PrinterFamily::Key, "kulcs", 5},
+                      NamedKeyCase{PrinterFamily::Combination, "kulcs", 5},
+                      // a name that exists only with the extension still finds it
+                      NamedKeyCase{PrinterFamily::Key, "masik", 7}),
+    [](const ::testing::TestParamInfo<NamedKeyCase>& info) {
+        return std::string(info.param.family == PrinterFamily::Key ? "Key" : "Combination") +
+               (info.param.typed ? std::string("_typed_") + info.param.typed : "_preset");
+    });
+
+// With Qt's Hungarian texts loaded, the key dialog and the listing question show no English.
+TEST(QtHungarianTextsTest, DialogsShowNoEnglishText) {
+    QTranslator* translator = installHungarianQtTexts(*qApp);
+    ASSERT_NE(translator, nullptr) << "qtbase_hu.qm is not installed";
+    const QStringList english = {"Look in:", "File name:", "Files of type:", "&Open", "Open",
+                                 "Cancel", "&Cancel", "Back", "Detail View", "List View",
+                                 "Create New Folder", "Parent Directory"};
+    QStringList shown;
+    const auto collect = [&shown](QWidget* window) {
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (auto* label = qobject_cast<QLabel*>(w)) {
+                shown << label->text();
+            } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                shown << button->text();
+            }
+            shown << w->toolTip();
+        }
+    };
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        collect(dialog);
+        dialog->reject();
+    });
+    QtFileDialog().openFile(FileOpenRequest{});
+    whenShown<QMessageBox>([&](QMessageBox* box) {
+        collect(box);
+        box->button(QMessageBox::Cancel)->click();
+    });
+    QtMessageBox().show(QStringLiteral("A betöltött kulcs A4-s lapra nyomtatása !"),
+                        MessageBoxService::Icon::Question, MessageBoxService::Buttons::OkCancel,
+                        QStringLiteral("LOTTO 6"));
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    EXPECT_TRUE(shown.contains(QStringLiteral("Mégse")));
+    for (const QString& text : english) {
+        EXPECT_FALSE(shown.contains(text)) << text.toStdString();
+    }
 }
 
 TEST(QtFileDialogFilters, StarDotStarMatchesEveryFile) {

@@ -12,6 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 TEST(QtSingleInstanceTest, SecondHolderIsRefused) {
@@ -74,3 +81,67 @@ TEST(QtServicesTest, BundleReportsTheProgramAndPrintsIntoItsFolder) {
 }
 
 } // namespace
+
+#ifdef Q_OS_UNIX
+namespace {
+
+// Runs `acquire` in a child process as `uid` with its own runtime folder and reports through the
+// pipe what QtSingleInstance::acquire gave; the child then holds its lock until it is killed.
+pid_t startInstanceAs(uid_t uid, gid_t gid, const QString& runtimeFolder, int report) {
+    const QByteArray folder = QFile::encodeName(runtimeFolder);
+    const pid_t child = fork();
+    if (child == 0) {
+        const bool dropped = geteuid() == uid || (setgid(gid) == 0 && setuid(uid) == 0);
+        setenv("XDG_RUNTIME_DIR", folder.constData(), 1);
+        QtSingleInstance instance(QStringLiteral("keyprint6"));
+        const char result = !dropped ? '2' : instance.acquire() ? '1' : '0';
+        [[maybe_unused]] const ssize_t written = write(report, &result, 1);
+        pause();
+        _exit(0);
+    }
+    return child;
+}
+
+char readReport(int report) {
+    char result = 0;
+    return read(report, &result, 1) == 1 ? result : 'x';
+}
+
+} // namespace
+
+// User A runs keyprint6; user B starts it too and is not refused; A's program dies, and A
+// starts it again over the lock it left.
+TEST(QtSingleInstanceTest, EachUserHasItsOwnInstanceAndADeadOnesLockIsTakenOver) {
+    const passwd* other = getpwnam("nobody");
+    if (geteuid() != 0 || other == nullptr) {
+        GTEST_SKIP() << "needs root to run a second user (nobody)";
+    }
+    QTemporaryDir userA;
+    QTemporaryDir userB;
+    const QByteArray folderA = QFile::encodeName(userA.path());
+    ASSERT_EQ(chown(folderA.constData(), other->pw_uid, other->pw_gid), 0);
+    for (const QTemporaryDir* dir : {&userA, &userB}) {
+        QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    const pid_t a = startInstanceAs(other->pw_uid, other->pw_gid, userA.path(), pipeEnds[1]);
+    ASSERT_GT(a, 0);
+    EXPECT_EQ(readReport(pipeEnds[0]), '1') << "user A starts";
+
+    const pid_t b = startInstanceAs(geteuid(), getegid(), userB.path(), pipeEnds[1]);
+    EXPECT_EQ(readReport(pipeEnds[0]), '1') << "user B is not refused while A runs";
+
+    kill(a, SIGKILL);
+    waitpid(a, nullptr, 0);
+    const pid_t again = startInstanceAs(other->pw_uid, other->pw_gid, userA.path(), pipeEnds[1]);
+    EXPECT_EQ(readReport(pipeEnds[0]), '1') << "user A starts again after a crash";
+
+    for (const pid_t child : {b, again}) {
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+    }
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
+}
+#endif

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "GameProfile.h"
+#include "PlatformInfo.h"
+#include "QtServices.h"
+#include "QtTranslation.h"
+
+#include <QApplication>
+#include <QObject>
+
+#include <cstdio>
+
+// The life of one program: its services, its main window for the game, the load handler (a
+// second instance ends here), then events until the window asks to end the program.
+template <typename MainWindow>
+int runSlipPrinter(int argc, char* argv[], const char* programName, int game) {
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "%s: no display found (set DISPLAY, or run under Xvfb)\n",
+                     programName);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    installHungarianQtTexts(app);
+    QtServices platform(QString::fromUtf8(programName));
+    MainWindow window(gameProfile(game), platform.services());
+    platform.setMainWindow(&window);
+    if (!window.load()) {
+        return 0;
+    }
+    QObject::connect(&window, &MainWindow::exitRequested, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    window.show();
+    return app.exec();
+}
