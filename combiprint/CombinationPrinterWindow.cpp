@@ -283,8 +283,8 @@ bool CombinationPrinterWindow::load() {
 }
 
 void CombinationPrinterWindow::loadSettings() {
-    const QString path = services_.program.programFolder() + QLatin1Char('/') +
-                         settingsFileName(PrinterFamily::Combination, profile_.game);
+    const QString path = services_.program.readPath(
+        settingsFileName(PrinterFamily::Combination, profile_.game));
     const CombinationPrinterSettings current{offsetDownEdit_->text(), offsetRightEdit_->text(),
                                              markGroup_->checkedId()};
     const CombinationPrinterSettings loaded = loadCombinationPrinterSettings(path, current);

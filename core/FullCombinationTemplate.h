@@ -25,6 +25,9 @@ public:
     // cannot be opened. Like a key, at most maxKeyRows items and maxKeyCharacters characters are
     // kept; a larger file gives the items so far and isCutOff().
     static std::optional<FullCombinationTemplate> load(const QString& path);
+    static constexpr int smallestSize = 13; // a full combination plays 13 to 20 numbers
+    static constexpr int largestSize = 20;
+
     static QString fileName(int game, int size); // "tkombi7_13.txt"
     static QString plainSlipFileName(int size);  // "sima13.txt"
 

@@ -37,7 +37,7 @@ FileOpenRequest KeyChooser::prepareDialog() {
     const QString programFolder = services_.program.programFolder();
     request.initialFolder = programFolder;
     if (const std::optional<LastFolder> last =
-            readLastFolderFile(programFolder + QLatin1Char('/') + lastFolderFileName)) {
+            readLastFolderFile(services_.program.readPath(lastFolderFileName))) {
         if (last->folder) {
             request.initialFolder = *last->folder;
         }

@@ -66,8 +66,15 @@ class ProgramInfo {
 public:
     virtual ~ProgramInfo() = default;
     // The files the program writes and reads back: settings, filenev.txt, the plain-row files.
-    // Also where the key dialog opens when no last folder is known.
+    // One folder per game, shared by the key printer and the combination printer of that game,
+    // so that no program writes over a file of another game. Also where the key dialog opens
+    // when no last folder is known.
     virtual QString programFolder() const = 0;
+    // Where a file the program reads back (its settings, filenev.txt) is read from: the program
+    // folder, or, while that has none, a copy beside a write-protected executable.
+    virtual QString readPath(const QString& fileName) const {
+        return programFolder() + QLatin1Char('/') + fileName;
+    }
     // The read-only files supplied with the program: XX.BMP and the full-combination templates.
     virtual QString dataFolder() const = 0;
     virtual QString executableName() const = 0; // without extension, e.g. "keyprint6"

@@ -245,7 +245,8 @@ void KeyPrinterWindow::loadSettings() {
     current.rowsPerColumn = rowsPerColumnEdit_->text();
     current.markIndex = markGroup_->checkedId();
     current.orientationIndex = orientationGroup_->checkedId();
-    const KeyPrinterSettings loaded = loadKeyPrinterSettings(settingsPath(), current);
+    const KeyPrinterSettings loaded = loadKeyPrinterSettings(
+        services_.program.readPath(settingsFileName(PrinterFamily::Key, profile_.game)), current);
     offsetDownEdit_->setText(loaded.offsetDown);
     offsetRightEdit_->setText(loaded.offsetRight);
     rowsPerColumnEdit_->setText(loaded.rowsPerColumn);

@@ -1,5 +1,7 @@
 #include "QtProgramInfo.h"
 
+#include "GameFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -35,28 +37,42 @@ QtProgramInfo::QtProgramInfo(QString programName, const ProgramLocations& locati
     }
 }
 
+int QtProgramInfo::gameOf(const QString& programName) {
+    const int digit = programName.isEmpty() ? -1 : programName.back().digitValue();
+    return digit == 5 || digit == 7 ? digit : 6;
+}
+
 bool QtProgramInfo::isInstalledLayout(bool executableFolderWritable, bool executableFolderHoldsData,
                                       bool installedFolderHoldsData) {
     return !executableFolderWritable || (!executableFolderHoldsData && installedFolderHoldsData);
 }
 
 void QtProgramInfo::useExecutableFolder(const ProgramLocations& locations) {
-    programFolder_ = QDir::cleanPath(locations.executableFolder);
-    dataFolder_ = programFolder_;
-    pdfFolder_ = programFolder_;
+    const QString executableFolder = QDir::cleanPath(locations.executableFolder);
+    const int game = gameOf(programName_);
+    programFolder_ = QDir(executableFolder).filePath(gameFolderName(game));
+    makeGameFolder(programFolder_, executableFolder, game);
+    dataFolder_ = executableFolder;
+    pdfFolder_ = executableFolder;
 }
 
-// The user folder is made now, so that the first save and the key dialog find it. A read-only
-// copy that carries its data beside the executable (a write-protected stick) still reads it
-// from there.
+// The user's game folder is made now, so that the first save and the key dialog find it. A
+// read-only copy that carries its data beside the executable (a write-protected stick) still
+// reads it from there, and reads the settings and filenev.txt it carries until the user's folder
+// has its own.
 void QtProgramInfo::useUserFolders(const ProgramLocations& locations) {
-    programFolder_ = QDir::cleanPath(locations.userDataFolder);
-    QDir().mkpath(programFolder_);
+    const QString userFolder = QDir::cleanPath(locations.userDataFolder);
+    const int game = gameOf(programName_);
+    programFolder_ = QDir(userFolder).filePath(gameFolderName(game));
+    makeGameFolder(programFolder_, userFolder, game);
     const QString installedData = locations.installedDataFolder();
+    const QString executableFolder = QDir::cleanPath(locations.executableFolder);
     const bool dataBesideExecutable =
-        !holdsProgramData(installedData) && holdsProgramData(locations.executableFolder);
-    dataFolder_ =
-        dataBesideExecutable ? QDir::cleanPath(locations.executableFolder) : installedData;
+        !holdsProgramData(installedData) && holdsProgramData(executableFolder);
+    dataFolder_ = dataBesideExecutable ? executableFolder : installedData;
+    if (dataBesideExecutable) {
+        readFallbacks_ = {QDir(executableFolder).filePath(gameFolderName(game)), executableFolder};
+    }
     const bool documentsUsable = !locations.documentsFolder.isEmpty() &&
                                  QDir().mkpath(locations.documentsFolder) &&
                                  isWritableFolder(locations.documentsFolder);
@@ -65,6 +81,20 @@ void QtProgramInfo::useUserFolders(const ProgramLocations& locations) {
 
 QString QtProgramInfo::programFolder() const {
     return programFolder_;
+}
+
+QString QtProgramInfo::readPath(const QString& fileName) const {
+    const QString own = QDir(programFolder_).filePath(fileName);
+    if (QFileInfo::exists(own)) {
+        return own;
+    }
+    for (const QString& folder : readFallbacks_) {
+        const QString copy = QDir(folder).filePath(fileName);
+        if (QFileInfo::exists(copy)) {
+            return copy;
+        }
+    }
+    return own;
 }
 
 QString QtProgramInfo::dataFolder() const {

@@ -3,13 +3,18 @@
 #include "ProgramLocations.h"
 #include "Services.h"
 
+#include <QStringList>
+
 // The running program's folders and executable name, decided once when it is made.
 //
-// A portable copy (its executable's folder is writable and holds the data) keeps everything
-// beside the executable, as in a build folder or a copy on a USB stick. An installed copy (the
-// executable's folder is read-only, or it lacks the data that <prefix>/share/<app> holds, as for
-// /usr/bin run by root) writes its files into the user's data folder, reads its data from the
-// share folder and writes PDF jobs into the user's documents folder.
+// A portable copy (its executable's folder is writable and holds the data) keeps its files in the
+// game's folder beside the executable (<folder>/lotto6/), as in a build folder or a copy on a USB
+// stick, and writes PDF jobs beside the executable. An installed copy (the executable's folder is
+// read-only, or it lacks the data that <prefix>/share/<app> holds, as for /usr/bin run by root)
+// keeps its files in the game's folder in the user's data folder, reads its data from the share
+// folder and writes PDF jobs into the user's documents folder. The game's folder is shared by the
+// key printer and the combination printer of the game; made at the first start, it receives the
+// game's files from the folder all six programs used to share.
 class QtProgramInfo : public ProgramInfo {
 public:
     // The real folders of the running program and user.
@@ -17,6 +22,7 @@ public:
     QtProgramInfo(QString programName, const ProgramLocations& locations);
 
     QString programFolder() const override;
+    QString readPath(const QString& fileName) const override;
     QString dataFolder() const override;
     QString executableName() const override;
 
@@ -28,6 +34,8 @@ public:
     // the data is missing there but present in the installed data folder.
     static bool isInstalledLayout(bool executableFolderWritable, bool executableFolderHoldsData,
                                   bool installedFolderHoldsData);
+    // The game a program is built for, from its name: "keyprint6" -> 6.
+    static int gameOf(const QString& programName);
 
 private:
     void useExecutableFolder(const ProgramLocations& locations);
@@ -36,6 +44,7 @@ private:
     QString programName_;
     bool installed_ = false;
     QString programFolder_;
+    QStringList readFallbacks_; // folders read from while the program folder lacks a file
     QString dataFolder_;
     QString pdfFolder_;
 };

@@ -43,7 +43,7 @@ TEST_F(InstalledCombinationPrinterTest, SettingsComeBackFromTheUserFolderAfterAR
         click(window, QStringLiteral("Option2(1)"));
         click(window, QStringLiteral("Command3D3"));
     }
-    EXPECT_EQ(readAll(userFile(QStringLiteral("beall7k.txt"))), "1.5,-2,1\r\n");
+    EXPECT_EQ(readAll(userFile(7, QStringLiteral("beall7k.txt"))), "1.5,-2,1\r\n");
 
     combiprint7.restart();
     CombinationPrinterWindow window(gameProfile(7), combiprint7.services());
@@ -76,7 +76,7 @@ TEST_F(InstalledCombinationPrinterTest,
     EXPECT_EQ(window.findChild<QListWidget*>(QStringLiteral("List2"))->count(),
               templ->markerPosition());
 
-    const QString plainFile = userFile(FullCombinationTemplate::plainSlipFileName(size));
+    const QString plainFile = userFile(7, FullCombinationTemplate::plainSlipFileName(size));
     const QStringList plainRows =
         QString::fromLatin1(readAll(plainFile))
             .split(QRegularExpression(QStringLiteral("\r?\n")), Qt::SkipEmptyParts);
@@ -91,7 +91,7 @@ TEST_F(InstalledCombinationPrinterTest,
     chooser.choose(view);
     const ShownKey& choice = view.shown;
     ASSERT_EQ(keyprint7.fakes.fileDialog.requests.size(), 1u);
-    EXPECT_EQ(keyprint7.fakes.fileDialog.requests[0].initialFolder, prefix_.userFolder());
+    EXPECT_EQ(keyprint7.fakes.fileDialog.requests[0].initialFolder, prefix_.gameFolder(7));
     EXPECT_EQ(choice.rows, plainRows);
     EXPECT_TRUE(keyprint7.fakes.messageBox.shown.empty());
 }

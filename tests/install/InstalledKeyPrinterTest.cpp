@@ -23,7 +23,7 @@ TEST_F(InstalledKeyPrinterTest, KeyPrinterSettingsComeBackFromTheUserFolderAfter
         click(window, QStringLiteral("Option4(1)"));
         click(window, QStringLiteral("Command3D3"));
     }
-    EXPECT_EQ(readAll(userFile(QStringLiteral("beall6a.txt"))), "3,-2,45,2,1\r\n");
+    EXPECT_EQ(readAll(userFile(6, QStringLiteral("beall6a.txt"))), "3,-2,45,2,1\r\n");
 
     keyprint6.restart();
     KeyPrinterWindow window(gameProfile(6), keyprint6.services());
@@ -41,7 +41,7 @@ TEST_F(InstalledKeyPrinterTest, KeyDialogOpensInTheUserFolderAndReadsItsLastFold
     KeyPrinterWindow window(gameProfile(5), keyprint5.services());
     ASSERT_TRUE(window.load());
     click(window, QStringLiteral("Command3D4"));
-    QFile lastFolder(userFile(QStringLiteral("filenev.txt")));
+    QFile lastFolder(userFile(5, QStringLiteral("filenev.txt")));
     ASSERT_TRUE(lastFolder.open(QIODevice::WriteOnly));
     lastFolder.write("\"otos.txt\"\r\n");
     lastFolder.close();
@@ -49,8 +49,8 @@ TEST_F(InstalledKeyPrinterTest, KeyDialogOpensInTheUserFolderAndReadsItsLastFold
 
     const auto& requests = keyprint5.fakes.fileDialog.requests;
     ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0].initialFolder, prefix_.userFolder());
-    EXPECT_EQ(requests[1].initialFolder, prefix_.userFolder());
+    EXPECT_EQ(requests[0].initialFolder, prefix_.gameFolder(5));
+    EXPECT_EQ(requests[1].initialFolder, prefix_.gameFolder(5));
     EXPECT_EQ(requests[1].presetName, QStringLiteral("otos.txt"));
 }
 

@@ -1,16 +1,20 @@
 #include "InstalledPrefix.h"
 
+#include "GameFolder.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
-InstalledPrefix::InstalledPrefix() {
+InstalledPrefix::InstalledPrefix(Layout layout) : layout_(layout) {
     QDir().mkpath(executableFolder());
-    QDir().mkpath(sharedDataFolder());
+    const QString data =
+        layout_ == Layout::Installed ? sharedDataFolder() : executableFolder();
+    QDir().mkpath(data);
     const QDir shipped(QStringLiteral(SLIP_DATA_DIR));
     for (const QString& name : shipped.entryList(QDir::Files)) {
-        QFile::copy(shipped.filePath(name), QDir(sharedDataFolder()).filePath(name));
+        QFile::copy(shipped.filePath(name), QDir(data).filePath(name));
     }
 }
 
@@ -45,4 +49,12 @@ QStringList InstalledPrefix::installedFiles() const {
     }
     files.sort();
     return files;
+}
+
+QString InstalledPrefix::sharedFolder() const {
+    return layout_ == Layout::Installed ? userFolder() : executableFolder();
+}
+
+QString InstalledPrefix::gameFolder(int game) const {
+    return QDir(sharedFolder()).filePath(gameFolderName(game));
 }

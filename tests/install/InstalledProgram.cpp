@@ -51,6 +51,6 @@ void InstalledWindowsTest::TearDown() {
     EXPECT_EQ(prefix_.installedFiles(), installed_) << "the installation must stay unchanged";
 }
 
-QString InstalledWindowsTest::userFile(const QString& name) const {
-    return QDir(prefix_.userFolder()).filePath(name);
+QString InstalledWindowsTest::userFile(int game, const QString& name) const {
+    return QDir(prefix_.gameFolder(game)).filePath(name);
 }

@@ -45,7 +45,7 @@ class InstalledWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    QString userFile(const QString& name) const;
+    QString userFile(int game, const QString& name) const;
 
     InstalledPrefix prefix_;
     QStringList installed_;

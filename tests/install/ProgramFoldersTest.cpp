@@ -62,7 +62,8 @@ TEST(ProgramFoldersTest, PortableCopyKeepsEverythingBesideTheExecutable) {
                                      home.filePath(QStringLiteral("docs"))};
     const QtProgramInfo program(QStringLiteral("keyprint6"), locations);
     EXPECT_FALSE(program.isInstalled());
-    EXPECT_EQ(program.programFolder(), copy.path());
+    EXPECT_EQ(program.programFolder(), copy.filePath(QStringLiteral("lotto6")));
+    EXPECT_TRUE(QFileInfo(program.programFolder()).isDir()) << "made at start";
     EXPECT_EQ(program.dataFolder(), copy.path());
     EXPECT_EQ(program.pdfFolder(), copy.path());
     EXPECT_TRUE(QDir(home.path()).isEmpty()) << "a portable copy makes no user folders";
@@ -73,8 +74,8 @@ TEST(ProgramFoldersTest, InstalledCopyWritesIntoTheUserFoldersAndReadsTheShareFo
     const QStringList installed = prefix.installedFiles();
     const QtProgramInfo program(QStringLiteral("combiprint7"), prefix.locations());
     EXPECT_TRUE(program.isInstalled());
-    EXPECT_EQ(program.programFolder(), prefix.userFolder());
-    EXPECT_TRUE(QFileInfo(prefix.userFolder()).isDir()) << "made at start";
+    EXPECT_EQ(program.programFolder(), prefix.gameFolder(7));
+    EXPECT_TRUE(QFileInfo(prefix.gameFolder(7)).isDir()) << "made at start";
     EXPECT_EQ(program.dataFolder(), prefix.sharedDataFolder()) << "without bin/..";
     EXPECT_TRUE(QFileInfo::exists(program.dataFolder() + QStringLiteral("/tkombi7_13.txt")));
     EXPECT_EQ(program.pdfFolder(), prefix.documentsFolder());
@@ -90,7 +91,7 @@ TEST(ProgramFoldersTest, PdfJobsGoToTheUserFolderWhenTheDocumentsFolderCannotBeM
     ProgramLocations locations = prefix.locations();
     locations.documentsFolder = blocker + QStringLiteral("/Dokumentumok");
     const QtProgramInfo program(QStringLiteral("keyprint5"), locations);
-    EXPECT_EQ(program.pdfFolder(), prefix.userFolder());
+    EXPECT_EQ(program.pdfFolder(), prefix.gameFolder(5));
 }
 
 // Root may write into any folder, so only an ordinary user can see a read-only folder.
@@ -107,7 +108,7 @@ TEST(ProgramFoldersTest, ReadOnlyCopyWithItsDataKeepsReadingItBesideTheExecutabl
     const QtProgramInfo program(QStringLiteral("keyprint6"), locations);
     QFile::setPermissions(copy.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(program.isInstalled());
-    EXPECT_EQ(program.programFolder(), home.filePath(QStringLiteral("data")));
+    EXPECT_EQ(program.programFolder(), home.filePath(QStringLiteral("data/lotto6")));
     EXPECT_EQ(program.dataFolder(), copy.path());
 }
 

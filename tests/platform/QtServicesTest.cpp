@@ -60,7 +60,8 @@ TEST(QtSingleInstanceTest, UnusableLockFolderDoesNotBlockTheProgram) {
 TEST(QtServicesTest, BundleReportsTheProgramAndPrintsIntoItsFolder) {
     QtServices qt(QStringLiteral("keyprint6"));
     Services services = qt.services();
-    EXPECT_EQ(services.program.programFolder(), QCoreApplication::applicationDirPath());
+    EXPECT_EQ(services.program.programFolder(),
+              QCoreApplication::applicationDirPath() + QStringLiteral("/lotto6"));
     EXPECT_EQ(services.program.executableName(), QStringLiteral("platform_tests"));
     EXPECT_FALSE(services.screen.screenSize().isEmpty());
     EXPECT_EQ(services.clock.today(), QDate::currentDate());
