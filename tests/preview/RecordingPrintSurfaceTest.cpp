@@ -106,8 +106,8 @@ TEST_F(RecordingPrintSurfaceTest, SettingsCarryOverIntoPagesButNotIntoTheNextJob
         EXPECT_EQ(start.units, PrintSurface::Units::Twips);
         EXPECT_EQ(start.points, 10);
         EXPECT_FALSE(start.bold);
-        EXPECT_EQ(start.orientation, Orientation::Portrait);
     }
+    EXPECT_EQ(r.job(1).start.orientation, Orientation::Portrait);
     EXPECT_EQ(r.page(2).orientation, Orientation::Portrait);
 }
 
