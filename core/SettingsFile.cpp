@@ -142,8 +142,13 @@ QByteArray combinationPrinterSettingsLine(const CombinationPrinterSettings& valu
 
 bool saveKeyPrinterSettings(const QString& path, const KeyPrinterSettings& values) {
     const bool existed = QFileInfo::exists(path);
+    const QFile::Permissions protection = QFile::permissions(path);
     setFileNormal(path); // a write-protected or hidden file is replaced all the same
     const bool saved = writeLine(path, keyPrinterSettingsLine(values));
+    if (!saved && existed) {
+        // The old file stays as it was, its write protection included.
+        QFile::setPermissions(path, protection);
+    }
     if (saved || existed) {
         setFileHidden(path, true); // the new file, or the old one kept whole
     }

@@ -46,9 +46,19 @@ TEST(FileAttributes, NormalGivesTheOwnerWriteAndKeepsTheRest) {
 }
 
 #ifdef Q_OS_UNIX
-// Root passes every permission check, so the save runs in a child process as an ordinary user
-// (nobody) who owns a write-protected settings file in a folder it may write.
-TEST(FileAttributes, OrdinaryUserSavesOverItsWriteProtectedSettingsFile) {
+// An ordinary user saves over its write-protected settings file: in a folder it may write the
+// file is replaced; in a write-protected folder the save fails and the old file stays whole and
+// write-protected. Root passes every permission check, so the save runs in a child process as an
+// ordinary user (nobody) who owns the file and the folder.
+struct ProtectedSaveCase {
+    bool folderWritable;
+    bool saved;
+};
+
+class ProtectedSettingsSaveTest : public ::testing::TestWithParam<ProtectedSaveCase> {};
+
+TEST_P(ProtectedSettingsSaveTest, OrdinaryUserSavesOverItsWriteProtectedSettingsFile) {
+    const ProtectedSaveCase c = GetParam();
     QTemporaryDir folder;
     const QString path = folder.filePath("beall6a.txt");
     ASSERT_TRUE(writeFile(path, "1,1,1,1,1\r\n"));
@@ -66,7 +76,11 @@ TEST(FileAttributes, OrdinaryUserSavesOverItsWriteProtectedSettingsFile) {
         ASSERT_EQ(chown(folderName.constData(), uid, gid), 0);
         ASSERT_EQ(chown(fileName.constData(), uid, gid), 0);
     }
-    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, readOnly));
+    if (!c.folderWritable) {
+        ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+    }
 
     const pid_t child = fork();
     ASSERT_GE(child, 0);
@@ -77,11 +91,24 @@ TEST(FileAttributes, OrdinaryUserSavesOverItsWriteProtectedSettingsFile) {
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     ASSERT_TRUE(WIFEXITED(status));
     ASSERT_NE(WEXITSTATUS(status), 2) << "could not become an ordinary user";
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save was refused";
-    EXPECT_EQ(contentOf(path), "3,-2,60,2,1\r\n");
+    EXPECT_EQ(WEXITSTATUS(status), c.saved ? 0 : 1);
+    EXPECT_EQ(contentOf(path), c.saved ? "3,-2,60,2,1\r\n" : "1,1,1,1,1\r\n");
+    if (!c.saved) {
+        EXPECT_FALSE(QFile::permissions(path).testFlag(QFile::WriteOwner))
+            << "the old file keeps its write protection";
+    }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList({"beall6a.txt"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Folders, ProtectedSettingsSaveTest,
+                         ::testing::Values(ProtectedSaveCase{true, true},
+                                           ProtectedSaveCase{false, false}),
+                         [](const ::testing::TestParamInfo<ProtectedSaveCase>& info) {
+                             return info.param.folderWritable ? "WritableFolder"
+                                                              : "WriteProtectedFolder";
+                         });
 #endif
