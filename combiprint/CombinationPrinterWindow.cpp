@@ -3,6 +3,7 @@
 #include "FormBuilder.h"
 #include "FullCombinationWindow.h"
 #include "InstanceCheck.h"
+#include "JobStatusLine.h"
 #include "KeyChooser.h"
 #include "PreviewForm.h"
 #include "PreviewMenu.h"
@@ -109,9 +110,7 @@ void CombinationPrinterWindow::buildControls() {
     buildSelectionControls(form);
     buildRowControls(form);
     buildArrayTemplates(form);
-    statusLine_ = new QLabel(this);
-    statusLine_->setObjectName(QStringLiteral("StatusLine"));
-    statusLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusLine_ = new JobStatusLine(this);
     for (QLineEdit* box : {offsetDownEdit_, offsetRightEdit_, firstRowEdit_, lastRowEdit_}) {
         box->installEventFilter(this);
     }
@@ -444,12 +443,7 @@ void CombinationPrinterWindow::reportRun(const PrintRunResult& result, int entri
     if (result.jobs == 0) {
         return;
     }
-    const QString file = services_.printReport.lastJobFile();
-    if (file.isEmpty()) {
-        statusLine_->clear();
-    } else {
-        statusLine_->setText(QStringLiteral("Nincs nyomtató: a nyomtatás ide került: ") + file);
-    }
+    statusLine_->showJobFile(services_.printReport.lastJobFile());
 }
 
 // ---- events ----

@@ -15,6 +15,7 @@
 #include <vector>
 
 class FormBuilder;
+class JobStatusLine;
 class KeyChooser;
 class PrintRecording;
 class QButtonGroup;
@@ -119,7 +120,7 @@ private:
     QLabel* systemCombinationsLabel_ = nullptr; // Label12
     QLabel* fixCountLabel_ = nullptr;           // Label15
     QLabel* checkedTotalLabel_ = nullptr;       // Label17
-    QLabel* statusLine_ = nullptr;
+    JobStatusLine* statusLine_ = nullptr;
     QPushButton* saveButton_ = nullptr;            // Command3D3
     QPushButton* checkButton_ = nullptr;           // Command3
     QPushButton* deleteEntryButton_ = nullptr;     // SSCommand2

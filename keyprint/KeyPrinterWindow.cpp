@@ -3,6 +3,7 @@
 #include "FieldsPerSlip.h"
 #include "FormBuilder.h"
 #include "InstanceCheck.h"
+#include "JobStatusLine.h"
 #include "KeyChooser.h"
 #include "KeyListing.h"
 #include "KeySlipRun.h"
@@ -161,12 +162,9 @@ void KeyPrinterWindow::buildCommandControls(const FormBuilder& form) {
     exitButton_ = form.button(design_.exitButton);
 }
 
-// Where a PDF job went, below the designed client area; shown only once there is one.
+// Where a PDF job went, below the designed client area; shown only while there is one.
 void KeyPrinterWindow::buildStatusLine() {
-    statusLine_ = new QLabel(this);
-    statusLine_->setObjectName(QStringLiteral("StatusLine"));
-    statusLine_->setWordWrap(true);
-    statusLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusLine_ = new JobStatusLine(this);
     statusLine_->setFrameShape(QFrame::Panel);
     statusLine_->setFrameShadow(QFrame::Sunken);
     statusLine_->hide();
@@ -401,16 +399,18 @@ void KeyPrinterWindow::reportRun(const PrintRunResult& result, PrintedWork work)
     }
 }
 
+// A job on a printer takes the line away again.
 void KeyPrinterWindow::showJobFile() {
     const QString file = services_.printReport.lastJobFile();
+    statusLine_->showJobFile(file);
     if (file.isEmpty()) {
+        statusLine_->hide();
+        setFixedSize(clientSize_);
         return;
     }
-    statusLine_->setText(QStringLiteral("Nincs nyomtató, a nyomtatás PDF-fájlba került: ") +
-                         QDir::toNativeSeparators(file));
     const int margin = 4;
     const int width = clientSize_.width() - 2 * margin;
-    const int height = statusLine_->heightForWidth(width);
+    const int height = statusLine_->sizeHint().height();
     statusLine_->setGeometry(margin, clientSize_.height(), width, height);
     setFixedSize(clientSize_.width(), clientSize_.height() + height + margin);
     statusLine_->show();

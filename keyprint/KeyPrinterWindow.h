@@ -12,6 +12,7 @@
 #include <optional>
 
 class FormBuilder;
+class JobStatusLine;
 class KeyChooser;
 struct KeyRunControls;
 class PrintRecording;
@@ -120,5 +121,5 @@ private:
     QLabel* widthLabel_ = nullptr;             // Label8 (keyprint7: Label6)
     QLabel* selectedRowLabel_ = nullptr;       // Label7
     QLabel* rowCountLabel_ = nullptr;          // Label5
-    QLabel* statusLine_ = nullptr;
+    JobStatusLine* statusLine_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "CombinationPrinterWindow.h"
 #include "FakeServices.h"
 #include "GameProfile.h"
+#include "KeyPrinterWindow.h"
 #include "PdfComparison.h"
 #include "PreviewForm.h"
 #include "PrintRecording.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -188,7 +190,7 @@ TEST_P(FullCombinationPrintTest, WithoutAPrinterTheRunIsOnePdf) {
     const QStringList files = QDir(options.pdfFolder).entryList(QDir::Files);
     ASSERT_EQ(files.size(), 1);
     EXPECT_EQ(PdfReader(QDir(options.pdfFolder).filePath(files[0])).pageCount(), 2 * 5);
-    EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("StatusLine"))->text().contains(files[0]));
+    EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("StatusLine"))->toolTip().contains(files[0]));
 }
 
 TEST_P(FullCombinationPrintTest, PreviewKeepsOneJobPerEntryAndPrintsThemAsTheRunDoes) {
@@ -252,6 +254,43 @@ QStringList shownState(QWidget& window) {
                      (b->icon().isNull() ? QString() : QStringLiteral("#"));
     }
     return state;
+}
+
+// A job written to a PDF is told in both families in one wording, on one line: a long path is
+// shortened in the middle, the whole line is in its tooltip.
+TEST(JobStatusLineTest, BothFamiliesTellAPdfJobAlikeOnOneLine) {
+    QTemporaryDir folder;
+    FakeServices fakes;
+    fakes.program.folder = folder.path();
+    fakes.printer.lastFile = folder.filePath(QString(40, QLatin1Char('k')) + QStringLiteral("/") +
+                                             QString(60, QLatin1Char('p')) + QStringLiteral(".pdf"));
+    QFile key(folder.filePath(QStringLiteral("kulcs.txt")));
+    ASSERT_TRUE(key.open(QIODevice::WriteOnly));
+    key.write("01 02 03 04 05 06\r\n");
+    key.close();
+    fakes.fileDialog.answers.push_back(key.fileName());
+    KeyPrinterWindow keyWindow(gameProfile(6), fakes.services());
+    ASSERT_TRUE(keyWindow.load());
+    keyWindow.findChild<QPushButton*>(QStringLiteral("Command3D4"))->click();
+    keyWindow.findChild<QPushButton*>(QStringLiteral("Command3D1"))->click();
+    CombinationPrinterWindow combinationWindow(gameProfile(6), fakes.services());
+    ASSERT_TRUE(combinationWindow.load());
+    prepareTwoRows(combinationWindow.selection(), 6);
+    combinationWindow.findChild<QPushButton*>(QStringLiteral("Command3D1"))->click();
+    ASSERT_TRUE(fakes.messageBox.shown.empty());
+
+    QStringList tooltips;
+    for (QWidget* window : {static_cast<QWidget*>(&keyWindow),
+                            static_cast<QWidget*>(&combinationWindow)}) {
+        auto* line = window->findChild<QLabel*>(QStringLiteral("StatusLine"));
+        ASSERT_NE(line, nullptr);
+        tooltips << line->toolTip();
+        EXPECT_TRUE(line->toolTip().endsWith(QDir::toNativeSeparators(fakes.printer.lastFile)));
+        EXPECT_NE(line->text(), line->toolTip()) << "shortened";
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->contentsRect().width());
+        EXPECT_LE(line->geometry().right(), window->width());
+    }
+    EXPECT_EQ(tooltips[0], tooltips[1]);
 }
 
 // A preview closed leaves the window as it was; printed from the preview, the window ends as
