@@ -12,8 +12,9 @@ packages=(
     libgtest-dev libbenchmark-dev
     # The print tests read PDFs back with poppler; the slip and listing faces need these fonts
     poppler-utils fonts-liberation fonts-dejavu-core
-    # A virtual display to try a program on a machine without one (xvfb-run)
-    xvfb xauth
+    # A virtual display to try a program on a machine without one (xvfb-run); a window manager
+    # and X tools for the test that reads where the framed main window stands
+    xvfb xauth openbox x11-utils
     # CUPS: libcups for the print surface's delivery check; a private scheduler and its
     # command-line tools for the tests that print through a real spooler
     libcups2-dev cups-daemon cups-client
