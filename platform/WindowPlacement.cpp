@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QSize>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -14,7 +15,11 @@ QPoint centredFrame(const QWidget& window, const QSize& screen) {
     return {(screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2};
 }
 
-// Centres the window again when it is first exposed: by then the window manager has framed it.
+// Centres the window once more when the window manager has framed it. The frame is known only
+// some time after the window is first exposed (the window manager reparents it and announces
+// the frame's extents on its own time), so from then on the frame is looked at a few times, and
+// the window is moved once when it has one. A window that gets no frame (no window manager, or
+// one without decorations) stands centred already.
 class CentreWhenFramed : public QObject {
 public:
     CentreWhenFramed(QWidget& window, const QSize& screen)
@@ -23,19 +28,36 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose && window_.windowHandle() != nullptr &&
             window_.windowHandle()->isExposed()) {
-            const QPoint centred = centredFrame(window_, screen_);
-            if (window_.frameGeometry().topLeft() != centred) {
-                window_.move(centred);
-            }
-            deleteLater();
             watched->removeEventFilter(this);
+            centreWhenFramed();
         }
         return false;
     }
 
 private:
+    static constexpr int looks = 40;
+    static constexpr int lookInterval = 25; // milliseconds
+
+    void centreWhenFramed() {
+        const QRect frame = window_.frameGeometry();
+        const QRect client = window_.geometry();
+        const bool framed = frame.contains(client) && frame != client;
+        if (framed) {
+            const QPoint centred = centredFrame(window_, screen_);
+            if (frame.topLeft() != centred) {
+                window_.move(centred);
+            }
+        }
+        if (framed || ++looked_ >= looks) {
+            deleteLater();
+            return;
+        }
+        QTimer::singleShot(lookInterval, this, [this] { centreWhenFramed(); });
+    }
+
     QWidget& window_;
     QSize screen_;
+    int looked_ = 0;
 };
 
 } // namespace
