@@ -2,6 +2,7 @@
 // printer and stores every job it prints. Qt hands a job over without looking at the answer, so
 // these tests show what the surface itself finds out.
 
+#include "PdfReader.h"
 #include "PrivateCupsServer.h"
 #include "QtPrintSurface.h"
 
@@ -68,6 +69,24 @@ TEST_F(CupsDeliveryTest, AcceptedJobIsDeliveredAndStored) {
     // A job that went to a printer names no file and writes no PDF.
     EXPECT_TRUE(surface->lastJobFile().isEmpty());
     EXPECT_TRUE(pdfsWritten().isEmpty());
+}
+
+// A landscape slip job, then a job that sets no orientation (the listing): the printer gets the
+// second one portrait.
+TEST_F(CupsDeliveryTest, AJobAfterALandscapeJobIsPortrait) {
+    surface->setOrientation(PrintSurface::Orientation::Landscape);
+    EXPECT_TRUE(printSlip(QStringLiteral("x")));
+    ASSERT_TRUE(surface->endJob().delivered());
+    surface->setPosY(1440);
+    EXPECT_TRUE(surface->printText(QStringLiteral("1.")));
+    ASSERT_TRUE(surface->endJob().delivered());
+    ASSERT_TRUE(server->waitForStoredJobs(2)) << log();
+    const QStringList jobs = server->storedJobs();
+    const PdfReader slips(jobs[0]);
+    const PdfReader listing(jobs[1]);
+    ASSERT_TRUE(slips.ok() && listing.ok());
+    EXPECT_GT(slips.pageSize(1).width(), slips.pageSize(1).height());
+    EXPECT_LT(listing.pageSize(1).width(), listing.pageSize(1).height());
 }
 
 TEST_F(CupsDeliveryTest, RejectingQueueRefusesTheJobAtItsStartWithItsReason) {
