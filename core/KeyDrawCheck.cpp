@@ -4,33 +4,47 @@
 #include "KeySlipRun.h"
 #include "SlipComposer.h"
 
-#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <optional>
 
 namespace {
 
-// The winning rows of one draw, best first: the tally lists them in key order, so taking the
-// classes from the highest down keeps the key order within a class.
+// The winning rows of one draw, best first: the tally lists them in key order, and placing
+// each at the next free place of its class keeps that order within a class.
 std::vector<Winner> winningRows(const QStringList& rows, const KeyRowMasks& masks,
                                 const KeyRowMasks::Tally& tally, const Draw& draw,
-                                int fieldsPerSlip, int fewestWinningHits) {
+                                int fieldsPerSlip) {
+    std::array<std::size_t, maxNumbersPerRow + 1> counts{};
+    std::vector<std::uint8_t> hitsOf(tally.winners.size());
+    for (std::size_t i = 0; i < tally.winners.size(); ++i) {
+        hitsOf[i] = std::uint8_t((masks.mask(tally.winners[i]) & draw.mask).count());
+        ++counts[hitsOf[i]];
+    }
+    // The first place of each class, the highest first.
+    std::array<std::size_t, maxNumbersPerRow + 1> place{};
+    std::size_t taken = 0;
+    for (int hits = maxNumbersPerRow; hits >= 0; --hits) {
+        place[std::size_t(hits)] = taken;
+        taken += counts[std::size_t(hits)];
+    }
+    std::vector<int> order(tally.winners.size());
+    for (std::size_t i = 0; i < tally.winners.size(); ++i) {
+        order[place[hitsOf[i]]++] = tally.winners[i];
+    }
     std::vector<Winner> winners;
-    winners.reserve(tally.winners.size());
-    for (int hits = maxNumbersPerRow; hits >= std::max(fewestWinningHits, 1); --hits) {
-        if (tally.rows[std::size_t(hits)] == 0) {
-            continue;
-        }
-        for (int row : tally.winners) {
-            const NumberMask hit = masks.mask(row) & draw.mask;
-            if (hit.count() != hits) {
-                continue;
-            }
-            const KeySlipPlace place = allRowsSlipPlace(row, fieldsPerSlip);
-            Winner winner{CheckedItem::KeyRow, row + 1, place.slip, place.field, rows[row], {},
-                          hit, {}};
-            winner.combinations[std::size_t(hits)] = 1;
-            winners.push_back(std::move(winner));
-        }
+    winners.reserve(order.size());
+    for (int row : order) {
+        const NumberMask hit = masks.mask(row) & draw.mask;
+        const KeySlipPlace printed = allRowsSlipPlace(row, fieldsPerSlip);
+        Winner& winner = winners.emplace_back();
+        winner.item = CheckedItem::KeyRow;
+        winner.number = row + 1;
+        winner.slip = printed.slip;
+        winner.field = printed.field;
+        winner.row = rows[row];
+        winner.rowHits = hit;
+        winner.combinations[std::size_t(hit.count())] = 1;
     }
     return winners;
 }
@@ -55,7 +69,7 @@ DrawCheckResult checkKey(const GameProfile& profile, const QStringList& rows,
     for (const Draw& draw : draws) {
         const KeyRowMasks::Tally tally = key.tally(draw.mask, profile.fewestWinningHits);
         DrawResult checked{draw.name, draw.numbers, tally.rows, {}};
-        checked.winners = winningRows(rows, key, tally, draw, fields, profile.fewestWinningHits);
+        checked.winners = winningRows(rows, key, tally, draw, fields);
         result.draws.push_back(std::move(checked));
     }
     const QString reason =

@@ -10,13 +10,16 @@
 #include <vector>
 
 // The rows of a key prepared for checking against draws: for every row the numbers a slip run
-// marks for it, as a bit mask. Made once when the key is loaded, then checked against any
-// number of draws. The masks are kept as one array of words per half (the second only when
-// N is above 64), so a check reads them in one pass.
+// marks for it, as a bit mask. Made when the key is loaded, then checked against any number of
+// draws. The masks are kept as one array of words per half (the second only when N is above
+// 64), so a check reads them in one pass. A window that keeps one object and prepares each new
+// key into it reuses the memory of the previous key.
 class KeyRowMasks {
 public:
     KeyRowMasks() = default;
     KeyRowMasks(const QStringList& rows, int numbersPerRow, int highestNumber);
+    // Prepares other rows in place of the ones held.
+    void prepare(const QStringList& rows, int numbersPerRow, int highestNumber);
 
     // The numbers a slip run marks for a row: its first K numbers as the row text gives them
     // (rowWidth, rowValue), those from 1 to N.

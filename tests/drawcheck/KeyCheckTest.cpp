@@ -155,28 +155,52 @@ INSTANTIATE_TEST_SUITE_P(FieldsPerSlip, KeyCheck,
                                            FieldsCase{5, "0", 0}, FieldsCase{7, "7", 7},
                                            FieldsCase{7, "-4", 0}, FieldsCase{7, "3.5", 4}));
 
-// The prepared masks are the numbers the row functions read, whatever the row holds.
+// The prepared masks are the numbers the row functions read, whatever the rows hold: key rows
+// as written, the same with one character changed, and any characters at all.
 TEST(KeyRowMasks, HoldWhatTheRowFunctionsRead) {
     std::mt19937 random(7);
     const QString alphabet = QStringLiteral("0123456789 0123456789 ,x-\t");
     for (int game : {5, 6, 7}) {
         const GameProfile& profile = gameProfile(game);
-        for (int i = 0; i < 3000; ++i) {
-            QString row;
-            const int length = int(random() % 25);
-            for (int j = 0; j < length; ++j) {
-                row += alphabet[int(random() % alphabet.size())];
-            }
-            const NumberMask mask =
-                KeyRowMasks::printedNumbers(row, profile.numbersPerRow, profile.highestNumber);
-            NumberMask expected;
-            for (int k = 1; k <= std::min(rowWidth(row), profile.numbersPerRow); ++k) {
-                if (rowValue(row, k) >= 1 && rowValue(row, k) <= profile.highestNumber) {
-                    expected.add(rowValue(row, k));
+        const int k = profile.numbersPerRow;
+        QStringList rows;
+        for (int i = 0; i < 6000; ++i) {
+            const int highest = i % 7 == 0 ? 99 : profile.highestNumber; // some out of range
+            QString row = rowText(pick(numbersUpTo(highest), k, random));
+            if (i % 3 == 1) {
+                row[int(random() % row.size())] = alphabet[int(random() % alphabet.size())];
+            } else if (i % 3 == 2) {
+                row = QString();
+                for (int j = int(random() % 25); j > 0; --j) {
+                    row += alphabet[int(random() % alphabet.size())];
                 }
             }
-            ASSERT_EQ(mask, expected) << row.toStdString();
+            if (i % 5 == 0) {
+                row += alphabet[int(random() % alphabet.size())];
+            }
+            rows << row;
         }
+        const KeyRowMasks masks(rows, k, profile.highestNumber);
+        std::size_t unchecked = 0;
+        for (int i = 0; i < rows.size(); ++i) {
+            NumberMask expected;
+            for (int j = 1; j <= std::min(rowWidth(rows[i]), k); ++j) {
+                if (rowValue(rows[i], j) >= 1 && rowValue(rows[i], j) <= profile.highestNumber) {
+                    expected.add(rowValue(rows[i], j));
+                }
+            }
+            ASSERT_EQ(KeyRowMasks::printedNumbers(rows[i], k, profile.highestNumber), expected);
+            const bool playable = expected.count() == k;
+            ASSERT_EQ(masks.mask(i), playable ? expected : NumberMask{}) << rows[i].toStdString();
+            if (!playable) {
+                ASSERT_LT(unchecked, masks.uncheckableRows().size());
+                EXPECT_EQ(masks.uncheckableRows()[unchecked++], i);
+            }
+        }
+        EXPECT_EQ(unchecked, masks.uncheckableRows().size());
+        // Both kinds in good number.
+        EXPECT_GT(unchecked, 1000u);
+        EXPECT_GT(rows.size() - qsizetype(unchecked), 1000);
     }
 }
 
