@@ -7,6 +7,10 @@
 #include <optional>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr unsigned digitValue(char16_t c) {
@@ -53,73 +57,175 @@ NumberMask readAnyRow(const char16_t* text, qsizetype size, int numbersPerRow,
     return mask;
 }
 
-// The bit of each number 1..128 (index: the number less one) in the low and the high word.
-struct NumberBits {
-    std::array<std::uint64_t, 128> low{};
-    std::array<std::uint64_t, 128> high{};
-    constexpr NumberBits() {
-        for (int i = 0; i < 64; ++i) {
-            low[std::size_t(i)] = std::uint64_t{1} << i;
-            high[std::size_t(i + 64)] = std::uint64_t{1} << i;
+// The mask of each two-digit value 0..99 (the table has 128 places, so that any value taken
+// modulo 128 finds one): the number's bit when it is from 1 to N, a bit no such number has (the
+// poison) otherwise.
+class ValueBits {
+public:
+    explicit ValueBits(int highestNumber) {
+        poison_ = highestNumber < 64 ? NumberMask{std::uint64_t{1} << 63, 0}
+                                     : NumberMask{0, std::uint64_t{1} << 63};
+        for (int value = 0; value < 128; ++value) {
+            NumberMask& bits = table_[std::size_t(value)];
+            if (value >= 1 && value <= highestNumber) {
+                bits.add(value);
+            } else {
+                bits = poison_;
+            }
         }
     }
-};
-constexpr NumberBits numberBits;
+    const NumberMask& operator[](unsigned value) const { return table_[value & 127]; }
+    const NumberMask& poison() const { return poison_; }
 
-// A row of K different two-digit numbers from 1 to N, each followed by a character that is not
-// a digit (or by the end of the row), as keys are written. Its width is then at least K and
+private:
+    std::array<NumberMask, 128> table_{};
+    NumberMask poison_;
+};
+
+// The mask of K values looked up, when they are K different numbers from 1 to N. Different
+// numbers have different bits, so their sum has no carry: a number written twice makes the sum
+// differ from the union, and a value out of range brings the poison.
+template <bool TwoWords, std::size_t... k>
+bool unionOfValues(const unsigned (&values)[sizeof...(k)], const ValueBits& bits, NumberMask& mask,
+                   std::index_sequence<k...>) {
+    mask.low = (bits[values[k]].low | ...);
+    bool ok = (bits[values[k]].low + ...) == mask.low && (mask.low & bits.poison().low) == 0;
+    if constexpr (TwoWords) {
+        mask.high = (bits[values[k]].high | ...);
+        ok = ok && (bits[values[k]].high + ...) == mask.high &&
+             (mask.high & bits.poison().high) == 0;
+    }
+    return ok;
+}
+
+// A plain row: K different two-digit numbers from 1 to N, each followed by a character that is
+// not a digit (or by the end of the row), as keys are written. Its width is then at least K and
 // rowValue reads each number as its two digits, so the row is read in one pass without a
 // branch: every check is gathered and tested once at the end. Nothing for any other row, which
 // readAnyRow reads.
-template <int K, std::size_t... k>
-std::optional<NumberMask> readPlainRow(const char16_t* text, qsizetype size, int highestNumber,
+#if defined(__SSE2__)
+// The row's first 3K - 1 characters are taken eight at a time (the last eight overlapping the
+// ones before, so that nothing after the row is read), the digits checked all at once, and
+// every pair of neighbouring digits made into a two-digit value by one multiply-add.
+template <int K> struct PlainRowLayout {
+    static constexpr int length = 3 * K - 1; // up to the last digit of the last number
+    static constexpr int loads = (length + 7) / 8;
+    static constexpr int offset(int j) { return 8 * j < length - 8 ? 8 * j : length - 8; }
+    // The load that holds both digits of number k, and where its first digit is in it.
+    static constexpr int loadOf(int k) {
+        int j = 0;
+        while (!(offset(j) <= 3 * k && 3 * k + 1 <= offset(j) + 7)) {
+            ++j;
+        }
+        return j;
+    }
+    static constexpr int placeOf(int k) { return 3 * k - offset(loadOf(k)); }
+    // movemask of a load's digits: two bits per character, set where a digit belongs.
+    static constexpr int digitPattern(int j) {
+        int pattern = 0;
+        for (int c = 0; c < 8; ++c) {
+            pattern |= (offset(j) + c) % 3 != 2 ? 3 << (2 * c) : 0;
+        }
+        return pattern;
+    }
+};
+
+template <int K, bool TwoWords, std::size_t... j, std::size_t... k>
+std::optional<NumberMask> readPlainRow(const char16_t* text, qsizetype size, const ValueBits& bits,
+                                       std::index_sequence<j...>, std::index_sequence<k...>) {
+    using Layout = PlainRowLayout<K>;
+    static_assert(Layout::length >= 8);
+    if (size < Layout::length) {
+        return std::nullopt;
+    }
+    const __m128i zero = _mm_set1_epi16(u'0');
+    const __m128i digits[Layout::loads] = {_mm_sub_epi16(
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + Layout::offset(int(j)))),
+        zero)...};
+    const __m128i belowZero = _mm_set1_epi16(-1);
+    const __m128i ten = _mm_set1_epi16(10);
+    const bool pattern = ((_mm_movemask_epi8(_mm_and_si128(_mm_cmpgt_epi16(digits[j], belowZero),
+                                                           _mm_cmplt_epi16(digits[j], ten))) ==
+                           Layout::digitPattern(int(j))) &&
+                          ...);
+    // Lane i: ten times character 2i plus character 2i + 1; moved by one character, ten times
+    // character 2i + 1 plus character 2i + 2.
+    const __m128i weights = _mm_set1_epi32(0x0001000A);
+    const __m128i even[Layout::loads] = {_mm_madd_epi16(digits[j], weights)...};
+    const __m128i odd[Layout::loads] = {_mm_madd_epi16(_mm_srli_si128(digits[j], 2), weights)...};
+    const auto value = [&](auto number) -> unsigned {
+        constexpr int load = Layout::loadOf(decltype(number)::value);
+        constexpr int place = Layout::placeOf(decltype(number)::value);
+        if constexpr (place % 2 == 0) {
+            return unsigned(_mm_extract_epi16(even[load], place));
+        } else {
+            return unsigned(_mm_extract_epi16(odd[load], place - 1));
+        }
+    };
+    const unsigned values[K] = {value(std::integral_constant<int, int(k)>{})...};
+    NumberMask mask;
+    bool ok = unionOfValues<TwoWords>(values, bits, mask, std::make_index_sequence<K>{});
+    // A digit right after the last number would make it a number of three digits.
+    if (Layout::length < size) {
+        ok = ok && digitValue(text[Layout::length]) > 9;
+    }
+    if (!(pattern && ok)) {
+        return std::nullopt;
+    }
+    return mask;
+}
+
+template <int K, bool TwoWords>
+std::optional<NumberMask> readPlainRow(const char16_t* text, qsizetype size,
+                                       const ValueBits& bits) {
+    return readPlainRow<K, TwoWords>(text, size, bits,
+                                     std::make_index_sequence<PlainRowLayout<K>::loads>{},
+                                     std::make_index_sequence<K>{});
+}
+#else
+template <int K, bool TwoWords, std::size_t... k>
+std::optional<NumberMask> readPlainRow(const char16_t* text, qsizetype size, const ValueBits& bits,
                                        std::index_sequence<k...>) {
     if (size < 3 * K - 1) {
         return std::nullopt;
     }
     const unsigned tens[K] = {unsigned(text[3 * k])...};
     const unsigned ones[K] = {unsigned(text[3 * k + 1])...};
-    // The number less one; far out of range unless both characters are digits.
-    const unsigned index[K] = {(tens[k] * 10 + ones[k] - (u'0' * 11 + 1))...};
+    const unsigned values[K] = {(tens[k] * 10 + ones[k] - u'0' * 11)...};
     // For a digit c, both c - '0' and c - '0' + 6 are below 16; for any other character one of
     // them is 16 or more (or wrapped round).
     const auto digitBits = [](unsigned c) { return (c - u'0') | (c - (u'0' - 6)); };
     const unsigned digits = ((digitBits(tens[k]) | digitBits(ones[k])) | ...);
-    const bool outOfRange = ((index[k] >= unsigned(highestNumber)) || ...);
     // A digit right after a number would make it a number of three digits.
     bool digitAfter = ((k + 1 < K && digitValue(text[3 * k + 2]) <= 9) || ...);
     if (3 * K - 1 < size) {
         digitAfter = digitAfter || digitValue(text[3 * K - 1]) <= 9;
     }
-    NumberMask mask{(numberBits.low[index[k] & 127] | ...),
-                    (numberBits.high[index[k] & 127] | ...)};
-    // Different numbers have different bits, so their sum has no carry: a number written twice
-    // makes the sum differ from the union.
-    const std::uint64_t sumLow = (numberBits.low[index[k] & 127] + ...);
-    const std::uint64_t sumHigh = (numberBits.high[index[k] & 127] + ...);
-    if ((digits >> 4) != 0 || outOfRange || digitAfter || sumLow != mask.low ||
-        sumHigh != mask.high) {
+    NumberMask mask;
+    const bool ok = unionOfValues<TwoWords>(values, bits, mask, std::make_index_sequence<K>{});
+    if ((digits >> 4) != 0 || digitAfter || !ok) {
         return std::nullopt;
     }
     return mask;
 }
 
+template <int K, bool TwoWords>
+std::optional<NumberMask> readPlainRow(const char16_t* text, qsizetype size,
+                                       const ValueBits& bits) {
+    return readPlainRow<K, TwoWords>(text, size, bits, std::make_index_sequence<K>{});
+}
+#endif
+
 // Writes the mask of every row, or 0 for a row that is not a valid play (noted in
 // uncheckable). K is a constant here, so that reading a plain row unrolls.
-template <int K>
+template <int K, bool TwoWords>
 void readRows(const QStringList& rows, int highestNumber, std::uint64_t* low, std::uint64_t* high,
               std::vector<int>& uncheckable) {
-    // The rows' characters lie apart from the list, each in its own block: asking for them a
-    // few rows ahead hides the wait for memory behind the reading of the rows before.
-    constexpr qsizetype ahead = 8;
+    const ValueBits bits(highestNumber);
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        if (i + ahead < rows.size()) {
-            __builtin_prefetch(rows[i + ahead].constData());
-        }
         const QString& row = rows[i];
         const char16_t* text = reinterpret_cast<const char16_t*>(row.constData());
-        std::optional<NumberMask> mask =
-            readPlainRow<K>(text, row.size(), highestNumber, std::make_index_sequence<K>{});
+        std::optional<NumberMask> mask = readPlainRow<K, TwoWords>(text, row.size(), bits);
         if (!mask) {
             const NumberMask any = readAnyRow(text, row.size(), K, highestNumber);
             if (any.count() == K) {
@@ -130,7 +236,7 @@ void readRows(const QStringList& rows, int highestNumber, std::uint64_t* low, st
             }
         }
         low[i] = mask->low;
-        if (high) {
+        if constexpr (TwoWords) {
             high[i] = mask->high;
         }
     }
@@ -203,15 +309,26 @@ void KeyRowMasks::prepare(const QStringList& rows, int numbersPerRow, int highes
     uncheckable_.clear();
     std::uint64_t* low = low_.data();
     std::uint64_t* high = high_.empty() ? nullptr : high_.data();
-    switch (numbersPerRow) {
-    case 5:
-        readRows<5>(rows, highestNumber_, low, high, uncheckable_);
+    // Plain rows are read at once for the games' K, up to N = 99 (two digits).
+    const bool twoWords = high != nullptr;
+    switch (highestNumber_ <= 99 ? numbersPerRow * 2 + (twoWords ? 1 : 0) : 0) {
+    case 5 * 2:
+        readRows<5, false>(rows, highestNumber_, low, high, uncheckable_);
         break;
-    case 6:
-        readRows<6>(rows, highestNumber_, low, high, uncheckable_);
+    case 5 * 2 + 1:
+        readRows<5, true>(rows, highestNumber_, low, high, uncheckable_);
         break;
-    case 7:
-        readRows<7>(rows, highestNumber_, low, high, uncheckable_);
+    case 6 * 2:
+        readRows<6, false>(rows, highestNumber_, low, high, uncheckable_);
+        break;
+    case 6 * 2 + 1:
+        readRows<6, true>(rows, highestNumber_, low, high, uncheckable_);
+        break;
+    case 7 * 2:
+        readRows<7, false>(rows, highestNumber_, low, high, uncheckable_);
+        break;
+    case 7 * 2 + 1:
+        readRows<7, true>(rows, highestNumber_, low, high, uncheckable_);
         break;
     default:
         readRowsOfAnyWidth(rows, numbersPerRow, highestNumber_, low, high, uncheckable_);
