@@ -53,15 +53,16 @@ CombinationSlipSet::CombinationSlipSet(const GameProfile& profile, const Selecti
         const int number = item == CheckedItem::Entry ? entryNumber : s + 1;
         const int width = rowWidth(row);
         if (width != combinationCount_) {
-            unchecked.push_back({item, number, DrawCheckText::slipRowWidth(width, combinationCount_)});
+            unchecked.push_back(
+                {item, number, DrawCheckText::slipRowWidth(width, combinationCount_)});
             continue;
         }
-        const NumberMask mask = KeyRowMasks::printedNumbers(row, std::min(width, printed),
-                                                            profile.highestNumber);
+        const NumberMask mask =
+            KeyRowMasks::printedNumbers(row, std::min(width, printed), profile.highestNumber);
         if (mask.count() != combinationCount_) {
-            unchecked.push_back({item, number,
-                                 DrawCheckText::slipRowNumbers(combinationCount_,
-                                                               profile.highestNumber)});
+            unchecked.push_back(
+                {item, number,
+                 DrawCheckText::slipRowNumbers(combinationCount_, profile.highestNumber)});
             continue;
         }
         rows_.push_back(mask);
@@ -76,7 +77,8 @@ void CombinationSlipSet::check(const Draw& draw, int fewestWinningHits, DrawResu
     std::vector<HitCounts> byCombinationHits(std::size_t(combinationCount_) + 1);
     std::vector<bool> wins(byCombinationHits.size(), false);
     for (int b = 0; b <= combinationCount_; ++b) {
-        const HitCounts counts = slipCombinations(numbersPerRow_, fixCount_, combinationCount_, a, b);
+        const HitCounts counts =
+            slipCombinations(numbersPerRow_, fixCount_, combinationCount_, a, b);
         byCombinationHits[std::size_t(b)] = counts;
         for (int h = std::max(fewestWinningHits, 0); h <= maxNumbersPerRow; ++h) {
             wins[std::size_t(b)] = wins[std::size_t(b)] || counts[std::size_t(h)] > 0;
@@ -89,10 +91,9 @@ void CombinationSlipSet::check(const Draw& draw, int fewestWinningHits, DrawResu
         ++slips[b];
         if (wins[b]) {
             const int position = positions_[i];
-            into.winners.push_back({item_,
-                                    item_ == CheckedItem::Entry ? entryNumber_ : position + 1,
-                                    position + 1LL, 0, rowTexts_[position], fixHits, rowHits,
-                                    byCombinationHits[b]});
+            into.winners.push_back(
+                {item_, item_ == CheckedItem::Entry ? entryNumber_ : position + 1, position + 1LL,
+                 0, rowTexts_[position], fixHits, rowHits, byCombinationHits[b]});
         }
     }
     for (std::size_t b = 0; b < slips.size(); ++b) {

@@ -13,9 +13,9 @@ namespace Text = DrawCheckText;
 const QString reportFace = QStringLiteral("times new roman");
 constexpr double headingPoints = 12;
 constexpr double bodyPoints = 10;
-constexpr double lineHeight = 240;   // twips between lines
-constexpr double leftEdge = 720;     // half an inch from the paper's edges
-constexpr double rightEdge = 11186;  // A4 is 11906 twips wide
+constexpr double lineHeight = 240;  // twips between lines
+constexpr double leftEdge = 720;    // half an inch from the paper's edges
+constexpr double rightEdge = 11186; // A4 is 11906 twips wide
 constexpr double topEdge = 720;
 constexpr double bottomEdge = 15840; // and 16838 high: room for about 62 lines
 constexpr double columnGap = 240;
@@ -63,8 +63,8 @@ ReportTable winnerTable(const DrawCheckResult& result, const DrawResult& draw, C
     switch (item) {
     case CheckedItem::KeyRow:
         table.caption = Text::winningKeyRows;
-        table.columns = {Text::keyRowColumn,   Text::slipColumn,        Text::fieldColumn,
-                         Text::hitsColumn,     Text::hitNumbersColumn, Text::numbersColumn};
+        table.columns = {Text::keyRowColumn, Text::slipColumn,       Text::fieldColumn,
+                         Text::hitsColumn,   Text::hitNumbersColumn, Text::numbersColumn};
         break;
     case CheckedItem::PlainRow:
         table.caption = Text::winningPlainRows;
@@ -73,8 +73,7 @@ ReportTable winnerTable(const DrawCheckResult& result, const DrawResult& draw, C
         break;
     case CheckedItem::CombinationSlip:
     case CheckedItem::Entry:
-        table.caption =
-            item == CheckedItem::Entry ? Text::winningEntries : Text::winningSlips;
+        table.caption = item == CheckedItem::Entry ? Text::winningEntries : Text::winningSlips;
         table.columns = {itemColumn(item), Text::fixHitsColumn, Text::combinationHitsColumn,
                          Text::hitNumbersColumn};
         for (const auto& winningClass : classes) {
@@ -90,10 +89,9 @@ ReportTable winnerTable(const DrawCheckResult& result, const DrawResult& draw, C
         const QString hitNumbers = twoDigitList(winner.hits().numbers());
         switch (item) {
         case CheckedItem::KeyRow:
-            table.rows.push_back({number, QString::number(winner.slip),
-                                  QString::number(winner.field),
-                                  QString::number(winner.rowHits.count()), hitNumbers,
-                                  winner.row.trimmed()});
+            table.rows.push_back(
+                {number, QString::number(winner.slip), QString::number(winner.field),
+                 QString::number(winner.rowHits.count()), hitNumbers, winner.row.trimmed()});
             break;
         case CheckedItem::PlainRow:
             table.rows.push_back({number, QString::number(winner.rowHits.count()), hitNumbers,
@@ -130,8 +128,7 @@ ReportTable uncheckedTable(const std::vector<Unchecked>& unchecked) {
     ReportTable table{Text::unchecked, {Text::itemColumn, Text::reasonColumn}, {}, {}};
     for (const Unchecked& item : unchecked) {
         table.rows.push_back(
-            {itemColumn(item.item) + QLatin1Char(' ') + QString::number(item.number),
-             item.reason});
+            {itemColumn(item.item) + QLatin1Char(' ') + QString::number(item.number), item.reason});
     }
     return table;
 }

@@ -14,8 +14,7 @@ int Winner::bestHits() const {
 std::vector<std::pair<int, long long>>
 DrawCheckResult::winningClasses(const DrawResult& draw) const {
     std::vector<std::pair<int, long long>> classes;
-    for (int h = std::min(numbersPerRow, maxNumbersPerRow); h >= fewestWinningHits && h >= 0;
-         --h) {
+    for (int h = std::min(numbersPerRow, maxNumbersPerRow); h >= fewestWinningHits && h >= 0; --h) {
         classes.emplace_back(h, draw.combinations[std::size_t(h)]);
     }
     return classes;

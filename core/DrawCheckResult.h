@@ -33,13 +33,13 @@ enum class CheckedItem {
 struct Winner {
     CheckedItem item = CheckedItem::KeyRow;
     int number = 0;
-    long long slip = 0; // the slip number printed on it: the slip of the all-rows run (key
-                        // rows), the row position (combination slips), 1 (every entry of a
-                        // full combination); 0 for a plain row, which a key printer prints
-    int field = 0;      // the field of that slip (key rows); 0 otherwise
-    QString row;        // the row as its list holds it; a slip's combination numbers
-    NumberMask fixHits; // the drawn FIX numbers (slips and entries)
-    NumberMask rowHits; // the drawn numbers of the row
+    long long slip = 0;       // the slip number printed on it: the slip of the all-rows run (key
+                              // rows), the row position (combination slips), 1 (every entry of a
+                              // full combination); 0 for a plain row, which a key printer prints
+    int field = 0;            // the field of that slip (key rows); 0 otherwise
+    QString row;              // the row as its list holds it; a slip's combination numbers
+    NumberMask fixHits;       // the drawn FIX numbers (slips and entries)
+    NumberMask rowHits;       // the drawn numbers of the row
     HitCounts combinations{}; // combinations with h hits; a key or plain row is one, in its class
 
     NumberMask hits() const { return fixHits | rowHits; }
@@ -55,18 +55,18 @@ struct Unchecked {
 
 // Everything checked against one draw.
 struct DrawResult {
-    QString name;             // the draw's name
-    std::vector<int> drawn;   // ascending
-    HitCounts combinations{}; // rows or combinations with h hits, over everything checked
+    QString name;                // the draw's name
+    std::vector<int> drawn;      // ascending
+    HitCounts combinations{};    // rows or combinations with h hits, over everything checked
     std::vector<Winner> winners; // best first
 };
 
 struct DrawCheckResult {
     CheckedSubject subject = CheckedSubject::Key;
-    int numbersPerRow = 6;              // K
-    int fewestWinningHits = 3;          // the lowest winning class
-    std::vector<DrawResult> draws;      // one per draw checked, in the order typed
-    std::vector<Unchecked> unchecked;   // the same for every draw
+    int numbersPerRow = 6;            // K
+    int fewestWinningHits = 3;        // the lowest winning class
+    std::vector<DrawResult> draws;    // one per draw checked, in the order typed
+    std::vector<Unchecked> unchecked; // the same for every draw
 
     // The winning classes of a draw, best first: (hits, rows or combinations) for hits from K
     // down to the fewest that win.

@@ -74,7 +74,9 @@ QString slipRowWidth(int width, int combinationCount) {
 }
 
 QString slipRowNumbers(int combinationCount, int highest) {
-    return QStringLiteral("nem %1 különböző szám 1 és %2 között").arg(combinationCount).arg(highest);
+    return QStringLiteral("nem %1 különböző szám 1 és %2 között")
+        .arg(combinationCount)
+        .arg(highest);
 }
 
 QString keySubject(const QString& keyFile) {
@@ -82,12 +84,13 @@ QString keySubject(const QString& keyFile) {
 }
 
 QString combinationRowsSubject(int slips, const QString& systemCode) {
-    return QStringLiteral("Kombinációs sorok: %1 szelvény, rendszer: %2").arg(slips).arg(systemCode);
+    return QStringLiteral("Kombinációs sorok: %1 szelvény, rendszer: %2")
+        .arg(slips)
+        .arg(systemCode);
 }
 
 QString fullCombinationSubject(int size, const QString& numbers, int entries, int plainRows) {
-    const QString counts =
-        QStringLiteral("%1 bejegyzés, %2 sima sor").arg(entries).arg(plainRows);
+    const QString counts = QStringLiteral("%1 bejegyzés, %2 sima sor").arg(entries).arg(plainRows);
     if (numbers.isEmpty()) {
         return QStringLiteral("Teljes kombináció: ") + counts;
     }

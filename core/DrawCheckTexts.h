@@ -26,6 +26,7 @@ QString drawInstruction(int numbersPerRow, int highest);
 QString drawProblem(const QString& drawName, const QString& reason, const QString& instruction);
 
 // Refusals of a whole check.
+inline const QString noFullCombination = QStringLiteral("Nincs betöltött teljes kombináció !");
 QString fixCountMismatch(int marked, int systemFix);
 QString plainRowFileUnknown();
 QString plainRowFileUnreadable(const QString& path);

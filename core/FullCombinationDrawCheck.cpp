@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString noFullCombination = QStringLiteral("Nincs betöltött teljes kombináció !");
-
 // The plain rows of the full combination, or why they cannot be had.
 std::variant<QStringList, QString> plainRows(const CombinationSelection& selection) {
     const int expected = selection.plainSlipCount();
@@ -63,7 +61,7 @@ DrawCheckOutcome checkFullCombination(const CombinationSelection& selection,
                                       const std::vector<Draw>& draws) {
     DrawCheckOutcome outcome;
     if (!holdsFullCombination(selection)) {
-        outcome.refusal = noFullCombination;
+        outcome.refusal = DrawCheckText::noFullCombination;
         return outcome;
     }
     std::variant<QStringList, QString> plain = plainRows(selection);

@@ -36,8 +36,7 @@ int numberAt(const char16_t* text, qsizetype size, qsizetype start) {
 
 // rowWidth and rowValue read straight from the characters: the first min(width, K) numbers of
 // the row, those from 1 to N.
-NumberMask readAnyRow(const char16_t* text, qsizetype size, int numbersPerRow,
-                      int highestNumber) {
+NumberMask readAnyRow(const char16_t* text, qsizetype size, int numbersPerRow, int highestNumber) {
     qsizetype first = 0;
     qsizetype last = size;
     while (first < last && isBlank(text[first])) {
@@ -140,8 +139,7 @@ std::optional<NumberMask> readPlainRow(const char16_t* text, qsizetype size, con
     }
     const __m128i zero = _mm_set1_epi16(u'0');
     const __m128i digits[Layout::loads] = {_mm_sub_epi16(
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + Layout::offset(int(j)))),
-        zero)...};
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + Layout::offset(int(j)))), zero)...};
     const __m128i belowZero = _mm_set1_epi16(-1);
     const __m128i ten = _mm_set1_epi16(10);
     const bool pattern = ((_mm_movemask_epi8(_mm_and_si128(_mm_cmpgt_epi16(digits[j], belowZero),
@@ -247,8 +245,8 @@ void readRowsOfAnyWidth(const QStringList& rows, int numbersPerRow, int highestN
                         std::uint64_t* low, std::uint64_t* high, std::vector<int>& uncheckable) {
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const QString& row = rows[i];
-        NumberMask mask = readAnyRow(reinterpret_cast<const char16_t*>(row.constData()),
-                                     row.size(), numbersPerRow, highestNumber);
+        NumberMask mask = readAnyRow(reinterpret_cast<const char16_t*>(row.constData()), row.size(),
+                                     numbersPerRow, highestNumber);
         // The hits of a row are counted in one byte lane of eight (tallyRows).
         if (mask.count() != numbersPerRow || numbersPerRow > maxNumbersPerRow) {
             uncheckable.push_back(int(i));
@@ -337,8 +335,8 @@ void KeyRowMasks::prepare(const QStringList& rows, int numbersPerRow, int highes
 }
 
 NumberMask KeyRowMasks::printedNumbers(const QString& row, int numbersPerRow, int highestNumber) {
-    return readAnyRow(reinterpret_cast<const char16_t*>(row.constData()), row.size(),
-                      numbersPerRow, highestNumber);
+    return readAnyRow(reinterpret_cast<const char16_t*>(row.constData()), row.size(), numbersPerRow,
+                      highestNumber);
 }
 
 NumberMask KeyRowMasks::mask(qsizetype row) const {

@@ -106,9 +106,9 @@ struct LargeKey {
         }
         QByteArray content;
         for (int r = 0; r < maxKeyRows; ++r) {
-            content += rowText(pick(profile.highestNumber, profile.numbersPerRow, random))
-                           .toLatin1() +
-                       "\r\n";
+            content +=
+                rowText(pick(profile.highestNumber, profile.numbersPerRow, random)).toLatin1() +
+                "\r\n";
         }
         file.write(content);
     }
@@ -321,8 +321,8 @@ void BM_CombinationSlipsFiveThirty(benchmark::State& state) {
         selection.toggleNumber(n);
     }
     selection.selectSystem(int(systemTable(7).codes.indexOf(QStringLiteral("5 30"))));
-    const Draw draw = drawOf(profile, {fix[0], fix[1], others[0], others[1], others[2],
-                                       others[3], others[4]});
+    const Draw draw =
+        drawOf(profile, {fix[0], fix[1], others[0], others[1], others[2], others[3], others[4]});
     const double peakBefore = peakMemoryMiB();
     long long combinations = 0;
     for (auto _ : state) {

@@ -19,8 +19,7 @@ HitCounts expand(const std::vector<int>& fix, const std::vector<int>& row, int t
     for (int n : fix) {
         fixHits += draw.contains(n) ? 1 : 0;
     }
-    std::function<void(std::size_t, int, int)> choose = [&](std::size_t from, int left,
-                                                            int hits) {
+    std::function<void(std::size_t, int, int)> choose = [&](std::size_t from, int left, int hits) {
         if (left == 0) {
             ++counts[std::size_t(hits)];
             return;

@@ -28,8 +28,8 @@ class DrawBoxes : public ::testing::TestWithParam<Typed> {};
 TEST_P(DrawBoxes, AcceptExactlyKDifferentNumbersOrSayWhatIsWrong) {
     const Typed& t = GetParam();
     const GameProfile& profile = gameProfile(t.game);
-    const DrawEntry entry = readDraws(
-        profile, {QString::fromUtf8(t.first), QString::fromUtf8(t.second)});
+    const DrawEntry entry =
+        readDraws(profile, {QString::fromUtf8(t.first), QString::fromUtf8(t.second)});
     if (t.fault == NumberListFault::None) {
         ASSERT_TRUE(entry.ok()) << entry.problem->toStdString();
         ASSERT_FALSE(entry.draws.empty());
@@ -68,33 +68,32 @@ TEST_P(DrawBoxes, AcceptExactlyKDifferentNumbersOrSayWhatIsWrong) {
 using F = NumberListFault;
 INSTANTIATE_TEST_SUITE_P(
     Typed, DrawBoxes,
-    ::testing::Values(
-        Typed{6, "1 2 3 4 5 6", "", F::None, 0, "", 0},
-        Typed{6, "45,2 - 33  4,,5-6", "", F::None, 0, "", 0},
-        Typed{5, "90-1-45-02-3", "", F::None, 0, "", 0},
-        Typed{7, "1 2 3 4 5 6 35", "  ", F::None, 0, "", 0},
-        Typed{7, "1 2 3 4 5 6 7", "35 34 33 32 31 30 29", F::None, 0, "", 0},
-        // Letters and other pieces that are not whole numbers.
-        Typed{6, "1 2 3 4 5 x", "", F::NotWhole, 0, "x", 0},
-        Typed{6, "1 2 3 4 5 6a", "", F::NotWhole, 0, "6a", 0},
-        Typed{5, "1 2 3 4 5.5", "", F::NotWhole, 0, "5.5", 0},
-        Typed{5, "1 2 3 4 +5", "", F::NotWhole, 0, "+5", 0},
-        Typed{6, "1\t2 3 4 5 6", "", F::NotWhole, 0, "1\t2", 0},
-        // Outside 1..N.
-        Typed{6, "1 2 3 4 5 46", "", F::OutOfRange, 0, "46", 0},
-        Typed{5, "0 1 2 3 4", "", F::OutOfRange, 0, "0", 0},
-        Typed{5, "1 2 3 4 99999999999999999999", "", F::OutOfRange, 0,
-              "99999999999999999999", 0},
-        Typed{7, "1 2 3 4 5 6 7", "1 2 3 4 5 6 36", F::OutOfRange, 1, "36", 0},
-        // Repeated.
-        Typed{7, "1-2-3-4-5-6-6", "", F::Repeated, 0, "6", 0},
-        Typed{6, "07 1 2 3 4 7", "", F::Repeated, 0, "7", 0},
-        // Too few, too many, none.
-        Typed{6, "1 2 3", "", F::TooFew, 0, "", 3},
-        Typed{7, "1 2 3 4 5 6 7", "8 9", F::TooFew, 1, "", 2},
-        Typed{5, "1 2 3 4 5 6", "", F::TooMany, 0, "", 6},
-        Typed{6, "", "", F::Empty, 0, "", 0},
-        Typed{6, " , - ", "", F::Empty, 0, "", 0},
-        Typed{7, "", "1 2 3 4 5 6 7", F::Empty, 0, "", 0}));
+    ::testing::Values(Typed{6, "1 2 3 4 5 6", "", F::None, 0, "", 0},
+                      Typed{6, "45,2 - 33  4,,5-6", "", F::None, 0, "", 0},
+                      Typed{5, "90-1-45-02-3", "", F::None, 0, "", 0},
+                      Typed{7, "1 2 3 4 5 6 35", "  ", F::None, 0, "", 0},
+                      Typed{7, "1 2 3 4 5 6 7", "35 34 33 32 31 30 29", F::None, 0, "", 0},
+                      // Letters and other pieces that are not whole numbers.
+                      Typed{6, "1 2 3 4 5 x", "", F::NotWhole, 0, "x", 0},
+                      Typed{6, "1 2 3 4 5 6a", "", F::NotWhole, 0, "6a", 0},
+                      Typed{5, "1 2 3 4 5.5", "", F::NotWhole, 0, "5.5", 0},
+                      Typed{5, "1 2 3 4 +5", "", F::NotWhole, 0, "+5", 0},
+                      Typed{6, "1\t2 3 4 5 6", "", F::NotWhole, 0, "1\t2", 0},
+                      // Outside 1..N.
+                      Typed{6, "1 2 3 4 5 46", "", F::OutOfRange, 0, "46", 0},
+                      Typed{5, "0 1 2 3 4", "", F::OutOfRange, 0, "0", 0},
+                      Typed{5, "1 2 3 4 99999999999999999999", "", F::OutOfRange, 0,
+                            "99999999999999999999", 0},
+                      Typed{7, "1 2 3 4 5 6 7", "1 2 3 4 5 6 36", F::OutOfRange, 1, "36", 0},
+                      // Repeated.
+                      Typed{7, "1-2-3-4-5-6-6", "", F::Repeated, 0, "6", 0},
+                      Typed{6, "07 1 2 3 4 7", "", F::Repeated, 0, "7", 0},
+                      // Too few, too many, none.
+                      Typed{6, "1 2 3", "", F::TooFew, 0, "", 3},
+                      Typed{7, "1 2 3 4 5 6 7", "8 9", F::TooFew, 1, "", 2},
+                      Typed{5, "1 2 3 4 5 6", "", F::TooMany, 0, "", 6},
+                      Typed{6, "", "", F::Empty, 0, "", 0},
+                      Typed{6, " , - ", "", F::Empty, 0, "", 0},
+                      Typed{7, "", "1 2 3 4 5 6 7", F::Empty, 0, "", 0}));
 
 } // namespace

@@ -27,12 +27,12 @@ TEST(DrawCheckReport, TextAndPagesHoldEveryCellOfBothDrawsOfTheWeek) {
         readDraws(profile, {drawText(machine), drawText(pick(numbersUpTo(20), 7, random))});
     ASSERT_TRUE(entry.ok());
     const DrawCheckResult result =
-        checkKey(profile, rows, KeyRowMasks(rows, 7, profile.highestNumber),
-                 QStringLiteral("10"), entry.draws);
+        checkKey(profile, rows, KeyRowMasks(rows, 7, profile.highestNumber), QStringLiteral("10"),
+                 entry.draws);
     FakeClock clock;
-    const DrawCheckReport report = drawCheckReport(
-        result, {QStringLiteral("keyprint7"), keyCheckSubject(QStringLiteral("nagy.txt")),
-                 clock.today()});
+    const DrawCheckReport report =
+        drawCheckReport(result, {QStringLiteral("keyprint7"),
+                                 keyCheckSubject(QStringLiteral("nagy.txt")), clock.today()});
 
     // The text: the heading, then per draw its name, and tab-separated rows as wide as their
     // column titles.
