@@ -2,15 +2,6 @@
 
 #include <algorithm>
 
-int Winner::bestHits() const {
-    for (int h = maxNumbersPerRow; h > 0; --h) {
-        if (combinations[std::size_t(h)] > 0) {
-            return h;
-        }
-    }
-    return 0;
-}
-
 std::vector<std::pair<int, long long>>
 DrawCheckResult::winningClasses(const DrawResult& draw) const {
     std::vector<std::pair<int, long long>> classes;

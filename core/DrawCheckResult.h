@@ -43,7 +43,6 @@ struct Winner {
     HitCounts combinations{}; // combinations with h hits; a key or plain row is one, in its class
 
     NumberMask hits() const { return fixHits | rowHits; }
-    int bestHits() const; // the highest class with a combination
 };
 
 // An item that is not counted, and why.

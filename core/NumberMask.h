@@ -27,7 +27,6 @@ struct NumberMask {
         return number > 64 && number <= highestNumber && ((high >> (number - 65)) & 1);
     }
     constexpr int count() const { return std::popcount(low) + std::popcount(high); }
-    constexpr bool isEmpty() const { return (low | high) == 0; }
     constexpr NumberMask operator&(const NumberMask& other) const {
         return {low & other.low, high & other.high};
     }

@@ -1,6 +1,7 @@
 // Combination slips counted in closed form against the same slips expanded into every
 // combination they play, for random slips of every system of the three games.
 #include "CombinationDrawCheck.h"
+#include "FullCombinationDrawCheck.h"
 #include "GameProfile.h"
 #include "RandomRows.h"
 #include "SystemTable.h"
@@ -124,6 +125,38 @@ TEST(CombinationCheck, RefusesWhatThePrintRunRefuses) {
     selection.selectSystem(1);
     ASSERT_TRUE(selection.selectionProblem());
     EXPECT_EQ(checkCombinationRows(selection, {draw}).refusal, selection.selectionProblem());
+}
+
+// An entry the full-combination run refuses is listed with the run's message, and the others
+// are counted; no plain row is needed when the full combination has none.
+TEST(FullCombinationCheck, ListsTheEntriesTheRunRefuses) {
+    const GameProfile& profile = gameProfile(7);
+    FullCombinationHandOver handOver;
+    // Entry 3 names a FIX count that no system has with the base set.
+    handOver.entries = {QStringLiteral("00"), QStringLiteral("03 12 13 14 "),
+                        QStringLiteral("02 12 13 ")};
+    handOver.baseSetRow = rowText(numbersUpTo(11)) + QLatin1Char(' ');
+    handOver.shortSetRows = {rowText(numbersUpTo(10))};
+    CombinationSelection selection(profile);
+    selection.receiveFullCombination(handOver);
+    selection.selectBaseSlip();
+    const Draw draw = readDraws(profile, {QStringLiteral("1 2 3 4 12 13 20")}).draws.front();
+    const DrawCheckOutcome outcome = checkFullCombination(selection, {draw});
+    ASSERT_TRUE(outcome.ok()) << outcome.refusal->toStdString();
+    CombinationSelection applied = selection;
+    applied.selectEntry(2);
+    ASSERT_TRUE(applied.selectionProblem());
+    ASSERT_EQ(outcome.result.unchecked.size(), 1u);
+    EXPECT_EQ(outcome.result.unchecked[0].item, CheckedItem::Entry);
+    EXPECT_EQ(outcome.result.unchecked[0].number, 3);
+    EXPECT_EQ(outcome.result.unchecked[0].reason, *applied.selectionProblem());
+    // Entry 1 (the base set, no FIX) and entry 2 (FIX 12 13 14 with four of the base set).
+    HitCounts expected = slipCombinations(7, 0, 11, 0, 4);
+    const HitCounts second = slipCombinations(7, 3, 11, 2, 4);
+    for (std::size_t h = 0; h < expected.size(); ++h) {
+        expected[h] += second[h];
+    }
+    EXPECT_EQ(outcome.result.draws.front().combinations, expected);
 }
 
 } // namespace

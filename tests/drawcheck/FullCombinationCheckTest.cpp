@@ -132,6 +132,25 @@ TEST_P(FullCombinationCheck, AGoneOrChangedPlainRowFileIsSaidAndNothingIsChecked
     EXPECT_EQ(selection.plainRowFile(), path);
 }
 
+// The slip an entry makes without being applied is the one applying it leaves, entry after
+// entry, as the full-combination run selects them.
+TEST_P(FullCombinationCheck, EntrySlipIsWhatSelectingTheEntryLeaves) {
+    CombinationSelection applied = selection;
+    SelectionSlip slip = selection.currentSlip();
+    for (int p = 0; p < int(selection.entries().size()); ++p) {
+        SCOPED_TRACE(selection.entries()[p].toStdString());
+        slip = selection.entrySlip(p, slip);
+        applied.selectEntry(p);
+        const SelectionSlip expected = applied.currentSlip();
+        EXPECT_EQ(slip.rows, expected.rows);
+        EXPECT_EQ(slip.fixNumbers, expected.fixNumbers);
+        EXPECT_EQ(slip.systemIndex, expected.systemIndex);
+        EXPECT_EQ(slip.fixCount, expected.fixCount);
+        EXPECT_EQ(slip.combinationCount, expected.combinationCount);
+        EXPECT_EQ(selection.selectionProblem(slip), applied.selectionProblem());
+    }
+}
+
 std::vector<Template> shippedTemplates() {
     std::vector<Template> all;
     for (int game : {5, 6, 7}) {
