@@ -3,7 +3,9 @@
 //   at most 1.5, under 5 ms) against a bare loop that counts the rows by the popcount of their
 //   AND with the draw over the same prepared rows, and against the same loop adding up the hits
 //   only (ratio_sum); the whole check with the winners listed (ratio_listed);
-// - preparing the rows at key load against reading the key itself (at most +10 %);
+// - preparing the rows at key load against loading the key (`added`, at most +10 %): a load as
+//   KeyLoadBench times it, which gives the previous key back, and the reading alone
+//   (`added_to_read`);
 // - the full combination of 20 numbers of game 5 (93 entries, 896 plain rows) under 5 ms;
 // - 4,000 combination slips of game 7 with the system "5 30" under 5 ms, the memory flat.
 // Each iteration times the check and its reference one after the other, turning round which goes
