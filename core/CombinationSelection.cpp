@@ -6,6 +6,8 @@
 #include "Services.h"
 #include "SystemTable.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int maxListRows = 32736;
@@ -255,49 +257,91 @@ CombinationSelection::EntryRow CombinationSelection::entryRow(QChar variant) con
     return {std::nullopt, QString(), false};
 }
 
-void CombinationSelection::applyFullCombinationEntry(int index) {
+// What applying entry `index` sets: entry 0 plays the base set without FIX numbers; any other
+// entry plays the row of its variant character with the FIX numbers it lists.
+CombinationSelection::EntryPlay CombinationSelection::entryPlay(int index) const {
     if (index == 0) {
-        setRows({baseSetRow_});
-        counters_.combinationCount = QString::number(profile_->baseSetSize);
-        resetNumbers();
-        counters_.fixCount.clear();
-        notifyCounters();
-        selectMatchingSystem();
-        return;
+        return {{baseSetRow_}, QString::number(profile_->baseSetSize), {}, QString()};
     }
-    const QString entry = entries_[index];
+    const QString& entry = entries_[index];
     const QChar variant = entry.size() > 2 ? entry[2] : QChar();
     const EntryRow chosen = entryRow(variant);
+    EntryPlay play;
     // A missing short set (the window did not hand one over) leaves List1 empty rather than
     // giving it a row without numbers.
-    setRows(chosen.row ? QStringList{*chosen.row} : QStringList{});
-    if (chosen.known) {
-        counters_.combinationCount = chosen.combinationCount;
+    if (chosen.row) {
+        play.rows = QStringList{*chosen.row};
     }
-    resetNumbers();
+    if (chosen.known) {
+        play.combinationCount = chosen.combinationCount;
+    }
     const int fixCount = int((entry.size() + 1) / 3) - 1;
     const QString groups = entry.mid(3);
+    std::vector<bool> listed(std::size_t(highestNumber()) + 1, false);
     for (int j = 1; j <= fixCount; ++j) {
         const int number = rowValue(groups, j);
         // A FIX number listed twice stays marked instead of being toggled off again.
-        if (number >= 1 && number <= highestNumber() && !isMarked(number)) {
-            toggleNumber(number);
+        if (number >= 1 && number <= highestNumber() && !listed[std::size_t(number)]) {
+            listed[std::size_t(number)] = true;
+            play.fixNumbers.push_back(number);
         }
     }
-    counters_.fixCount = entry.left(2);
+    play.fixCount = entry.left(2);
+    return play;
+}
+
+void CombinationSelection::applyFullCombinationEntry(int index) {
+    const EntryPlay play = entryPlay(index);
+    setRows(play.rows);
+    if (play.combinationCount) {
+        counters_.combinationCount = *play.combinationCount;
+    }
+    resetNumbers();
+    for (int number : play.fixNumbers) {
+        toggleNumber(number);
+    }
+    counters_.fixCount = play.fixCount;
     notifyCounters();
     selectMatchingSystem();
 }
 
-void CombinationSelection::selectMatchingSystem() {
-    const long long fix = captionValue(counters_.fixCount);
-    const long long combined = captionValue(counters_.combinationCount);
+SelectionSlip CombinationSelection::entrySlip(int index, const SelectionSlip& before) const {
+    SelectionSlip slip = before;
+    if (index < 0 || index >= entries_.size()) {
+        return slip;
+    }
+    EntryPlay play = entryPlay(index);
+    slip.rows = play.rows;
+    if (play.combinationCount) {
+        slip.combinationCount = *play.combinationCount;
+    }
+    slip.fixNumbers = std::move(play.fixNumbers);
+    std::sort(slip.fixNumbers.begin(), slip.fixNumbers.end());
+    slip.fixCount = play.fixCount;
+    if (const int system = matchingSystem(slip.fixCount, slip.combinationCount); system >= 0) {
+        slip.systemIndex = system;
+    }
+    return slip;
+}
+
+// The first system whose FIX and combination counts are those of the captions; -1 when none.
+int CombinationSelection::matchingSystem(const QString& fixCount,
+                                         const QString& combinationCount) const {
+    const long long fix = captionValue(fixCount);
+    const long long combined = captionValue(combinationCount);
     for (int i = 0; i < systemCount(); ++i) {
         const QString code = systemCode(i);
         if (systemFixCount(code) == fix && systemCombinationCount(code) == combined) {
-            selectSystem(i);
-            return;
+            return i;
         }
+    }
+    return -1;
+}
+
+void CombinationSelection::selectMatchingSystem() {
+    if (const int system = matchingSystem(counters_.fixCount, counters_.combinationCount);
+        system >= 0) {
+        selectSystem(system);
     }
 }
 
@@ -328,6 +372,8 @@ void CombinationSelection::receiveFullCombination(const FullCombinationHandOver&
     baseSetRow_ = handOver.baseSetRow;
     shortSetRows_ = handOver.shortSetRows;
     plainSlipCount_ = handOver.plainSlipCount;
+    plainRowFile_ = handOver.plainRowFile;
+    fullCombinationNumbers_ = handOver.chosenNumbers;
     setRows({baseSetRow_});
     counters_.combinationCount = QString::number(profile_->baseSetSize);
     counters_.expectedTotal = strForm(handOver.expectedTotal);
@@ -339,25 +385,40 @@ void CombinationSelection::selectBaseSlip() {
     selectEntry(0);
 }
 
+SelectionSlip CombinationSelection::currentSlip() const {
+    return {rows_, fixNumbers(), systemIndex_, counters_.fixCount, counters_.combinationCount};
+}
+
 std::optional<QString> CombinationSelection::selectionProblem() const {
-    if (rows_.isEmpty()) {
+    return selectionProblem(currentSlip());
+}
+
+std::optional<QString> CombinationSelection::selectionProblem(const SelectionSlip& slip) const {
+    if (slip.rows.isEmpty()) {
         return profile_->combiMissingMessage;
     }
-    for (const QString& row : rows_) {
+    std::vector<bool> marked(std::size_t(highestNumber()) + 1, false);
+    for (int number : slip.fixNumbers) {
+        if (number >= 1 && number <= highestNumber()) {
+            marked[std::size_t(number)] = true;
+        }
+    }
+    for (const QString& row : slip.rows) {
         const int width = rowWidth(row);
         for (int k = 1; k <= width; ++k) {
             // Numbers outside 1..N have no flag and cannot overlap a FIX number.
-            if (isMarked(rowValue(row, k))) {
+            const int number = rowValue(row, k);
+            if (number >= 1 && number <= highestNumber() && marked[std::size_t(number)]) {
                 return overlapMessage;
             }
         }
     }
-    if (systemIndex_ < 0) {
+    if (slip.systemIndex < 0) {
         return mismatchMessage;
     }
-    const QString code = systemCode(systemIndex_);
-    if (captionValue(counters_.fixCount) != systemFixCount(code) ||
-        captionValue(counters_.combinationCount) != systemCombinationCount(code)) {
+    const QString code = systemCode(slip.systemIndex);
+    if (captionValue(slip.fixCount) != systemFixCount(code) ||
+        captionValue(slip.combinationCount) != systemCombinationCount(code)) {
         return mismatchMessage;
     }
     return std::nullopt;

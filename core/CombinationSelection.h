@@ -25,6 +25,16 @@ struct SelectionCounters {
     QString checkedTotal;        // Label17: "Ellenőr", all entries plus the plain rows
 };
 
+// What a combination print run reads from the selection for its slips: List1, the FIX numbers,
+// the chosen system and the counters the run checks them against.
+struct SelectionSlip {
+    QStringList rows;            // List1: one slip each
+    std::vector<int> fixNumbers; // ascending
+    int systemIndex = -1;        // -1: none selected
+    QString fixCount;            // Label15
+    QString combinationCount;    // Label8
+};
+
 // The combination selection of one combination printer: FIX marks on the number grid, the
 // combination rows (List1), the chosen system (Option3), the full-combination entries (List2)
 // and the counters beside them. The main window only shows this state and forwards clicks;
@@ -81,6 +91,10 @@ public:
     int selectedEntry() const { return selectedEntry_; } // -1: none
     // Selecting an entry applies it (applyFullCombinationEntry).
     void selectEntry(int index);
+    // What selecting entry `index` would make of the slip `before`, without changing anything:
+    // the full-combination run prints each entry from what the previous one left (a system
+    // that matches no entry stays chosen). An index outside List2 leaves `before` as it is.
+    SelectionSlip entrySlip(int index, const SelectionSlip& before) const;
     void deleteSelectedEntry(); // "Kijelölt sor törlése" above List2
     void totalCombinations();   // "Ellenőr"
 
@@ -90,11 +104,20 @@ public:
     QString baseSetRow() const { return baseSetRow_; }
     QStringList shortSetRows() const { return shortSetRows_; }
     int plainSlipCount() const { return plainSlipCount_; }
+    // The plain-row file written with the full combination; empty when it has no plain rows.
+    QString plainRowFile() const { return plainRowFile_; }
+    // The numbers the full combination was made of, ascending.
+    const std::vector<int>& fullCombinationNumbers() const { return fullCombinationNumbers_; }
 
     const SelectionCounters& counters() const { return counters_; }
 
+    // The slip the selection holds now.
+    SelectionSlip currentSlip() const;
+
     // The first failing check before a print run, as its message; nothing when printable.
     std::optional<QString> selectionProblem() const;
+    // The same checks on a slip the selection would hold (see entrySlip).
+    std::optional<QString> selectionProblem(const SelectionSlip& slip) const;
     // Shows the message of the first failing check (critical stop, OK, "Kelvadata/2010").
     bool validateSelection(MessageBoxService& messageBox) const;
 
@@ -108,6 +131,15 @@ private:
         bool known; // false: the variant names no row; List1 stays empty, Label8 unchanged
     };
     EntryRow entryRow(QChar variant) const;
+    // What applying an entry sets, before the matching system is chosen.
+    struct EntryPlay {
+        QStringList rows;
+        std::optional<QString> combinationCount; // nothing: Label8 stays
+        std::vector<int> fixNumbers;             // marked in this order
+        QString fixCount;
+    };
+    EntryPlay entryPlay(int index) const;
+    int matchingSystem(const QString& fixCount, const QString& combinationCount) const;
     void selectMatchingSystem();
     void notifyCounters();
     void notifyRows();
@@ -125,5 +157,7 @@ private:
     QString baseSetRow_;
     QStringList shortSetRows_;
     int plainSlipCount_ = 0;
+    QString plainRowFile_;
+    std::vector<int> fullCombinationNumbers_;
     SelectionCounters counters_;
 };

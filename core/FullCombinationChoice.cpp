@@ -129,9 +129,14 @@ std::optional<QString> FullCombinationChoice::conversionProblem() const {
     return std::nullopt;
 }
 
+QString FullCombinationChoice::plainRowPath() const {
+    return services_.program.programFolder() + QLatin1Char('/') +
+           FullCombinationTemplate::plainSlipFileName(fullCombinationSize_);
+}
+
 bool FullCombinationChoice::writePlainRows(const QStringList& lines) const {
     const QString name = FullCombinationTemplate::plainSlipFileName(fullCombinationSize_);
-    if (writePlainSlipFile(services_.program.programFolder() + QLatin1Char('/') + name, lines)) {
+    if (writePlainSlipFile(plainRowPath(), lines)) {
         return true;
     }
     return refuse(QStringLiteral("A(z) ") + name +
@@ -159,7 +164,12 @@ bool FullCombinationChoice::convert() {
     if (result.hasPlainRows && !writePlainRows(result.plainLines)) {
         return false;
     }
-    receiver_.receiveFullCombination(result.handOver);
+    // The selection keeps where its plain rows are, so that they can be checked with it.
+    FullCombinationHandOver handOver = result.handOver;
+    if (result.hasPlainRows) {
+        handOver.plainRowFile = plainRowPath();
+    }
+    receiver_.receiveFullCombination(handOver);
     if (result.hasPlainRows) {
         services_.messageBox.show(QStringLiteral("Nyomtassa ki a - sima") +
                                       twoDigits(fullCombinationSize_) + QStringLiteral(".txt - ") +

@@ -65,6 +65,7 @@ private:
     void setChosen(int number, bool chosen, const QString& caption);
     bool refuse(const QString& message) const;
     std::optional<QString> conversionProblem() const;
+    QString plainRowPath() const;
     bool writePlainRows(const QStringList& lines) const;
 
     const GameProfile& profile_;

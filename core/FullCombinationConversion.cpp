@@ -147,6 +147,7 @@ FullCombinationConversion convertFullCombination(const GameProfile& profile,
     handOver.plainSlipCount = int(result.plainLines.size());
     handOver.baseSetRow = baseSetRowOf(profile, chosenMarks);
     handOver.shortSetRows = shortSetRowsOf(profile, chosenMarks);
+    handOver.chosenNumbers = flaggedNumbers(chosenMarks);
     handOver.expectedTotal = expectedTotal;
     result.ok = true;
     return result;

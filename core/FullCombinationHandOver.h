@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // What the full-combination window hands to the combination printer's main window after it has
 // converted a template into the chosen numbers.
 struct FullCombinationHandOver {
@@ -12,6 +14,8 @@ struct FullCombinationHandOver {
                                  // 8 highest; combiprint5: none
     int plainSlipCount = 0;      // rows written to the plain-row file
     long long expectedTotal = 0; // C(N, K) of the chosen N; shown in Label5 as Str
+    QString plainRowFile;        // path of the plain-row file written; empty without plain rows
+    std::vector<int> chosenNumbers; // the chosen numbers, ascending
 };
 
 // What the full-combination window fills: the combination printer's selection.

@@ -15,6 +15,7 @@ GameProfile makeProfile(int game, int k, int n) {
     profile.combiMissingMessage =
         QStringLiteral("Először egy elmentett kombinációs %1-s LOTTO kulcsot válasszon !")
             .arg(digit);
+    profile.drawNames = {QStringLiteral("Húzás")};
     return profile;
 }
 
@@ -23,6 +24,7 @@ GameProfile fiveOfNinety() {
     profile.widthCaptionAsStr = true;
     profile.baseSetSize = 12;
     profile.baseSystemIndex = 6;
+    profile.fewestWinningHits = 2;
     profile.entryVariants = {false, std::nullopt, {}};
     return profile;
 }
@@ -30,6 +32,7 @@ GameProfile fiveOfNinety() {
 GameProfile sixOfFortyFive() {
     GameProfile profile = makeProfile(6, 6, 45);
     profile.ejectBeforeSetUp = true;
+    profile.fewestWinningHits = 3;
     // " " plays the base set, "9" the 9 highest chosen numbers, "8" the 8 highest; any other
     // character names no row.
     profile.entryVariants = {
@@ -40,6 +43,9 @@ GameProfile sixOfFortyFive() {
 GameProfile sevenOfThirtyFive() {
     GameProfile profile = makeProfile(7, 7, 35);
     profile.keepsRowCaptionOnLoad = true;
+    profile.fewestWinningHits = 4;
+    // A machine draw and a hand draw every week.
+    profile.drawNames = {QStringLiteral("Gépi húzás"), QStringLiteral("Kézi húzás")};
     // "*" plays the 10 lowest chosen numbers, any other character the base set.
     profile.entryVariants = {true, std::nullopt, {{QLatin1Char('*'), 10, false}}};
     return profile;

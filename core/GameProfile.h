@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -42,6 +43,12 @@ struct GameProfile {
     int baseSetSize = 11;           // numbers of a full combination's base-set row
     int baseSystemIndex = 5;        // system chosen before entry 0 of a full combination applies
     EntryVariants entryVariants;
+
+    // Result checking ("Találatok").
+    int fewestWinningHits = 3; // a row wins with this many hits or more, up to K
+    // The draws of one week, in the order they are typed: every row is checked against each
+    // on its own. Only the first must be given.
+    QStringList drawNames;
 };
 
 // Profile of game 5, 6 or 7; any other value gives the 6-number game.

@@ -19,7 +19,8 @@ KeySlipJob makeJob(const GameProfile& profile, const KeyRunControls& controls, i
                    KeyRunMode mode) {
     const int maximum = keySlip(profile.game).maxFieldsPerSlip;
     const FieldsPerSlip fields = checkFieldsPerSlip(controls.fieldsPerSlip, maximum);
-    return {first, last, mode, wholeFieldsPerSlip(fields, maximum), fields.correctedText};
+    return {first, last, mode, slipRunFieldsPerSlip(profile, controls.fieldsPerSlip),
+            fields.correctedText};
 }
 
 int rowCount(const KeyRunControls& controls) {
@@ -43,6 +44,11 @@ void composeRows(PrintSurface& printer, const GameProfile& profile, const KeyRun
 }
 
 } // namespace
+
+int slipRunFieldsPerSlip(const GameProfile& profile, const QString& fieldsPerSlip) {
+    const int maximum = keySlip(profile.game).maxFieldsPerSlip;
+    return wholeFieldsPerSlip(checkFieldsPerSlip(fieldsPerSlip, maximum), maximum);
+}
 
 std::optional<KeySlipJob> checkAllRowsRun(const GameProfile& profile,
                                           const KeyRunControls& controls,

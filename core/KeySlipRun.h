@@ -42,6 +42,10 @@ struct KeyRunServices {
     bool showEjectNotice = true; // false for a preview: the blank slip is only a blank page
 };
 
+// The whole number of fields a slip run puts on a slip for a fields-per-slip box text (Text6):
+// the box's value, or the game's maximum when the box is out of range, rounded halves to even.
+int slipRunFieldsPerSlip(const GameProfile& profile, const QString& fieldsPerSlip);
+
 // "Szelv. kitölt": every row of the key. An empty key shows the missing-key message (critical,
 // OK, the game's title) and gives nothing.
 std::optional<KeySlipJob> checkAllRowsRun(const GameProfile& profile,

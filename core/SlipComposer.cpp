@@ -74,6 +74,14 @@ long long slipNumberOf(int position, int fieldsPerSlip) {
     return quotient + 1;
 }
 
+} // namespace
+
+KeySlipPlace allRowsSlipPlace(int position, int fieldsPerSlip) {
+    return {slipNumberOf(position, fieldsPerSlip), allRowsField(position, fieldsPerSlip)};
+}
+
+namespace {
+
 void beginKeySlip(PrintSurface& surface, const KeySlip& layout, long long slipNumber,
                   const MarkStyle& style, const SlipOrigin& origin) {
     surface.setFontName(headerFace);
@@ -130,7 +138,7 @@ void composeKeySlips(PrintSurface& surface, const KeySlip& layout, int numbersPe
     int field = 0;
     for (const KeyRow& row : rows) {
         if (mode == KeyRunMode::AllRows) {
-            field = allRowsField(row.position, p);
+            field = allRowsSlipPlace(row.position, p).field;
         } else {
             field = field % p + 1;
         }

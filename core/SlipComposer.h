@@ -45,6 +45,14 @@ enum class KeyRunMode {
     FromTo,  // the first row opens field 1 of a new slip; fields count on from there
 };
 
+// Where the all-rows run prints the key row at a 0-based position: the slip number and the
+// field (1-based) of that slip, with fieldsPerSlip fields on a slip.
+struct KeySlipPlace {
+    long long slip;
+    int field;
+};
+KeySlipPlace allRowsSlipPlace(int position, int fieldsPerSlip);
+
 // Font face, millimetres, bold, 9 points: done once before the first slip of a job.
 void setUpSlipSurface(PrintSurface& surface);
 
