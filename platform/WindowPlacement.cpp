@@ -35,17 +35,21 @@ public:
     }
 
 private:
-    static constexpr int looks = 40;
-    static constexpr int lookInterval = 25; // milliseconds
+    static constexpr int looks = 100;
+    static constexpr int lookInterval = 50; // milliseconds: five seconds in all
 
+    // The native window's own frame is asked each time: the widget keeps the frame it saw at
+    // its last move or resize, and the frame's extents may come without either.
     void centreWhenFramed() {
-        const QRect frame = window_.frameGeometry();
-        const QRect client = window_.geometry();
+        QWindow* native = window_.windowHandle();
+        const QRect frame = native ? native->frameGeometry() : QRect();
+        const QRect client = native ? native->geometry() : QRect();
         const bool framed = frame.contains(client) && frame != client;
         if (framed) {
-            const QPoint centred = centredFrame(window_, screen_);
+            const QPoint centred((screen_.width() - frame.width()) / 2,
+                                 (screen_.height() - frame.height()) / 2);
             if (frame.topLeft() != centred) {
-                window_.move(centred);
+                native->setFramePosition(centred);
             }
         }
         if (framed || ++looked_ >= looks) {

@@ -131,13 +131,13 @@ TEST_P(WindowCentringTest, TheFrameIsCentredOnTheScreen) {
     const QString name = QString::fromLatin1(GetParam());
     startProgram(name);
     // The window is framed, and moved once more, on the window manager's time: its place is
-    // read until it is centred, for five seconds at most.
+    // read until it is centred, for ten seconds at most.
     const auto centred = [](const QRect& f) {
         return std::abs(f.left() - (screen.width() - f.width()) / 2) <= 1 &&
                std::abs(f.top() - (screen.height() - f.height()) / 2) <= 1;
     };
     std::optional<QRect> frame;
-    for (int attempt = 0; attempt < 50 && !(frame && centred(*frame)); ++attempt) {
+    for (int attempt = 0; attempt < 100 && !(frame && centred(*frame)); ++attempt) {
         QThread::msleep(100);
         frame = frameOf(name, display_);
     }
