@@ -7,10 +7,7 @@
 #include "KeyChooser.h"
 #include "PreviewForm.h"
 #include "PreviewMenu.h"
-#include "PrintFailureMessage.h"
 #include "PrinterFamily.h"
-#include "RecordingPrintSurface.h"
-#include "RecordingReplay.h"
 #include "SettingsFile.h"
 #include "SystemTable.h"
 #include "WindowPlacement.h"
@@ -85,7 +82,8 @@ CombinationPrinterWindow::CombinationPrinterWindow(const GameProfile& profile, S
                                                    QWidget* parent)
     : QWidget(parent), profile_(profile), services_(services),
       design_(combinationPrinterDesign(profile.game)), selection_(profile), runs_(profile),
-      keyChooser_(std::make_unique<KeyChooser>(profile, PrinterFamily::Combination, services_)) {
+      keyChooser_(std::make_unique<KeyChooser>(profile, PrinterFamily::Combination, services_)),
+      presenter_(services_, *this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(design_.title);
     setAutoFillBackground(true);
@@ -406,44 +404,37 @@ PrintRunResult CombinationPrinterWindow::runOn(Run run, CombinationSelection& se
 // window changes only when the preview's "Nyomtatás" prints the recording, and then exactly as
 // the button's own run changes it. A run refused by its checks has no job and opens no preview.
 void CombinationPrinterWindow::print(Run run, Destination destination) {
-    const int entries = run == Run::FullCombination ? int(selection_.entries().size()) : 0;
+    const bool full = run == Run::FullCombination;
+    const PrintPresenter::Work work{full ? PrintedWork::FullCombination : PrintedWork::Slips,
+                                    full ? int(selection_.entries().size()) : 0};
     if (destination == Destination::Printer) {
-        reportRun(runOn(run, selection_, runs_, services_.printer, true), entries);
+        presenter_.print(
+            [this, run](PrintSurface& surface, bool) {
+                return runOn(run, selection_, runs_, surface, true);
+            },
+            work);
         return;
     }
     CombinationSelection trial = selection_.detachedCopy();
     CombinationRuns trialRuns = runs_;
-    RecordingPrintSurface recorder(services_.preview.metrics());
-    if (runOn(run, trial, trialRuns, recorder, false).jobs == 0) {
-        return;
-    }
-    const PreviewForm form{PreviewForm::Kind::CombinationSlip, profile_.game,
-                           combinationSlipOrigin(offsetDownEdit_->text(), offsetRightEdit_->text()),
-                           trialRuns.storedMarkSymbol()};
-    const std::shared_ptr<const PrintRecording> recording = recorder.takeRecording();
-    if (services_.preview.show(recording, form) != PreviewService::Choice::Print) {
-        return;
-    }
-    selection_.adopt(trial);
-    runs_ = trialRuns;
-    reportRun(printRecordedRun(*recording, services_.printer, services_.busyPointer), entries);
+    presenter_.preview(
+        [&](PrintSurface& surface, bool) { return runOn(run, trial, trialRuns, surface, false); },
+        [&] {
+            return PreviewForm{
+                PreviewForm::Kind::CombinationSlip, profile_.game,
+                combinationSlipOrigin(offsetDownEdit_->text(), offsetRightEdit_->text()),
+                trialRuns.storedMarkSymbol()};
+        },
+        work,
+        [&] {
+            selection_.adopt(trial);
+            runs_ = trialRuns;
+        });
 }
 
-// After a run: a job that did not reach its destination is told once (for the full-combination
-// run with how many entries were printed); a run written as a PDF names its file.
-void CombinationPrinterWindow::reportRun(const PrintRunResult& result, int entries) {
-    if (result.failure) {
-        const QString text =
-            entries > 0 ? fullCombinationFailureMessage(*result.failure, result.delivered, entries)
-                        : printFailureMessage(*result.failure, PrintedWork::Slips);
-        services_.messageBox.show(text, MessageBoxService::Icon::Critical,
-                                  MessageBoxService::Buttons::Ok, Maker::messageTitle);
-        return;
-    }
-    if (result.jobs == 0) {
-        return;
-    }
-    statusLine_->showJobFile(services_.printReport.lastJobFile());
+// A run written as a PDF names its file; a run on a printer clears the line.
+void CombinationPrinterWindow::showPrintedFile(const QString& file) {
+    statusLine_->showJobFile(file);
 }
 
 // ---- events ----

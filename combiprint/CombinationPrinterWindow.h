@@ -5,6 +5,7 @@
 #include "CombinationSelection.h"
 #include "CombinationSelectionObserver.h"
 #include "GameProfile.h"
+#include "PrintPresenter.h"
 #include "Services.h"
 
 #include <QPointer>
@@ -31,7 +32,9 @@ class QRadioButton;
 // the combination selection, its two lists, the key choice, the print runs and the button that
 // opens the full-combination window. The selection and the runs live in the core; this window
 // shows the selection's state and forwards every click to it.
-class CombinationPrinterWindow : public QWidget, private CombinationSelectionObserver {
+class CombinationPrinterWindow : public QWidget,
+                                 private CombinationSelectionObserver,
+                                 private PrintStatusView {
     Q_OBJECT
 public:
     CombinationPrinterWindow(const GameProfile& profile, Services services,
@@ -82,7 +85,7 @@ private:
     void print(Run run, Destination destination);
     PrintRunResult runOn(Run run, CombinationSelection& selection, CombinationRuns& runs,
                          PrintSurface& printer, bool showEjectNotice);
-    void reportRun(const PrintRunResult& result, int entries = 0);
+    void showPrintedFile(const QString& file) override;
     CombinationRunControls runControls() const;
 
     // The selection shown.
@@ -100,6 +103,7 @@ private:
     CombinationSelection selection_;
     CombinationRuns runs_;
     std::unique_ptr<KeyChooser> keyChooser_;
+    PrintPresenter presenter_;
     QPointer<FullCombinationWindow> fullCombinationWindow_; // Form2, kept while only hidden
 
     QLineEdit* offsetDownEdit_ = nullptr;       // Text1

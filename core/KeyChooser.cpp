@@ -88,11 +88,29 @@ void KeyChooser::checkWidth(KeyListView& view, const QStringList& rows) const {
     }
 }
 
-void KeyChooser::choose(KeyListView& view) {
+void KeyChooser::startLoading(KeyListView& view) const {
     view.setRows({});
     if (family_ == PrinterFamily::Combination || !profile_.keepsRowCaptionOnLoad) {
         view.clearSelectedRowCaption();
     }
+}
+
+void KeyChooser::show(KeyListView& view, const QStringList& rows, bool stoppedEarly) const {
+    view.setRows(rows);
+    if (stoppedEarly) {
+        showError(tooManyRowsMessage, Maker::messageTitle);
+    }
+    showCounts(view, rows.size());
+    checkWidth(view, rows);
+}
+
+void KeyChooser::load(KeyListView& view, const QStringList& rows) const {
+    startLoading(view);
+    show(view, rows.mid(0, maxKeyRows), rows.size() > maxKeyRows);
+}
+
+void KeyChooser::choose(KeyListView& view) {
+    startLoading(view);
     const std::optional<QString> chosen = services_.fileDialog.openFile(prepareDialog());
     if (!chosen) {
         return;
@@ -104,10 +122,5 @@ void KeyChooser::choose(KeyListView& view) {
     }
     const KeyRows key = readKeyRows(file);
     file.close();
-    view.setRows(key.rows);
-    if (key.stoppedEarly) {
-        showError(tooManyRowsMessage, Maker::messageTitle);
-    }
-    showCounts(view, key.rows.size());
-    checkWidth(view, key.rows);
+    show(view, key.rows, key.stoppedEarly);
 }

@@ -17,12 +17,17 @@ public:
     KeyChooser(const GameProfile& profile, PrinterFamily family, Services& services);
 
     void choose(KeyListView& view);
+    // Rows that come from elsewhere (a generated key) shown as a key file holding them is: the
+    // list emptied, the rows (at most 32736), the limit message, the counts and the width check.
+    void load(KeyListView& view, const QStringList& rows) const;
 
     // The dialog's current file name (kept between choices).
     QString currentFileName() const;
 
 private:
     FileOpenRequest prepareDialog();
+    void startLoading(KeyListView& view) const;
+    void show(KeyListView& view, const QStringList& rows, bool stoppedEarly) const;
     void showCounts(KeyListView& view, qsizetype rows) const;
     void checkWidth(KeyListView& view, const QStringList& rows) const;
     void showError(const QString& text, const QString& title) const;

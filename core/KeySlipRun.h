@@ -22,6 +22,8 @@ struct KeyRunControls {
     int markIndex = 1;        // Option2: selected mark symbol, -1 none
     int jokerIndex = 1;       // Option1: 0 "Igen", 1 "Nem", -1 none
     int orientationIndex = 0; // Option4: 0 "álló", 1 "fekvő", -1 none
+    QString rowsPerColumn;    // Text5: rows per column of the A4 listing
+    bool twoSided = false;    // Check3: the listing on both sides (keyprint7)
 };
 
 // A slip run that passed its checks: which rows it prints and how many go onto a slip.

@@ -1,11 +1,6 @@
 #include "PrintCursor.h"
 
-namespace {
-
-constexpr double millimetresPerInch = 25.4;
-constexpr double twipsPerInch = 1440.0;
-
-} // namespace
+#include "PrintUnits.h"
 
 void PrintCursor::setFont(const PrintFont& font) {
     if (!(font == font_)) {
@@ -53,7 +48,8 @@ void PrintCursor::toPageStart() {
 }
 
 double PrintCursor::unitsPerInch() const {
-    return units_ == PrintSurface::Units::Millimetres ? millimetresPerInch : twipsPerInch;
+    return units_ == PrintSurface::Units::Millimetres ? PrintUnits::millimetresPerInch
+                                                      : PrintUnits::twipsPerInch;
 }
 
 void PrintCursor::toJobStart() {

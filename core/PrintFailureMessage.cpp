@@ -47,3 +47,10 @@ QString fullCombinationFailureMessage(const PrintJobOutcome& outcome, int printe
                .arg(entries)
                .arg(printedEntries);
 }
+
+QString runFailureMessage(const PrintRunResult& run, PrintedWork work, int entries) {
+    const PrintJobOutcome& outcome = run.failure.value_or(PrintJobOutcome{});
+    return work == PrintedWork::FullCombination
+               ? fullCombinationFailureMessage(outcome, run.delivered, entries)
+               : printFailureMessage(outcome, work);
+}

@@ -62,6 +62,7 @@ public:
         std::uint32_t pageCount;
         int group; // index into groups(), or -1
         Settings start;
+        bool duplex = false; // printed on both sides (setDuplex in the job)
     };
 
     // Jobs printed as one run between beginJobGroup and endJobGroup.

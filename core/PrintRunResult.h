@@ -10,11 +10,13 @@ struct PrintRunResult {
     int jobs = 0;      // jobs ended
     int delivered = 0; // jobs that reached their destination
     std::optional<PrintJobOutcome> failure;
+    QString pdfFile; // the file the run's jobs were written to when there was no printer
 
     void add(const PrintJobOutcome& outcome) {
         ++jobs;
         if (outcome.delivered()) {
             ++delivered;
+            pdfFile = outcome.pdfFile;
         } else if (!failure) {
             failure = outcome;
         }
@@ -26,6 +28,8 @@ struct PrintRunResult {
         if (!failure && !group.delivered()) {
             failure = group;
             delivered = 0;
+        } else if (!group.pdfFile.isEmpty()) {
+            pdfFile = group.pdfFile;
         }
     }
 };

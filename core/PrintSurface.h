@@ -14,7 +14,8 @@ struct PrintJobOutcome {
     };
 
     Problem problem = Problem::None;
-    QString detail; // the print system's own words, for the record; may be empty
+    QString detail;  // the print system's own words, for the record; may be empty
+    QString pdfFile; // the PDF file a delivered job (or group of jobs) was written to, if any
 
     bool delivered() const { return problem == Problem::None; }
 };
@@ -57,12 +58,4 @@ public:
     // was nothing left.
     virtual void beginJobGroup() {}
     virtual PrintJobOutcome endJobGroup() { return {}; }
-};
-
-// Where the last finished job went, for a window that tells the user; empty when the job went
-// to a physical printer or no job has ended yet.
-class PrintJobReport {
-public:
-    virtual ~PrintJobReport() = default;
-    virtual QString lastJobFile() const = 0;
 };

@@ -1,5 +1,7 @@
 #include "RecordingPrintSurface.h"
 
+#include "PrintDevice.h"
+
 #include <cstdint>
 
 namespace {
@@ -9,8 +11,8 @@ constexpr std::uint32_t openPageEnd = UINT32_MAX;
 
 } // namespace
 
-RecordingPrintSurface::RecordingPrintSurface(TextMetrics& metrics)
-    : recording_(std::make_shared<PrintRecording>()), cursor_(metrics) {}
+RecordingPrintSurface::RecordingPrintSurface(TextMetrics& metrics, PrintDevice* device)
+    : recording_(std::make_shared<PrintRecording>()), device_(device), cursor_(metrics) {}
 
 PrintRecording::Settings RecordingPrintSurface::settings() const {
     const PrintFont& font = cursor_.font();
@@ -144,11 +146,12 @@ PrintJobOutcome RecordingPrintSurface::endJob() {
     cursor_.toJobStart();
     orientation_ = Orientation::Portrait;
     face_ = r.textIndex(cursor_.font().face);
-    return {};
+    return device_ ? device_->printJob(r, int(r.jobs_.size()) - 1) : PrintJobOutcome{};
 }
 
 bool RecordingPrintSurface::setDuplex() {
     record(Op::SetDuplex);
+    job_.duplex = true;
     return true;
 }
 
@@ -158,18 +161,22 @@ void RecordingPrintSurface::beginJobGroup() {
     if (openGroup_ < 0) {
         openGroup_ = int(r.groups_.size());
         r.groups_.push_back({int(r.jobs_.size()), 0});
+        if (device_) {
+            device_->beginJobGroup();
+        }
     }
 }
 
 PrintJobOutcome RecordingPrintSurface::endJobGroup() {
     PrintRecording& r = *recording_;
     r.append(Op::EndGroup);
-    if (openGroup_ >= 0) {
-        PrintRecording::Group& group = r.groups_[size_t(openGroup_)];
-        group.jobCount = int(r.jobs_.size()) - group.firstJob;
-        openGroup_ = -1;
+    if (openGroup_ < 0) {
+        return {};
     }
-    return {};
+    PrintRecording::Group& group = r.groups_[size_t(openGroup_)];
+    group.jobCount = int(r.jobs_.size()) - group.firstJob;
+    openGroup_ = -1;
+    return device_ ? device_->endJobGroup() : PrintJobOutcome{};
 }
 
 std::shared_ptr<const PrintRecording> RecordingPrintSurface::takeRecording() {

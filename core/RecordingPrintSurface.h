@@ -7,16 +7,23 @@
 
 #include <memory>
 
-// A print surface that prints nothing and records every operation instead, making pages and jobs
-// exactly as the Qt print surface makes them: a newPage before anything was printed still gives a
-// blank page, the page after the last newPage of a job is no page, and a page takes the
-// orientation in force when its first text is printed (or when the job ends). Widths and
-// positions come from the injected metrics, which measure as the printer does, so runs that
-// compute positions from measureText and posX record the positions they would print at.
-// Every job ends delivered.
+class PrintDevice;
+
+// The print surface every run composes onto: it records every operation, making pages and jobs
+// as a page printer makes them: a newPage before anything was printed still gives a blank page,
+// the page after the last newPage of a job is no page, and a page takes the orientation in force
+// when its first text is printed (or when the job ends). Every job starts from the printer's
+// defaults (portrait, twips, the default font, one-sided), whatever the job before it set.
+// Widths and positions come from the given metrics, which measure as the device that prints the
+// recording does, so runs that compute positions from measureText and posX record the positions
+// they print at.
+//
+// With a device, each job is printed on it as soon as it ends, and endJob reports what the
+// device reports; job groups are the device's. Without one (a preview), every job ends
+// delivered and the recording is shown, and perhaps printed, afterwards.
 class RecordingPrintSurface : public PrintSurface {
 public:
-    explicit RecordingPrintSurface(TextMetrics& metrics);
+    explicit RecordingPrintSurface(TextMetrics& metrics, PrintDevice* device = nullptr);
 
     bool setOrientation(Orientation orientation) override;
     bool setUnits(Units units) override;
@@ -49,6 +56,7 @@ private:
     PrintRecording::Settings settings() const;
 
     std::shared_ptr<PrintRecording> recording_;
+    PrintDevice* device_;
     PrintCursor cursor_;
     Orientation orientation_ = Orientation::Portrait;
     std::uint32_t face_ = 0; // the current face in the recording's texts

@@ -9,10 +9,8 @@
 #include <memory>
 #include <optional>
 
-class PrintSurface;
-class PrintJobReport;
+class PrintDevice;
 class PrintRecording;
-class TextMetrics;
 struct PreviewForm;
 
 // Modal message boxes.
@@ -102,15 +100,13 @@ public:
     virtual QDate today() const = 0;
 };
 
-// Shows a recorded run before it is printed: its pages, slips over their form, modally. The
-// recording measures text with metrics(), which measure as the printer does. Says what the
-// user chose: "Nyomtatás" or "Bezár" (or closing the window).
+// Shows a recorded run before it is printed: its pages, slips over their form, modally. Says
+// what the user chose: "Nyomtatás" or "Bezár" (or closing the window).
 class PreviewService {
 public:
     enum class Choice { Close, Print };
 
     virtual ~PreviewService() = default;
-    virtual TextMetrics& metrics() = 0;
     virtual Choice show(std::shared_ptr<const PrintRecording> recording,
                         const PreviewForm& form) = 0;
 };
@@ -125,7 +121,6 @@ struct Services {
     SingleInstance& singleInstance;
     ScreenInfo& screen;
     Clock& clock;
-    PrintSurface& printer;
-    PrintJobReport& printReport;
+    PrintDevice& printer; // prints recorded runs, job by job
     PreviewService& preview;
 };

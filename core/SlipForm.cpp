@@ -1,11 +1,10 @@
 #include "SlipForm.h"
 
+#include "PrintUnits.h"
 #include "GameProfile.h"
 #include "SystemTable.h"
 
 namespace {
-
-constexpr double millimetresPerInch = 25.4;
 
 const QString markFace = QStringLiteral("arial black");
 constexpr double markPoints = 9;
@@ -44,8 +43,8 @@ void addJokers(SlipForm& form, MmPoint yes, MmPoint no, SlipOrigin origin, MmSiz
 
 MmSize markCellSize(TextMetrics& metrics, const QString& markSymbol) {
     const PrintFont font{markFace, markPoints, true};
-    return {metrics.advance(font, markSymbol) * millimetresPerInch,
-            metrics.cellHeight(font) * millimetresPerInch};
+    return {metrics.advance(font, markSymbol) * PrintUnits::millimetresPerInch,
+            metrics.cellHeight(font) * PrintUnits::millimetresPerInch};
 }
 
 SlipForm keySlipForm(int game, SlipOrigin origin, MmSize markCell) {

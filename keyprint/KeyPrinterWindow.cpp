@@ -3,16 +3,10 @@
 #include "FieldsPerSlip.h"
 #include "FormBuilder.h"
 #include "InstanceCheck.h"
+#include "PrintSurface.h"
 #include "JobStatusLine.h"
-#include "KeyChooser.h"
-#include "KeyListing.h"
-#include "KeySlipRun.h"
 #include "PreviewForm.h"
 #include "PreviewMenu.h"
-#include "PrintFailureMessage.h"
-#include "PrintSurface.h"
-#include "RecordingPrintSurface.h"
-#include "RecordingReplay.h"
 #include "SettingsFile.h"
 #include "SlipLayout.h"
 #include "SlipPicture.h"
@@ -66,8 +60,9 @@ void select(QButtonGroup* group, int index) {
 KeyPrinterWindow::KeyPrinterWindow(const GameProfile& profile, const Services& services,
                                    QWidget* parent)
     : QWidget(parent), profile_(profile), services_(services),
-      design_(keyPrinterDesign(profile.game)),
-      chooser_(std::make_unique<KeyChooser>(profile_, PrinterFamily::Key, services_)) {
+      design_(keyPrinterDesign(profile.game)), model_(profile, services_),
+      presenter_(services_, *this) {
+    model_.setView(this);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(design_.title);
     setWindowIcon(QIcon(slipPicture()));
@@ -171,6 +166,7 @@ void KeyPrinterWindow::buildStatusLine() {
 }
 
 void KeyPrinterWindow::connectHandlers() {
+    using SlipRun = KeyPrinterModel::SlipRun;
     const auto slips = [this](SlipRun run, Destination destination) {
         return [this, run, destination] { printSlips(run, destination); };
     };
@@ -228,7 +224,7 @@ bool KeyPrinterWindow::load() {
 }
 
 QStringList KeyPrinterWindow::rows() const {
-    return rowsModel_->stringList();
+    return model_.rows();
 }
 
 QString KeyPrinterWindow::settingsPath() const {
@@ -236,15 +232,27 @@ QString KeyPrinterWindow::settingsPath() const {
            settingsFileName(PrinterFamily::Key, profile_.game);
 }
 
+// The controls as they stand, handed to the model when an action starts.
+void KeyPrinterWindow::takeControls() {
+    KeyRunControls controls;
+    controls.offsetDown = offsetDownEdit_->text();
+    controls.offsetRight = offsetRightEdit_->text();
+    controls.firstRow = firstRowEdit_->text();
+    controls.lastRow = lastRowEdit_->text();
+    controls.fieldsPerSlip = fieldsPerSlipEdit_->text();
+    controls.ejectFirst = ejectFirstCheck_->isChecked();
+    controls.markIndex = markGroup_->checkedId();
+    controls.jokerIndex = jokerGroup_->checkedId();
+    controls.orientationIndex = orientationGroup_->checkedId();
+    controls.rowsPerColumn = rowsPerColumnEdit_->text();
+    controls.twoSided = twoSidedCheck_ != nullptr && twoSidedCheck_->isChecked();
+    model_.setControls(controls);
+}
+
 void KeyPrinterWindow::loadSettings() {
-    KeyPrinterSettings current;
-    current.offsetDown = offsetDownEdit_->text();
-    current.offsetRight = offsetRightEdit_->text();
-    current.rowsPerColumn = rowsPerColumnEdit_->text();
-    current.markIndex = markGroup_->checkedId();
-    current.orientationIndex = orientationGroup_->checkedId();
-    const KeyPrinterSettings loaded = loadKeyPrinterSettings(
-        services_.program.readPath(settingsFileName(PrinterFamily::Key, profile_.game)), current);
+    takeControls();
+    const KeyPrinterSettings loaded = model_.loadSettings(
+        services_.program.readPath(settingsFileName(PrinterFamily::Key, profile_.game)));
     offsetDownEdit_->setText(loaded.offsetDown);
     offsetRightEdit_->setText(loaded.offsetRight);
     rowsPerColumnEdit_->setText(loaded.rowsPerColumn);
@@ -255,19 +263,15 @@ void KeyPrinterWindow::loadSettings() {
 // ---- handlers ----
 
 void KeyPrinterWindow::saveSettings() {
-    KeyPrinterSettings values;
-    values.offsetDown = offsetDownEdit_->text();
-    values.offsetRight = offsetRightEdit_->text();
-    values.rowsPerColumn = rowsPerColumnEdit_->text();
-    values.markIndex = markGroup_->checkedId();
-    values.orientationIndex = orientationGroup_->checkedId();
+    takeControls();
     // The key printers save silently: a failed save leaves the old file and the window as
     // they were.
-    saveKeyPrinterSettings(settingsPath(), values);
+    saveKeyPrinterSettings(settingsPath(), model_.settings());
 }
 
 void KeyPrinterWindow::chooseKey() {
-    chooser_->choose(*this);
+    takeControls();
+    model_.chooseKey();
 }
 
 void KeyPrinterWindow::rowClicked() {
@@ -287,96 +291,44 @@ void KeyPrinterWindow::fieldsPerSlipLeft() {
     if (fields.correctedText) {
         fieldsPerSlipEdit_->setText(*fields.correctedText);
     }
-    slipCountLabel_->setText(slipCountCaption(rowsModel_->rowCount(), fields.value));
-}
-
-KeyRunControls KeyPrinterWindow::runControls() const {
-    KeyRunControls controls;
-    controls.rows = rows();
-    controls.offsetDown = offsetDownEdit_->text();
-    controls.offsetRight = offsetRightEdit_->text();
-    controls.firstRow = firstRowEdit_->text();
-    controls.lastRow = lastRowEdit_->text();
-    controls.fieldsPerSlip = fieldsPerSlipEdit_->text();
-    controls.ejectFirst = ejectFirstCheck_->isChecked();
-    controls.markIndex = markGroup_->checkedId();
-    controls.jokerIndex = jokerGroup_->checkedId();
-    controls.orientationIndex = orientationGroup_->checkedId();
-    return controls;
+    slipCountLabel_->setText(slipCountCaption(model_.rows().size(), fields.value));
 }
 
 // A slip run: its checks, the corrected fields per slip written into Text6 before anything is
 // printed, then the job, on the printer or into a recording for the preview (where the blank
 // slip of "Lapdobással indul !" is a blank page, without the notice). A preview changes nothing
 // in the window: Text6 is corrected only when the preview's "Nyomtatás" prints the run.
-void KeyPrinterWindow::printSlips(SlipRun run, Destination destination) {
-    const KeyRunControls controls = runControls();
-    const std::optional<KeySlipJob> job =
-        run == SlipRun::FromTo ? checkFromToRun(profile_, controls, services_.messageBox)
-                               : checkAllRowsRun(profile_, controls, services_.messageBox);
+void KeyPrinterWindow::printSlips(KeyPrinterModel::SlipRun run, Destination destination) {
+    takeControls();
+    const std::optional<KeySlipJob> job = model_.checkSlipRun(run);
     if (!job) {
         return;
     }
-    const auto correctFieldsPerSlip = [this, &job] {
-        if (job->correctedFieldsPerSlip) {
-            fieldsPerSlipEdit_->setText(*job->correctedFieldsPerSlip);
-        }
+    const auto slips = [this, &job](PrintSurface& surface, bool preview) {
+        return model_.printSlips(*job, surface, preview);
     };
+    const auto correct = [this, &job] { model_.correctFieldsPerSlip(*job); };
+    const PrintPresenter::Work work{PrintedWork::Slips};
     if (destination == Destination::Printer) {
-        correctFieldsPerSlip();
-        PrintRunResult result;
-        result.add(printKeySlips(
-            profile_, controls, *job,
-            KeyRunServices{services_.messageBox, services_.busyPointer, services_.printer}));
-        reportRun(result, PrintedWork::Slips);
+        correct();
+        presenter_.print(slips, work);
         return;
     }
-    RecordingPrintSurface recorder(services_.preview.metrics());
-    printKeySlips(profile_, controls, *job,
-                  KeyRunServices{services_.messageBox, services_.busyPointer, recorder, false});
-    const PreviewForm form{PreviewForm::Kind::KeySlip, profile_.game,
-                           keyRunOrigin(profile_, controls),
-                           markSymbolForOption(controls.markIndex)};
-    const std::shared_ptr<const PrintRecording> recording = recorder.takeRecording();
-    if (services_.preview.show(recording, form) == PreviewService::Choice::Print) {
-        correctFieldsPerSlip();
-        printRecording(*recording, PrintedWork::Slips);
-    }
+    presenter_.preview(
+        slips, [this] { return model_.slipPreviewForm(); }, work, correct);
 }
 
 void KeyPrinterWindow::printListing(Destination destination) {
-    KeyListingControls controls;
-    controls.rows = rows();
-    controls.rowsPerColumn = rowsPerColumnEdit_->text();
-    controls.twoSided = twoSidedCheck_ != nullptr && twoSidedCheck_->isChecked();
-    controls.currentKeyPath = chooser_->currentFileName();
-    std::optional<RecordingPrintSurface> recorder;
-    if (destination == Destination::Preview) {
-        recorder.emplace(services_.preview.metrics());
-    }
-    PrintSurface& target = recorder ? *recorder : services_.printer;
-    const std::optional<PrintJobOutcome> outcome =
-        printKeyListing(profile_, controls,
-                        KeyListingServices{services_.messageBox, services_.inputBox,
-                                           services_.busyPointer, services_.clock, target});
-    if (!outcome) {
-        return; // an empty key, or the listing was not confirmed
-    }
-    if (destination == Destination::Preview) {
-        const std::shared_ptr<const PrintRecording> recording = recorder->takeRecording();
-        if (services_.preview.show(recording, PreviewForm{}) == PreviewService::Choice::Print) {
-            printRecording(*recording, PrintedWork::Listing);
-        }
+    takeControls();
+    const auto listing = [this](PrintSurface& surface, bool) {
+        return model_.printListing(surface);
+    };
+    const PrintPresenter::Work work{PrintedWork::Listing};
+    if (destination == Destination::Printer) {
+        presenter_.print(listing, work);
         return;
     }
-    PrintRunResult result;
-    result.add(*outcome);
-    reportRun(result, PrintedWork::Listing);
-}
-
-// What a preview's "Nyomtatás" prints: the recording as recorded.
-void KeyPrinterWindow::printRecording(const PrintRecording& recording, PrintedWork work) {
-    reportRun(printRecordedRun(recording, services_.printer, services_.busyPointer), work);
+    presenter_.preview(listing, [] { return PreviewForm{}; }, work);
 }
 
 // "Kilép" or the window's frame: the program ends at once, without saving.
@@ -385,23 +337,9 @@ void KeyPrinterWindow::closeEvent(QCloseEvent* event) {
     emit exitRequested();
 }
 
-// After a run: a job that did not reach its destination is told once; a job written as a PDF
-// names its file in the status line.
-void KeyPrinterWindow::reportRun(const PrintRunResult& result, PrintedWork work) {
-    if (result.failure) {
-        services_.messageBox.show(printFailureMessage(*result.failure, work),
-                                  MessageBoxService::Icon::Critical, MessageBoxService::Buttons::Ok,
-                                  Maker::messageTitle);
-        return;
-    }
-    if (result.jobs > 0) {
-        showJobFile();
-    }
-}
-
-// A job on a printer takes the line away again.
-void KeyPrinterWindow::showJobFile() {
-    const QString file = services_.printReport.lastJobFile();
+// A job written as a PDF names its file under the controls; a job on a printer takes the line
+// away again.
+void KeyPrinterWindow::showPrintedFile(const QString& file) {
     statusLine_->showJobFile(file);
     if (file.isEmpty()) {
         statusLine_->hide();

@@ -3,6 +3,8 @@
 #include "GameProfile.h"
 #include "KeyListView.h"
 #include "KeyPrinterDesign.h"
+#include "KeyPrinterModel.h"
+#include "PrintPresenter.h"
 #include "Services.h"
 
 #include <QStringList>
@@ -13,11 +15,6 @@
 
 class FormBuilder;
 class JobStatusLine;
-class KeyChooser;
-struct KeyRunControls;
-class PrintRecording;
-struct PrintRunResult;
-struct PreviewForm;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -25,7 +22,6 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 class QStringListModel;
-enum class PrintedWork;
 
 // Form1 of the key printers: the loaded key in List1, the printing settings, and the buttons
 // that load a key, save the settings, fill slips, print the A4 listing and end the program.
@@ -33,7 +29,7 @@ enum class PrintedWork;
 // the controls, hands their values to the core and shows what comes back. Every control carries
 // its design name as its Qt object name; an element of a control array is named
 // "<name>(<index>)" ("Option2(1)").
-class KeyPrinterWindow : public QWidget, private KeyListView {
+class KeyPrinterWindow : public QWidget, private KeyListView, private PrintStatusView {
     Q_OBJECT
 
 public:
@@ -47,6 +43,7 @@ public:
 
     // Rows currently in List1.
     QStringList rows() const;
+    KeyPrinterModel& model() { return model_; }
 
 signals:
     // "Kilép" or the window's frame: the program ends.
@@ -68,12 +65,11 @@ private:
     // Handlers. A print button prints on its click; its context menu's "Előnézet…" runs the
     // same run into a recording and shows it, printed from there on request.
     enum class Destination { Printer, Preview };
-    enum class SlipRun { AllRows, FromTo };
     void rowClicked();
     void fieldsPerSlipLeft();
     void saveSettings();
     void chooseKey();
-    void printSlips(SlipRun run, Destination destination);
+    void printSlips(KeyPrinterModel::SlipRun run, Destination destination);
     void printListing(Destination destination);
 
     // What choosing a key shows.
@@ -85,17 +81,16 @@ private:
     void setFieldsPerSlipText(const QString& text) override;
     void setSlipCountCaption(const QString& text) override;
 
-    KeyRunControls runControls() const;
-    void printRecording(const PrintRecording& recording, PrintedWork work);
-    void reportRun(const PrintRunResult& result, PrintedWork work);
-    void showJobFile();
+    void takeControls();
+    void showPrintedFile(const QString& file) override;
     void loadSettings();
     QString settingsPath() const;
 
     const GameProfile& profile_;
     Services services_;
     const KeyPrinterDesign& design_;
-    std::unique_ptr<KeyChooser> chooser_;
+    KeyPrinterModel model_;
+    PrintPresenter presenter_;
     QSize clientSize_;
 
     QLineEdit* offsetDownEdit_ = nullptr;    // Text1

@@ -1,7 +1,7 @@
 #include "PreviewPageRenderer.h"
 
-#include "PainterPrintSurface.h"
-#include "RecordingReplay.h"
+#include "PrintUnits.h"
+#include "RecordedPagePainter.h"
 
 #include <QColor>
 #include <QFont>
@@ -136,9 +136,6 @@ void PreviewPageRenderer::paint(QPainter& painter, int page, const QRect& target
     const QSizeF mm = pageSizeMm(pageOrientation);
     painter.translate(target.topLeft());
     painter.scale(target.width() / mm.width(), target.height() / mm.height());
-    {
-        PainterPrintSurface surface(painter, metrics_);
-        replayPage(*recording_, page, surface);
-    }
+    paintRecordedPage(painter, *recording_, page, metrics_, PrintUnits::millimetresPerInch);
     painter.restore();
 }

@@ -1,4 +1,5 @@
 #include "PreviewPageView.h"
+#include "PrintUnits.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,7 +12,6 @@ namespace {
 
 constexpr int pageGap = 12; // pixels around and between pages
 const QColor viewBackground(128, 128, 128);
-constexpr double millimetresPerInch = 25.4;
 
 } // namespace
 
@@ -48,7 +48,7 @@ double PreviewPageView::scaleForZoom() const {
     case Zoom::TrueSize:
         break;
     }
-    return logicalDpiX() / millimetresPerInch;
+    return logicalDpiX() / PrintUnits::millimetresPerInch;
 }
 
 void PreviewPageView::layOutPages() {

@@ -1,21 +1,16 @@
 #include "QtPreviewService.h"
 
 #include "PreviewWindow.h"
+#include "PrintDevice.h"
 
 #include <utility>
 
-QtPreviewService::QtPreviewService(QString programName) : programName_(std::move(programName)) {}
-
-TextMetrics& QtPreviewService::metrics() {
-    if (!metrics_) {
-        metrics_ = std::make_unique<QtTextMetrics>();
-    }
-    return *metrics_;
-}
+QtPreviewService::QtPreviewService(QString programName, PrintDevice& printer)
+    : programName_(std::move(programName)), printer_(printer) {}
 
 PreviewService::Choice QtPreviewService::show(std::shared_ptr<const PrintRecording> recording,
                                               const PreviewForm& form) {
-    PreviewWindow window(PreviewContent{programName_, std::move(recording), form, &metrics()},
-                         parent_);
+    PreviewWindow window(
+        PreviewContent{programName_, std::move(recording), form, &printer_.metrics()}, parent_);
     return window.exec() == QDialog::Accepted ? Choice::Print : Choice::Close;
 }

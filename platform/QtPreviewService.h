@@ -1,28 +1,26 @@
 #pragma once
 
-#include "QtTextMetrics.h"
 #include "Services.h"
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include <memory>
+class PrintDevice;
 
-// The preview window over the program's main window, and the metrics that make a recording
-// measure as the printer does. Needs the QApplication before its first use.
+// The preview window over the program's main window. It paints the recorded pages with the
+// metrics of the device that prints them, as the recording was made. Needs the QApplication.
 class QtPreviewService : public PreviewService {
 public:
-    explicit QtPreviewService(QString programName);
+    QtPreviewService(QString programName, PrintDevice& printer);
 
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
-    TextMetrics& metrics() override;
     Choice show(std::shared_ptr<const PrintRecording> recording,
                 const PreviewForm& form) override;
 
 private:
     QString programName_;
+    PrintDevice& printer_;
     QPointer<QWidget> parent_;
-    std::unique_ptr<QtTextMetrics> metrics_; // made on first use
 };

@@ -7,14 +7,14 @@ QtServices::QtServices(const QString& programName)
 
 QtServices::QtServices(const QString& programName, const ProgramLocations& locations)
     : program_(programName, locations), singleInstance_(programName),
-      printer_(programName, program_.pdfFolder()), preview_(programName) {
+      printer_(programName, program_.pdfFolder()), preview_(programName, printer_) {
     // Lets the desktop match the windows with the program's menu entry and icon.
     QGuiApplication::setDesktopFileName(programName);
 }
 
 Services QtServices::services() {
-    return Services{messageBox_, inputBox_, fileDialog_, busyPointer_, program_, singleInstance_,
-                    screen_,     clock_,    printer_,    printer_,     preview_};
+    return Services{messageBox_, inputBox_, fileDialog_, busyPointer_, program_,
+                    singleInstance_, screen_, clock_, printer_, preview_};
 }
 
 void QtServices::setMainWindow(QWidget* window) {

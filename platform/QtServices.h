@@ -6,7 +6,7 @@
 #include "QtInputBox.h"
 #include "QtMessageBox.h"
 #include "QtPreviewService.h"
-#include "QtPrintSurface.h"
+#include "QtPrintDevice.h"
 #include "QtProgramInfo.h"
 #include "QtScreenInfo.h"
 #include "QtSingleInstance.h"
@@ -34,6 +34,6 @@ private:
     QtSingleInstance singleInstance_;
     QtScreenInfo screen_;
     QtClock clock_;
-    QtPrintSurface printer_;
+    QtPrintDevice printer_;
     QtPreviewService preview_;
 };

@@ -4,7 +4,8 @@
 #include "CombinationRuns.h"
 #include "CombinationSelection.h"
 #include "GameProfile.h"
-#include "QtPrintSurface.h"
+#include "QtPrintDevice.h"
+#include "RecordingPrintSurface.h"
 #include "Services.h"
 
 #include <QApplication>
@@ -83,7 +84,8 @@ BENCHMARK(BM_Ellenor)->Unit(benchmark::kMillisecond);
 
 void BM_FullCombinationRunToPdf(benchmark::State& state) {
     QTemporaryDir dir;
-    auto surface = QtPrintSurface::toPdfFile(dir.filePath(QStringLiteral("run.pdf")));
+    auto device = QtPrintDevice::toPdfFile(dir.filePath(QStringLiteral("run.pdf")));
+    RecordingPrintSurface surface(device->metrics(), device.get());
     const GameProfile& profile = gameProfile(7);
     CombinationSelection selection(profile);
     selection.receiveFullCombination(largestSevenCombination());
@@ -93,7 +95,7 @@ void BM_FullCombinationRunToPdf(benchmark::State& state) {
     CombinationRunControls controls;
     int jobs = 0;
     for (auto _ : state) {
-        jobs = runs.runFullCombination(selection, controls, {messages, pointer, *surface}).jobs;
+        jobs = runs.runFullCombination(selection, controls, {messages, pointer, surface}).jobs;
     }
     if (jobs != entryCount || messages.shown != 0) {
         state.SkipWithError("not every entry was printed");

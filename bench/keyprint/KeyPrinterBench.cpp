@@ -103,7 +103,6 @@ public:
     QtTextMetrics measuring;
     bool painted = false;
 
-    TextMetrics& metrics() override { return measuring; }
     Choice show(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form) override {
         PreviewWindow window(
             PreviewContent{QStringLiteral("keyprint6"), std::move(recording), form, &measuring});
@@ -121,12 +120,13 @@ void BM_PreviewFromTheMenuItem(benchmark::State& state) {
     FakeServices fake;
     fake.program.folder = largeKey().folder.path();
     FirstPagePreview preview;
+    fake.printer.measuring = &preview.measuring; // the run is recorded as the printer measures
     Services services = fake.services();
     KeyPrinterWindow window(gameProfile(6),
                             Services{services.messageBox, services.inputBox, services.fileDialog,
                                      services.busyPointer, services.program,
                                      services.singleInstance, services.screen, services.clock,
-                                     services.printer, services.printReport, preview});
+                                     services.printer, preview});
     window.load();
     fake.fileDialog.answers.push_back(largeKey().path);
     window.findChild<QAbstractButton*>(QStringLiteral("Command3D4"))->click();

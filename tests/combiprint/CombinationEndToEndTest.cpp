@@ -6,7 +6,7 @@
 #include "GameProfile.h"
 
 #include "PdfReader.h"
-#include "QtPrintSurface.h"
+#include "QtPrintDevice.h"
 #include "SlipLayout.h"
 #include "SystemTable.h"
 
@@ -34,12 +34,12 @@ TEST_P(EndToEndTest, OneSlipThroughTheWindowLandsOnTheLayout) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString pdfPath = dir.filePath(QStringLiteral("slip.pdf"));
-    auto surface = QtPrintSurface::toPdfFile(pdfPath);
+    auto surface = QtPrintDevice::toPdfFile(pdfPath);
     FakeServices fakes;
     fakes.program.folder = dir.path();
     fakes.program.name = QStringLiteral("combiprint%1").arg(game);
     QFile::copy(QStringLiteral(SLIP_DATA_DIR "/XX.BMP"), dir.filePath(QStringLiteral("XX.BMP")));
-    Services services = fakes.servicesPrintingOn(*surface, *surface);
+    Services services = fakes.servicesPrintingOn(*surface);
     CombinationPrinterWindow window(profile, services);
     ASSERT_TRUE(window.load());
 

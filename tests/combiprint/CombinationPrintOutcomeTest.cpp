@@ -9,8 +9,7 @@
 #include "PdfComparison.h"
 #include "PreviewForm.h"
 #include "PrintRecording.h"
-#include "QtPrintSurface.h"
-#include "QtTextMetrics.h"
+#include "QtPrintDevice.h"
 #include "SelectionKeys.h"
 #include "SystemTable.h"
 
@@ -176,13 +175,13 @@ TEST_P(FullCombinationPrintTest, RefusedEntriesStillLetTheRunGoOn) {
 // Without a printer the whole run is one PDF, its entries' slips in order; the status line
 // names it.
 TEST_P(FullCombinationPrintTest, WithoutAPrinterTheRunIsOnePdf) {
-    QtPrintSurface::Options options;
-    options.target = QtPrintSurface::Target::PdfInFolder;
+    QtPrintDevice::Options options;
+    options.target = QtPrintDevice::Target::PdfInFolder;
     options.programName = fakes.program.name;
     options.pdfFolder = folder.filePath(QStringLiteral("pdf"));
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("pdf")));
-    QtPrintSurface pdf(options);
-    auto window = open(fakes.servicesPrintingOn(pdf, pdf));
+    QtPrintDevice pdf(options);
+    auto window = open(fakes.servicesPrintingOn(pdf));
     window->selection().receiveFullCombination(fiveEntries());
     window->findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
     button(*window, "SSCommand4")->click();
@@ -213,15 +212,13 @@ TEST_P(FullCombinationPrintTest, PreviewKeepsOneJobPerEntryAndPrintsThemAsTheRun
 }
 
 TEST_P(FullCombinationPrintTest, PrintingFromThePreviewGivesTheSameJobAsTheButton) {
-    QtTextMetrics metrics;
-    fakes.preview.measuring = &metrics;
     fakes.preview.answer = PreviewService::Choice::Print;
     const QString directPath = folder.filePath(QStringLiteral("direct.pdf"));
     const QString previewedPath = folder.filePath(QStringLiteral("previewed.pdf"));
-    auto directPdf = QtPrintSurface::toPdfFile(directPath);
-    auto previewedPdf = QtPrintSurface::toPdfFile(previewedPath);
-    auto direct = open(fakes.servicesPrintingOn(*directPdf, *directPdf));
-    auto previewed = open(fakes.servicesPrintingOn(*previewedPdf, *previewedPdf));
+    auto directPdf = QtPrintDevice::toPdfFile(directPath);
+    auto previewedPdf = QtPrintDevice::toPdfFile(previewedPath);
+    auto direct = open(fakes.servicesPrintingOn(*directPdf));
+    auto previewed = open(fakes.servicesPrintingOn(*previewedPdf));
     for (CombinationPrinterWindow* window : {direct.get(), previewed.get()}) {
         prepareTwoRows(window->selection(), game());
         window->selection().toggleNumber(30);

@@ -1,6 +1,7 @@
 #include "CombinationRuns.h"
 #include "CombinationSelection.h"
 #include "FakeServices.h"
+#include "PrintedOperations.h"
 #include "GameProfile.h"
 #include "RowText.h"
 #include "SelectionKeys.h"
@@ -40,10 +41,11 @@ protected:
     CombinationSelection selection{profile};
     CombinationRuns runs{profile};
     FakeServices fakes;
+    TestPrinter printer;
     CombinationRunControls controls;
 
     CombinationRunServices services() {
-        return {fakes.messageBox, fakes.busyPointer, fakes.printer};
+        return {fakes.messageBox, fakes.busyPointer, printer};
     }
 
     // Loads rows of `width` numbers each, marks the FIX numbers, picks a fitting system.
@@ -67,7 +69,7 @@ protected:
     // Marks of one job and page at a cell of a field (origin relative to X0, Y0).
     int marksAt(double x, double y, int job = 0, int page = -1) const {
         int found = 0;
-        for (const auto& t : fakes.printer.texts) {
+        for (const auto& t : printer.texts) {
             if (t.job == job && (page < 0 || t.page == page) &&
                 t.face == QStringLiteral("arial black") && std::abs(t.x - x) < 1e-4 &&
                 std::abs(t.y - y) < 1e-4) {
@@ -82,7 +84,7 @@ protected:
     }
     int slipMarks(int job, int page) const {
         int found = 0;
-        for (const auto& t : fakes.printer.texts) {
+        for (const auto& t : printer.texts) {
             found += t.job == job && t.page == page && t.face == QStringLiteral("arial black");
         }
         return found;
@@ -90,7 +92,7 @@ protected:
     std::vector<QString> slipNumbers(int job = 0) const {
         std::vector<QString> numbers;
         const MmPoint place{layout.slipNumber.dx, layout.slipNumber.dy};
-        for (const auto& t : fakes.printer.texts) {
+        for (const auto& t : printer.texts) {
             if (t.job == job && std::abs(t.x - place.x) < 1e-4 && std::abs(t.y - place.y) < 1e-4) {
                 numbers.push_back(t.text);
             }
@@ -107,8 +109,8 @@ TEST_P(RunsTest, OneSlipPerRowWithMarksInBothFieldsAndTheSystemBox) {
     controls.markIndex = 0;
     EXPECT_EQ(runs.runAllRows(selection, controls, services()).jobs, 1);
     EXPECT_TRUE(fakes.messageBox.shown.empty());
-    EXPECT_EQ(fakes.printer.jobsEnded, 1);
-    EXPECT_EQ(fakes.printer.count(QStringLiteral("newPage")), 2);
+    EXPECT_EQ(printer.jobsEnded, 1);
+    EXPECT_EQ(printer.count(QStringLiteral("newPage")), 2);
     EXPECT_EQ(slipNumbers(), (std::vector<QString>{"1", "2", "3"}));
     EXPECT_EQ(fakes.busyPointer.changes, (std::vector<bool>{true, false}));
     for (int page = 0; page < 3; ++page) {
@@ -128,7 +130,7 @@ TEST_P(RunsTest, OneSlipPerRowWithMarksInBothFieldsAndTheSystemBox) {
         const MmPoint box = layout.systemBox(selection.systemIndex());
         EXPECT_EQ(marksAt(box.x, box.y, 0, page), 1);
     }
-    for (const auto& t : fakes.printer.texts) {
+    for (const auto& t : printer.texts) {
         if (t.face == QStringLiteral("arial black")) {
             EXPECT_EQ(t.text, QStringLiteral("x"));
         }
@@ -143,8 +145,8 @@ TEST_P(RunsTest, EjectNoticeAndBlankFirstSlip) {
     EXPECT_EQ(fakes.messageBox.shown[0].text, ejectNotice);
     EXPECT_EQ(fakes.messageBox.shown[0].icon, MessageBoxService::Icon::Critical);
     EXPECT_EQ(fakes.messageBox.shown[0].title, QStringLiteral("Kelvadata/2010"));
-    EXPECT_EQ(fakes.printer.operations.front(), QStringLiteral("newPage"));
-    EXPECT_EQ(fakes.printer.count(QStringLiteral("newPage")), 2);
+    EXPECT_EQ(printer.operations.front(), QStringLiteral("newPage"));
+    EXPECT_EQ(printer.count(QStringLiteral("newPage")), 2);
     EXPECT_EQ(slipMarks(0, 0), 0);
     EXPECT_EQ(slipMarks(0, 1), 1 + 8 + 1);
 }
@@ -157,7 +159,7 @@ TEST_P(RunsTest, RefusedSelectionPrintsNothing) {
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].text,
               QStringLiteral("Átfedés van a FIX számok és a KOMBINÁCIÓS számok között !"));
-    EXPECT_TRUE(fakes.printer.operations.empty());
+    EXPECT_TRUE(printer.operations.empty());
     EXPECT_TRUE(fakes.busyPointer.changes.empty());
 }
 
@@ -171,7 +173,7 @@ TEST_P(RunsTest, FromToPrintsTheRangeWithWholeListNumbers) {
     controls.lastRow = QStringLiteral("99");
     EXPECT_EQ(runs.runFromTo(selection, controls, services()).jobs, 1);
     EXPECT_EQ(slipNumbers(), (std::vector<QString>{"3", "4", "5"}));
-    EXPECT_EQ(fakes.printer.count(QStringLiteral("newPage")), 2);
+    EXPECT_EQ(printer.count(QStringLiteral("newPage")), 2);
     const MmPoint first = cell(layout.combinationFieldOrigin(), 17);
     EXPECT_EQ(marksAt(first.x, first.y, 0, 0), 1);
 }
@@ -191,7 +193,7 @@ TEST_P(RunsTest, FromToRefusals) {
         EXPECT_EQ(fakes.messageBox.shown[0].text, fromToMessage);
         EXPECT_EQ(fakes.messageBox.shown[0].icon, MessageBoxService::Icon::Critical);
     }
-    EXPECT_TRUE(fakes.printer.operations.empty());
+    EXPECT_TRUE(printer.operations.empty());
 }
 
 TEST_P(RunsTest, FromToOnAnEmptyListIsARangeError) {
@@ -245,13 +247,13 @@ TEST_P(RunsTest, StoredMarkSymbol) {
     controls.jokerYes = true;
     runs.runAllRows(selection, controls, services());
     EXPECT_EQ(marksAt(layout.jokerYes.x, layout.jokerYes.y), 1);
-    EXPECT_EQ(fakes.printer.textsOf(QStringLiteral(""), 0).size(), std::size_t(1 + 8 + 1));
+    EXPECT_EQ(printer.textsOf(QStringLiteral(""), 0).size(), std::size_t(1 + 8 + 1));
     controls.markIndex = 2;
     runs.runAllRows(selection, controls, services());
     controls.markIndex = -1;
     runs.runAllRows(selection, controls, services());
     EXPECT_EQ(runs.storedMarkSymbol(), QStringLiteral("•"));
-    EXPECT_EQ(fakes.printer.textsOf(QStringLiteral("•"), 2).size(), std::size_t(1 + 8 + 1));
+    EXPECT_EQ(printer.textsOf(QStringLiteral("•"), 2).size(), std::size_t(1 + 8 + 1));
 }
 
 TEST_P(RunsTest, NegativeOffsetKeepsTheHeaderOnThePage) {
@@ -259,11 +261,11 @@ TEST_P(RunsTest, NegativeOffsetKeepsTheHeaderOnThePage) {
     controls.offsetDown = QStringLiteral("-3");
     controls.offsetRight = QStringLiteral("1,5");
     runs.runAllRows(selection, controls, services());
-    const auto maker = fakes.printer.textsOf(QStringLiteral(" Kelvadata/2010"));
+    const auto maker = printer.textsOf(QStringLiteral(" Kelvadata/2010"));
     ASSERT_EQ(maker.size(), 1u);
     EXPECT_DOUBLE_EQ(maker[0].y, 0.0);
     EXPECT_NEAR(maker[0].x, 1.5, 1e-6);
-    const auto number = fakes.printer.textsOf(QStringLiteral("1"));
+    const auto number = printer.textsOf(QStringLiteral("1"));
     ASSERT_EQ(number.size(), 1u);
     EXPECT_NEAR(number[0].y, layout.slipNumber.dy, 1e-6);
     const MmPoint p = cell(layout.combinationFieldOrigin(), 1, 1.5, -3);
@@ -288,7 +290,7 @@ TEST_P(RunsTest, FullCombinationRunOneJobPerEntry) {
     selection.receiveFullCombination(h);
     controls.ejectFirst = true;
     EXPECT_EQ(runs.runFullCombination(selection, controls, services()).jobs, 5);
-    EXPECT_EQ(fakes.printer.jobsEnded, 5);
+    EXPECT_EQ(printer.jobsEnded, 5);
     EXPECT_EQ(fakes.messageBox.shown.size(), 5u);
     for (int job = 0; job < 5; ++job) {
         SCOPED_TRACE(job);
@@ -309,14 +311,14 @@ TEST_P(RunsTest, FullCombinationRunSkipsARefusedEntryAndGoesOn) {
     h.entries = {QStringLiteral("00"), QStringLiteral("01 05 "), QStringLiteral("09 20 ")};
     selection.receiveFullCombination(h);
     EXPECT_EQ(runs.runFullCombination(selection, controls, services()).jobs, 1);
-    EXPECT_EQ(fakes.printer.jobsEnded, 1);
+    EXPECT_EQ(printer.jobsEnded, 1);
     EXPECT_EQ(fakes.messageBox.shown.size(), 2u);
 }
 
 TEST_P(RunsTest, FullCombinationRunWithoutEntriesDoesNothing) {
     EXPECT_EQ(runs.runFullCombination(selection, controls, services()).jobs, 0);
     EXPECT_TRUE(fakes.messageBox.shown.empty());
-    EXPECT_TRUE(fakes.printer.operations.empty());
+    EXPECT_TRUE(printer.operations.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, RunsTest, ::testing::Values(5, 6, 7), [](const auto& info) {
@@ -329,11 +331,12 @@ TEST(SevenSlip, ElevenNumbersWithSystemZeroEleven) {
     CombinationSelection selection(profile);
     CombinationRuns runs(profile);
     FakeServices fakes;
+    TestPrinter printer;
     loadKeyRows(selection, {rowOf(range(1, 11))}, true, QStringLiteral(" 1"), QStringLiteral("11"));
     selection.selectSystem(3);
     CombinationRunControls controls;
-    runs.runAllRows(selection, controls, {fakes.messageBox, fakes.busyPointer, fakes.printer});
-    const auto marks = fakes.printer.textsOf(QStringLiteral("x"));
+    runs.runAllRows(selection, controls, {fakes.messageBox, fakes.busyPointer, printer});
+    const auto marks = printer.textsOf(QStringLiteral("x"));
     ASSERT_EQ(marks.size(), 1u + 11u + 1u);
     const auto has = [&](double x, double y) {
         for (const auto& t : marks) {
@@ -346,23 +349,23 @@ TEST(SevenSlip, ElevenNumbersWithSystemZeroEleven) {
     EXPECT_TRUE(has(45, 22.7));             // number 1 of the combination field
     EXPECT_TRUE(has(82.5 - 4.2 * 4, 56.7)); // system box of "0 11"
     EXPECT_TRUE(has(2.5, 14.5 + 6 * 4.2));  // Joker "Nem"
-    const auto number = fakes.printer.textsOf(QStringLiteral("1"));
+    const auto number = printer.textsOf(QStringLiteral("1"));
     ASSERT_EQ(number.size(), 1u);
     EXPECT_NEAR(number[0].x, 15, 1e-6);
     EXPECT_NEAR(number[0].y, 10, 1e-6);
     EXPECT_EQ(number[0].face, QStringLiteral("times new roman"));
 
     // Number 35 of the combination field and FIX number 12.
-    fakes.printer = RecordingSurface();
+    printer.reset();
     loadKeyRows(selection, {rowOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 35})}, true, std::nullopt,
                 std::nullopt);
     selection.toggleNumber(12);
     selection.selectSystem(int(systemTable(7).codes.indexOf(QStringLiteral("1 10"))));
     loadKeyRows(selection, {rowOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 35})}, true, std::nullopt,
                 QStringLiteral("10"));
-    runs.runAllRows(selection, controls, {fakes.messageBox, fakes.busyPointer, fakes.printer});
+    runs.runAllRows(selection, controls, {fakes.messageBox, fakes.busyPointer, printer});
     ASSERT_TRUE(fakes.messageBox.shown.empty());
-    const auto second = fakes.printer.textsOf(QStringLiteral("x"));
+    const auto second = printer.textsOf(QStringLiteral("x"));
     const auto at = [&](double x, double y) {
         for (const auto& t : second) {
             if (std::abs(t.x - x) < 1e-4 && std::abs(t.y - y) < 1e-4) {

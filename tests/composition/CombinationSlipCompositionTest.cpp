@@ -1,5 +1,5 @@
 #include "GameProfile.h"
-#include "RecordingSurface.h"
+#include "PrintedOperations.h"
 #include "SlipComposer.h"
 #include "SlipLayout.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 constexpr double tolerance = 1e-4;
 
-using Text = RecordingSurface::Text;
+using Text = PrintedOperations::Text;
 
 // The combination slip of one game, written out independently of the layout tables.
 struct CombinationGame {
@@ -41,7 +41,7 @@ void PrintTo(const CombinationGame& g, std::ostream* os) {
     *os << "combiprint" << g.game;
 }
 
-std::vector<Text> withFace(const RecordingSurface& surface, const QString& face) {
+std::vector<Text> withFace(const PrintedOperations& surface, const QString& face) {
     std::vector<Text> found;
     for (const Text& t : surface.texts) {
         if (t.face == face) {
@@ -51,11 +51,11 @@ std::vector<Text> withFace(const RecordingSurface& surface, const QString& face)
     return found;
 }
 
-std::vector<Text> marks(const RecordingSurface& surface) {
+std::vector<Text> marks(const PrintedOperations& surface) {
     return withFace(surface, QStringLiteral("arial black"));
 }
 
-std::vector<Text> header(const RecordingSurface& surface) {
+std::vector<Text> header(const PrintedOperations& surface) {
     return withFace(surface, QStringLiteral("times new roman"));
 }
 
@@ -67,20 +67,20 @@ QString rowOf(const std::vector<int>& numbers) {
     return parts.join(QLatin1Char(' '));
 }
 
-void compose(RecordingSurface& surface, int game, const std::vector<CombinationSlipRow>& rows,
+void compose(TestPrinter& surface, int game, const std::vector<CombinationSlipRow>& rows,
              const std::vector<int>& fix, int systemIndex, SlipOrigin origin,
              MarkStyle style = {QStringLiteral("•"), false}) {
     setUpSlipSurface(surface);
     composeCombinationSlips(surface, combinationSlip(game), gameProfile(game).highestNumber, rows,
                             fix, systemIndex, style, origin);
-    surface.endJob();
+    surface.surface().endJob();
 }
 
 class CombinationSlipGeometry : public ::testing::TestWithParam<CombinationGame> {};
 
 TEST_P(CombinationSlipGeometry, HeaderJokerRowFixAndSystemBoxInOrder) {
     const CombinationGame& g = GetParam();
-    RecordingSurface surface;
+    TestPrinter surface;
     const SlipOrigin origin{1.5, 2.5};
     const int system = g.boxesPerColumn + 2; // second column of boxes, third box
     // FIX numbers unsorted, with a duplicate and two numbers outside 1..N.
@@ -128,7 +128,7 @@ TEST_P(CombinationSlipGeometry, HeaderJokerRowFixAndSystemBoxInOrder) {
 
 TEST_P(CombinationSlipGeometry, NegativeOffsetHeaderAtPageTopMarksFollowY0) {
     const CombinationGame& g = GetParam();
-    RecordingSurface surface;
+    TestPrinter surface;
     const SlipOrigin origin = combinationSlipOrigin(QStringLiteral(" -4,5"), QStringLiteral("-1"));
     EXPECT_NEAR(origin.y0, -4.5, tolerance);
     EXPECT_NEAR(origin.x0, -1.0, tolerance);
@@ -152,7 +152,7 @@ TEST_P(CombinationSlipGeometry, RowMarksStopAtTheLayoutsCount) {
     for (int n = 1; n <= g.highest; ++n) {
         all.push_back(n);
     }
-    RecordingSurface surface;
+    TestPrinter surface;
     compose(surface, g.game, {{rowOf(all), 1}}, {}, -1, {});
     // Joker plus the row's first numbers; no system chosen marks no box.
     EXPECT_EQ(int(marks(surface).size()), 1 + std::min(g.rowNumbers, g.highest));
@@ -160,7 +160,7 @@ TEST_P(CombinationSlipGeometry, RowMarksStopAtTheLayoutsCount) {
 
 TEST_P(CombinationSlipGeometry, EverySlipButTheFirstBeginsWithAnEject) {
     const CombinationGame& g = GetParam();
-    RecordingSurface surface;
+    TestPrinter surface;
     compose(surface, g.game,
             {{QStringLiteral("01"), 3}, {QStringLiteral("02"), 4}, {QStringLiteral("99 00"), 5}},
             {3}, 1, {});
@@ -184,11 +184,11 @@ INSTANTIATE_TEST_SUITE_P(Games, CombinationSlipGeometry, ::testing::ValuesIn(gam
                          });
 
 TEST(CombinationSlipComposition, WorkedExamples) {
-    RecordingSurface five;
+    TestPrinter five;
     compose(five, 5, {{QStringLiteral("90"), 1}}, {}, -1, {});
     EXPECT_NEAR(marks(five)[1].x, 82.5 - 33.5 - 21, tolerance);
     EXPECT_NEAR(marks(five)[1].y, 13.5 + 63, tolerance);
-    RecordingSurface seven;
+    TestPrinter seven;
     compose(seven, 7, {{QStringLiteral("01"), 1}}, {}, -1, {});
     EXPECT_NEAR(marks(seven)[1].y, 22.7, tolerance);
 }

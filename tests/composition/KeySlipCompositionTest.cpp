@@ -1,5 +1,5 @@
 #include "GameProfile.h"
-#include "RecordingSurface.h"
+#include "PrintedOperations.h"
 #include "SlipComposer.h"
 #include "SlipLayout.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 constexpr double tolerance = 1e-4;
 
-using Text = RecordingSurface::Text;
+using Text = PrintedOperations::Text;
 
 // The key slip of one game, written out independently of the layout tables.
 struct KeyGame {
@@ -86,7 +86,7 @@ void PrintTo(const KeyGame& g, std::ostream* os) {
     *os << "keyprint" << g.game;
 }
 
-std::vector<Text> marks(const RecordingSurface& surface) {
+std::vector<Text> marks(const PrintedOperations& surface) {
     std::vector<Text> found;
     for (const Text& t : surface.texts) {
         if (t.face == QStringLiteral("arial black")) {
@@ -96,7 +96,7 @@ std::vector<Text> marks(const RecordingSurface& surface) {
     return found;
 }
 
-std::vector<Text> headerTexts(const RecordingSurface& surface) {
+std::vector<Text> headerTexts(const PrintedOperations& surface) {
     std::vector<Text> found;
     for (const Text& t : surface.texts) {
         if (t.face == QStringLiteral("times new roman")) {
@@ -122,14 +122,14 @@ QStringList repeated(const QString& row, int count) {
     return rows;
 }
 
-void compose(RecordingSurface& surface, int game, const std::vector<KeyRow>& rows, int fields,
+void compose(TestPrinter& surface, int game, const std::vector<KeyRow>& rows, int fields,
              KeyRunMode mode = KeyRunMode::AllRows, SlipOrigin origin = {},
              MarkStyle style = {QStringLiteral("x"), false}) {
     const GameProfile& profile = gameProfile(game);
     setUpSlipSurface(surface);
     composeKeySlips(surface, keySlip(game), profile.numbersPerRow, profile.highestNumber, rows,
                     fields, mode, style, origin);
-    surface.endJob();
+    surface.surface().endJob();
 }
 
 class KeySlipGeometry : public ::testing::TestWithParam<KeyGame> {};
@@ -139,7 +139,7 @@ TEST_P(KeySlipGeometry, EveryFieldOfAFullSlipLiesInItsBandAndPlace) {
     const int n = gameProfile(g.game).highestNumber;
     // Number 1, the last of the first grid column and N in every field.
     const QString row = QStringLiteral("01 %1 %2").arg(g.columns, 2, 10, QLatin1Char('0')).arg(n);
-    RecordingSurface surface;
+    TestPrinter surface;
     const SlipOrigin origin{3.0, 2.0};
     compose(surface, g.game, keyRows(repeated(row, g.maxFields)), g.maxFields, KeyRunMode::AllRows,
             origin);
@@ -181,7 +181,7 @@ TEST_P(KeySlipGeometry, OriginTakesTheGameShiftAndLandscapeShift) {
 
 TEST_P(KeySlipGeometry, HeaderJokerAndSlipNumberWithPositiveOffset) {
     const KeyGame& g = GetParam();
-    RecordingSurface surface;
+    TestPrinter surface;
     const SlipOrigin origin{2.0, 6.0};
     compose(surface, g.game, keyRows({QStringLiteral("01")}), g.maxFields, KeyRunMode::AllRows,
             origin, {QStringLiteral("*"), true});
@@ -212,7 +212,7 @@ TEST_P(KeySlipGeometry, HeaderJokerAndSlipNumberWithPositiveOffset) {
 
 TEST_P(KeySlipGeometry, JokerWithoutYesMarksTheNoBox) {
     const KeyGame& g = GetParam();
-    RecordingSurface surface;
+    TestPrinter surface;
     compose(surface, g.game, keyRows({QStringLiteral("01")}), 1);
     const std::vector<Text> m = marks(surface);
     ASSERT_FALSE(m.empty());
@@ -222,7 +222,7 @@ TEST_P(KeySlipGeometry, JokerWithoutYesMarksTheNoBox) {
 
 TEST_P(KeySlipGeometry, NegativeOffsetKeepsHeaderOnThePageButMovesTheMarks) {
     const KeyGame& g = GetParam();
-    RecordingSurface surface;
+    TestPrinter surface;
     const SlipOrigin origin =
         keySlipOrigin(keySlip(g.game), QStringLiteral("-30"), QStringLiteral("-2"), false);
     const double y0 = -30 + g.yAdjust;
@@ -244,7 +244,7 @@ TEST_P(KeySlipGeometry, NegativeOffsetKeepsHeaderOnThePageButMovesTheMarks) {
 
 TEST_P(KeySlipGeometry, OneFieldPerSlipNeverUsesTheSecondBand) {
     const KeyGame& g = GetParam();
-    RecordingSurface surface;
+    TestPrinter surface;
     compose(surface, g.game, keyRows(repeated(QStringLiteral("01"), 5)), 1);
     const std::vector<Text> m = marks(surface);
     ASSERT_EQ(m.size(), 10u);
@@ -267,7 +267,7 @@ TEST_P(KeySlipGeometry, NumbersOutsideTheGameAndBeyondKAreNotMarked) {
     while (numbers.size() < profile.numbersPerRow + 2) {
         numbers << QStringLiteral("%1").arg(numbers.size(), 2, 10, QLatin1Char('0'));
     }
-    RecordingSurface surface;
+    TestPrinter surface;
     compose(surface, g.game, keyRows({numbers.join(QLatin1Char(' '))}), 1);
     const std::vector<Text> m = marks(surface);
     // Of the first K numbers, the three bad ones are left out; numbers K+1 and K+2 are never read.
@@ -280,7 +280,7 @@ TEST_P(KeySlipGeometry, NumbersOutsideTheGameAndBeyondKAreNotMarked) {
 
 TEST_P(KeySlipGeometry, FromToStartsAtFieldOneAndNumbersByPositionInTheKey) {
     const KeyGame& g = GetParam();
-    RecordingSurface surface;
+    TestPrinter surface;
     // Rows from position 2 on: the first opens field 1 of slip (2 div P) + 1 = 1.
     const int count = g.maxFields + 1;
     compose(surface, g.game, keyRows(repeated(QStringLiteral("01"), count), 2), g.maxFields,
@@ -303,16 +303,16 @@ INSTANTIATE_TEST_SUITE_P(Games, KeySlipGeometry, ::testing::ValuesIn(games), [](
 });
 
 TEST(KeySlipComposition, SurfaceSetUpComesInItsOrder) {
-    RecordingSurface surface;
+    TestPrinter surface;
     setUpSlipSurface(surface);
     const std::vector<QString> expected{QStringLiteral("setFontName times new roman"),
                                         QStringLiteral("setUnits mm"), QStringLiteral("setBold on"),
                                         QStringLiteral("setFontSize 9")};
-    EXPECT_EQ(surface.operations, expected);
+    EXPECT_EQ(readRecording(surface.recording(), surface.metrics()).operations, expected);
 }
 
 TEST(KeySlipComposition, SixNumberWorkedExamples) {
-    RecordingSurface surface;
+    TestPrinter surface;
     compose(surface, 6, keyRows({QStringLiteral("01 45")}), 8);
     const std::vector<Text> m = marks(surface);
     ASSERT_EQ(m.size(), 3u);
@@ -323,7 +323,7 @@ TEST(KeySlipComposition, SixNumberWorkedExamples) {
 }
 
 TEST(KeySlipComposition, FiveNumberNinetyAndLandscape) {
-    RecordingSurface surface;
+    TestPrinter surface;
     const SlipOrigin origin =
         keySlipOrigin(keySlip(5), QStringLiteral("0"), QStringLiteral("0"), true);
     EXPECT_NEAR(origin.y0, 54.7, tolerance);
@@ -335,7 +335,7 @@ TEST(KeySlipComposition, FiveNumberNinetyAndLandscape) {
 }
 
 TEST(KeySlipComposition, SixNumberNegativeTextOneWorkedExample) {
-    RecordingSurface surface;
+    TestPrinter surface;
     const SlipOrigin origin =
         keySlipOrigin(keySlip(6), QStringLiteral("-10"), QStringLiteral(""), false);
     compose(surface, 6, keyRows({QStringLiteral("01")}), 8, KeyRunMode::AllRows, origin);
@@ -344,7 +344,7 @@ TEST(KeySlipComposition, SixNumberNegativeTextOneWorkedExample) {
 }
 
 TEST(KeySlipComposition, SeventeenRowsMakeThreeSlips) {
-    RecordingSurface surface;
+    TestPrinter surface;
     compose(surface, 6, keyRows(repeated(QStringLiteral("01"), 17)), 8);
     std::vector<QString> numbers;
     for (const Text& t : headerTexts(surface)) {
@@ -364,7 +364,7 @@ TEST(KeySlipComposition, SeventeenRowsMakeThreeSlips) {
 }
 
 TEST(KeySlipComposition, FieldFiveOfFiveIsTheSecondBandFirstPlace) {
-    RecordingSurface surface;
+    TestPrinter surface;
     compose(surface, 6, keyRows(repeated(QStringLiteral("01"), 6)), 5);
     const std::vector<Text> m = marks(surface);
     ASSERT_EQ(m.size(), 8u);
@@ -376,7 +376,7 @@ TEST(KeySlipComposition, FieldFiveOfFiveIsTheSecondBandFirstPlace) {
 }
 
 TEST(KeySlipComposition, FromToFiveToTwelveIsOneSlipNumberedOne) {
-    RecordingSurface surface;
+    TestPrinter surface;
     compose(surface, 6, keyRows(repeated(QStringLiteral("01"), 8), 4), 8, KeyRunMode::FromTo);
     EXPECT_EQ(surface.count(QStringLiteral("newPage")), 0);
     const std::vector<Text> header = headerTexts(surface);
@@ -389,7 +389,7 @@ TEST(KeySlipComposition, FromToFiveToTwelveIsOneSlipNumberedOne) {
 }
 
 TEST(KeySlipComposition, NumbersAreMarkedInRowOrder) {
-    RecordingSurface surface;
+    TestPrinter surface;
     compose(surface, 6, keyRows({QStringLiteral("07 01 45")}), 8);
     const std::vector<Text> m = marks(surface);
     ASSERT_EQ(m.size(), 4u);
@@ -411,7 +411,7 @@ TEST(KeySlipComposition, OffsetTextsWithCommaPointBlanksAndLetters) {
 }
 
 TEST(KeySlipComposition, GarbageRowsAndHugeFieldCountsStayInBounds) {
-    RecordingSurface surface;
+    TestPrinter surface;
     const QString longRow = repeated(QStringLiteral("01"), 1000).join(QLatin1Char(' '));
     compose(surface, 6,
             keyRows({QString(), QStringLiteral("ab cd"), QStringLiteral("-5 -1"), longRow}), 1000);

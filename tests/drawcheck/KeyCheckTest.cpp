@@ -6,7 +6,7 @@
 #include "KeyDrawCheck.h"
 #include "KeySlipRun.h"
 #include "RandomRows.h"
-#include "RecordingSurface.h"
+#include "PrintedOperations.h"
 #include "RowText.h"
 #include "SlipLayout.h"
 
@@ -113,7 +113,7 @@ TEST_P(KeyCheck, ClassesWinnersAndTheirSlipsAreThoseOfTheRowsAndTheRun) {
     controls.fieldsPerSlip = QString::fromLatin1(c.fieldsPerSlip);
     FakeMessageBox messages;
     FakeBusyPointer pointer;
-    RecordingSurface surface;
+    TestPrinter surface;
     const std::optional<KeySlipJob> job = checkAllRowsRun(profile, controls, messages);
     ASSERT_TRUE(job);
     printKeySlips(profile, controls, *job, {messages, pointer, surface, false});
@@ -140,7 +140,7 @@ TEST_P(KeyCheck, ClassesWinnersAndTheirSlipsAreThoseOfTheRowsAndTheRun) {
             const double x = origin.x0 + field.x + cell.x;
             const double y = origin.y0 + field.y + cell.y;
             const bool marked = std::any_of(
-                surface.texts.begin(), surface.texts.end(), [&](const RecordingSurface::Text& t) {
+                surface.texts.begin(), surface.texts.end(), [&](const PrintedOperations::Text& t) {
                     return t.page == w.slip - 1 && t.text == mark && std::abs(t.x - x) < 1e-6 &&
                            std::abs(t.y - y) < 1e-6;
                 });

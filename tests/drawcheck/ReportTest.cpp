@@ -6,7 +6,7 @@
 #include "GameProfile.h"
 #include "KeyDrawCheck.h"
 #include "RandomRows.h"
-#include "RecordingSurface.h"
+#include "PrintedOperations.h"
 #include "SystemTable.h"
 
 #include <gtest/gtest.h>
@@ -57,14 +57,14 @@ TEST(DrawCheckReport, TextAndPagesHoldEveryCellOfBothDrawsOfTheWeek) {
 
     // The pages: within A4, the heading on each, every cell printed, and the winners' column
     // titles again at the top of each page the table goes on to.
-    RecordingSurface surface;
+    TestPrinter surface;
     FakeBusyPointer pointer;
     EXPECT_TRUE(printReport(report, surface, pointer).delivered());
     EXPECT_EQ(pointer.changes, (std::vector<bool>{true, false}));
     ASSERT_GT(surface.pagesInJob, 1);
     std::map<int, int> headings;
     std::map<QString, int> printed;
-    for (const RecordingSurface::Text& t : surface.texts) {
+    for (const PrintedOperations::Text& t : surface.texts) {
         EXPECT_TRUE(t.x >= 0 && t.x < 11906 && t.y >= 0 && t.y + 240 <= 16838) << t.y;
         headings[t.page] += t.text == report.heading[0] ? 1 : 0;
         ++printed[t.text];

@@ -1,11 +1,11 @@
-// Composes slips of every deliverable through the Qt print surface into PDFs and reads the
+// Composes slips of every deliverable, recorded and printed on the Qt print device, into PDFs and reads the
 // glyph positions back with pdftotext: every mark, Joker mark, system mark, slip number and
 // header line must lie within 0.1 mm of the place the slip layout gives it.
 
 #include "GameProfile.h"
 
 #include "PdfReader.h"
-#include "QtPrintSurface.h"
+#include "DeviceSurface.h"
 #include "SlipComposer.h"
 #include "SlipLayout.h"
 
@@ -66,7 +66,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath(QStringLiteral("slips.pdf"));
-        surface = QtPrintSurface::toPdfFile(path);
+        surface = DeviceSurface::toPdfFile(path);
     }
 
     static void TearDownTestSuite() {
@@ -90,7 +90,7 @@ protected:
         if (text.isEmpty()) {
             return 0;
         }
-        auto probe = QtPrintSurface::toPdfFile(dir.filePath(QStringLiteral("probe.pdf")));
+        auto probe = DeviceSurface::toPdfFile(dir.filePath(QStringLiteral("probe.pdf")));
         setUpSlipSurface(*probe);
         probe->setFontName(QStringLiteral("times new roman"));
         return probe->measureText(text);
@@ -137,7 +137,7 @@ protected:
 
     QTemporaryDir dir;
     QString path;
-    std::unique_ptr<QtPrintSurface> surface;
+    std::unique_ptr<DeviceSurface> surface;
 };
 
 TEST_P(PrintFidelityTest, KeySlipMarksLieOnTheLayout) {

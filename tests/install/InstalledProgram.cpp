@@ -16,7 +16,7 @@ void InstalledProgram::restart() {
 Services InstalledProgram::services() {
     return Services{fakes.messageBox, fakes.inputBox,       fakes.fileDialog, fakes.busyPointer,
                     *program_,        fakes.singleInstance, fakes.screen,     fakes.clock,
-                    fakes.printer,    fakes.printer,        fakes.preview};
+                    fakes.printer,    fakes.preview};
 }
 
 QLineEdit* textBox(const QWidget& window, const QString& name) {

@@ -3,6 +3,7 @@
 #include "InstalledPrefix.h"
 #include "QtProgramInfo.h"
 #include "QtServices.h"
+#include "RecordingPrintSurface.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,9 +120,11 @@ TEST(ProgramFoldersTest, InstalledServicesWritePdfJobsIntoTheDocumentsFolder) {
     InstalledPrefix prefix;
     QtServices qt(QStringLiteral("keyprint6"), prefix.locations());
     Services services = qt.services();
-    services.printer.printText(QStringLiteral("x"));
-    ASSERT_TRUE(services.printer.endJob().delivered());
-    const QFileInfo job(services.printReport.lastJobFile());
+    RecordingPrintSurface surface(services.printer.metrics(), &services.printer);
+    surface.printText(QStringLiteral("x"));
+    const PrintJobOutcome outcome = surface.endJob();
+    ASSERT_TRUE(outcome.delivered());
+    const QFileInfo job(outcome.pdfFile);
     EXPECT_TRUE(job.exists());
     EXPECT_EQ(job.absolutePath(), prefix.documentsFolder());
     EXPECT_TRUE(job.fileName().startsWith(QStringLiteral("keyprint6-")));

@@ -13,6 +13,11 @@ const QString dateText = QStringLiteral("2026-12-07");
 
 class KeyListingWindowTest : public KeyPrinterWindowTest {
 protected:
+    void SetUp() override {
+        KeyPrinterWindowTest::SetUp();
+        fake_.printer.fixedMetrics.inchesPerCharacter = 1 / 1440.0; // a twip a character
+    }
+
     int rowLength() const { return 3 * profile().numbersPerRow - 1; }
     int columnsPerPage() const { return 90 / (rowLength() + 6); }
     int columnPitch() const { return 120 * (rowLength() + 6); }
@@ -20,7 +25,7 @@ protected:
 
     // Checks every listed row: its number and text, column, line and page.
     void expectListing(const QStringList& rows, int perColumn) {
-        const double cw = fake_.printer.charWidth;
+        const double cw = *fake_.printer.fixedMetrics.inchesPerCharacter * 1440; // in twips
         const int perPage = columnsPerPage() * perColumn;
         int next = 0; // index into rows of the row expected next
         const auto& texts = fake_.printer.texts;
@@ -49,9 +54,9 @@ protected:
     }
 
     // The bold header texts printed at the date's place, one per page.
-    std::vector<RecordingSurface::Text> dates() const {
-        std::vector<RecordingSurface::Text> found;
-        for (const RecordingSurface::Text& t : fake_.printer.texts) {
+    std::vector<PrintedOperations::Text> dates() const {
+        std::vector<PrintedOperations::Text> found;
+        for (const PrintedOperations::Text& t : fake_.printer.texts) {
             if (t.text == dateText) {
                 found.push_back(t);
             }
@@ -100,7 +105,7 @@ TEST_P(KeyListingWindowTest, FourHundredRowsRunOverSeveralPagesEachWithItsHeader
         EXPECT_EQ(headerDates[p].page, p);
     }
     int makers = 0;
-    for (const RecordingSurface::Text& t : fake_.printer.texts) {
+    for (const PrintedOperations::Text& t : fake_.printer.texts) {
         if (t.text == makerText()) {
             ++makers;
             EXPECT_TRUE(t.bold);
@@ -152,7 +157,7 @@ TEST_P(KeyListingWindowTest, SevenNumberListingAsksForAHeaderAndCentresIt) {
         EXPECT_EQ(fake_.printer.count("setDuplex"), 0);
         return;
     }
-    fake_.printer.charWidth = 100;
+    fake_.printer.fixedMetrics.inchesPerCharacter = 100 / 1440.0;
     loadKey(keyRows(3));
     fake_.inputBox.answers.push_back(QString(50, QLatin1Char('H')));
     click("Command3D5");
@@ -162,7 +167,7 @@ TEST_P(KeyListingWindowTest, SevenNumberListingAsksForAHeaderAndCentresIt) {
     EXPECT_EQ(fake_.inputBox.asked[0].preset, folder_.filePath("kulcs.txt"));
     const QString header(42, QLatin1Char('H')); // 4200 twips at 100 a character
     bool found = false;
-    for (const RecordingSurface::Text& t : fake_.printer.texts) {
+    for (const PrintedOperations::Text& t : fake_.printer.texts) {
         if (t.text == header) {
             found = true;
             const double p = 600 + 100.0 * makerText().size();

@@ -3,7 +3,7 @@
 
 #include "KeyPrinterWindowFixture.h"
 
-#include "QtPrintSurface.h"
+#include "QtPrintDevice.h"
 
 #include <QDir>
 
@@ -82,12 +82,12 @@ TEST_P(KeyPrintDeliveryTest, Text6IsCorrectedBeforeTheEjectNoticeAndThePrinting)
 
 // No printer, and the PDF cannot be written: the message tells so and names no file.
 TEST_P(KeyPrintDeliveryTest, UnwritablePdfFallbackIsTold) {
-    QtPrintSurface::Options options;
-    options.target = QtPrintSurface::Target::PdfInFolder;
+    QtPrintDevice::Options options;
+    options.target = QtPrintDevice::Target::PdfInFolder;
     options.programName = programName();
     options.pdfFolder = folder_.filePath(QStringLiteral("missing/folder"));
-    QtPrintSurface pdf(options);
-    window_ = std::make_unique<KeyPrinterWindow>(profile(), fake_.servicesPrintingOn(pdf, pdf));
+    QtPrintDevice pdf(options);
+    window_ = std::make_unique<KeyPrinterWindow>(profile(), fake_.servicesPrintingOn(pdf));
     ASSERT_TRUE(window_->load());
     loadKey(keyRows(2));
     click("Command3D1");

@@ -6,7 +6,7 @@
 #include "PdfComparison.h"
 #include "PreviewForm.h"
 #include "PrintRecording.h"
-#include "QtPrintSurface.h"
+#include "QtPrintDevice.h"
 #include "QtTextMetrics.h"
 #include "SlipLayout.h"
 
@@ -115,14 +115,13 @@ class KeyPrintPreviewPdfTest : public KeyPrinterWindowTest {
 protected:
     void SetUp() override {
         KeyPrinterWindowTest::SetUp();
-        fake_.preview.measuring = &metrics_;
         fake_.preview.answer = PreviewService::Choice::Print;
     }
 
     // A window printing into its own PDF, with the same key and settings.
-    std::unique_ptr<KeyPrinterWindow> windowPrintingInto(QtPrintSurface& pdf) {
+    std::unique_ptr<KeyPrinterWindow> windowPrintingInto(QtPrintDevice& pdf) {
         auto window = std::make_unique<KeyPrinterWindow>(profile(),
-                                                         fake_.servicesPrintingOn(pdf, pdf));
+                                                         fake_.servicesPrintingOn(pdf));
         EXPECT_TRUE(window->load());
         fake_.fileDialog.answers.push_back(writeKey(keyRows(19)));
         window->findChild<QPushButton*>(QStringLiteral("Command3D4"))->click();
@@ -134,8 +133,8 @@ protected:
     void expectSameJob(const QString& button, const std::function<void(QWidget&)>& set) {
         const QString directPath = folder_.filePath(QStringLiteral("direct.pdf"));
         const QString previewedPath = folder_.filePath(QStringLiteral("previewed.pdf"));
-        auto directPdf = QtPrintSurface::toPdfFile(directPath);
-        auto previewedPdf = QtPrintSurface::toPdfFile(previewedPath);
+        auto directPdf = QtPrintDevice::toPdfFile(directPath);
+        auto previewedPdf = QtPrintDevice::toPdfFile(previewedPath);
         auto direct = windowPrintingInto(*directPdf);
         auto previewed = windowPrintingInto(*previewedPdf);
         set(*direct);
@@ -147,7 +146,6 @@ protected:
         expectSamePdf(directPath, previewedPath);
     }
 
-    QtTextMetrics metrics_;
 };
 
 TEST_P(KeyPrintPreviewPdfTest, SlipRunWithOffsets) {

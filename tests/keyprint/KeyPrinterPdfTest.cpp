@@ -5,7 +5,7 @@
 #include "KeyPrinterWindowFixture.h"
 
 #include "PdfReader.h"
-#include "QtPrintSurface.h"
+#include "QtPrintDevice.h"
 #include "RowText.h"
 #include "SlipLayout.h"
 
@@ -22,14 +22,14 @@ protected:
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         }
         pdfPath_ = folder_.filePath(QStringLiteral("slips.pdf"));
-        pdf_ = QtPrintSurface::toPdfFile(pdfPath_);
+        pdf_ = QtPrintDevice::toPdfFile(pdfPath_);
         window_ = std::make_unique<KeyPrinterWindow>(profile(),
-                                                     fake_.servicesPrintingOn(*pdf_, *pdf_));
+                                                     fake_.servicesPrintingOn(*pdf_));
         ASSERT_TRUE(window_->load());
     }
 
     QString pdfPath_;
-    std::unique_ptr<QtPrintSurface> pdf_;
+    std::unique_ptr<QtPrintDevice> pdf_;
 };
 
 TEST_P(KeyPrinterPdfTest, MarksOfASmallKeyLandWhereTheSlipLayoutPutsThem) {

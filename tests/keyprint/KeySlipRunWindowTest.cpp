@@ -52,7 +52,7 @@ protected:
     // Marks printed with the mark symbol, the Joker boxes left out.
     std::vector<Mark> printedMarks(const QString& symbol, double x0, double y0) const {
         std::vector<Mark> marks;
-        for (const RecordingSurface::Text& t : fake_.printer.texts) {
+        for (const PrintedOperations::Text& t : fake_.printer.texts) {
             if (t.text != symbol || t.face != "arial black") {
                 continue;
             }
@@ -67,9 +67,9 @@ protected:
         return marks;
     }
 
-    std::vector<RecordingSurface::Text> jokerMarks(const QString& symbol, MmPoint box) const {
-        std::vector<RecordingSurface::Text> found;
-        for (const RecordingSurface::Text& t : fake_.printer.texts) {
+    std::vector<PrintedOperations::Text> jokerMarks(const QString& symbol, MmPoint box) const {
+        std::vector<PrintedOperations::Text> found;
+        for (const PrintedOperations::Text& t : fake_.printer.texts) {
             if (t.text == symbol && near(t.x, box.x) && near(t.y, box.y)) {
                 found.push_back(t);
             }
@@ -79,7 +79,7 @@ protected:
 
     std::vector<QString> slipNumbers() const {
         std::vector<QString> numbers;
-        for (const RecordingSurface::Text& t : fake_.printer.texts) {
+        for (const PrintedOperations::Text& t : fake_.printer.texts) {
             bool digits = !t.text.trimmed().isEmpty();
             for (QChar c : t.text.trimmed()) {
                 digits = digits && c.isDigit();
@@ -151,7 +151,7 @@ TEST_P(KeySlipRunWindowTest, AllRowsUseEverySettingOfTheWindow) {
     EXPECT_EQ(fake_.printer.count("setOrientation 2"), 1);
     // One blank slip first, then three slips of 2, 2 and 1 fields.
     EXPECT_EQ(pagesOfLastJob(), 4);
-    for (const RecordingSurface::Text& t : fake_.printer.texts) {
+    for (const PrintedOperations::Text& t : fake_.printer.texts) {
         EXPECT_GT(t.page, 0) << "the first page stays blank";
     }
     const double x0 = -1;

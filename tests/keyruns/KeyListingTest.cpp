@@ -1,7 +1,7 @@
 #include "KeyListing.h"
 #include "FakeServices.h"
 #include "GameProfile.h"
-#include "RecordingSurface.h"
+#include "PrintedOperations.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 namespace {
 
-using Text = RecordingSurface::Text;
+using Text = PrintedOperations::Text;
 
 struct ListingGame {
     int game;
@@ -53,29 +53,30 @@ QStringList rowsOf(int game, int count) {
 class KeyListingTest : public ::testing::TestWithParam<ListingGame> {
 protected:
     FakeServices fakes;
+    TestPrinter printer;
     KeyListingControls controls;
 
     KeyListingTest() {
-        fakes.printer.charWidth = 120; // twips per character in the recording surface
+        printer.fixedMetrics.inchesPerCharacter = 120 / 1440.0; // 120 twips a character
         controls.rowsPerColumn = QStringLiteral("60");
     }
     const ListingGame& g() const { return GetParam(); }
     void print() {
         printKeyListing(
             gameProfile(g().game), controls,
-            {fakes.messageBox, fakes.inputBox, fakes.busyPointer, fakes.clock, fakes.printer});
+            {fakes.messageBox, fakes.inputBox, fakes.busyPointer, fakes.clock, printer});
     }
     // The printed number text of row i ("  7. ") with its record.
     const Text* numberOf(int i) const {
         const QString wanted = QString::number(i).rightJustified(3, QLatin1Char(' ')) + g().suffix;
-        for (const Text& t : fakes.printer.texts) {
+        for (const Text& t : printer.texts) {
             if (t.text == wanted) {
                 return &t;
             }
         }
         return nullptr;
     }
-    std::vector<Text> dates() const { return fakes.printer.textsOf(QStringLiteral("2026-12-07")); }
+    std::vector<Text> dates() const { return printer.textsOf(QStringLiteral("2026-12-07")); }
     QString makerText() const {
         return Maker::name + QString(g().makerBlanks, QLatin1Char(' ')) + Maker::telephoneLine;
     }
@@ -90,7 +91,7 @@ TEST_P(KeyListingTest, ConfirmationBoxThenOneJobWithColumnsAtTheirEdges) {
     EXPECT_EQ(box.icon, MessageBoxService::Icon::Question);
     EXPECT_EQ(box.buttons, MessageBoxService::Buttons::OkCancel);
     EXPECT_EQ(box.title, QStringLiteral("LOTTO %1").arg(g().game));
-    EXPECT_EQ(fakes.printer.jobsEnded, 1);
+    EXPECT_EQ(printer.jobsEnded, 1);
     EXPECT_EQ(fakes.busyPointer.changes, (std::vector<bool>{true, false}));
 
     // Column c begins with row 60 (c - 1) + 1; its number ends 600 twips right of the edge.
@@ -107,7 +108,7 @@ TEST_P(KeyListingTest, ConfirmationBoxThenOneJobWithColumnsAtTheirEdges) {
     const Text* last = numberOf(130);
     ASSERT_NE(last, nullptr);
     EXPECT_DOUBLE_EQ(last->y, 240.0 * (10 + 4));
-    EXPECT_EQ(fakes.printer.count(QStringLiteral("newPage")), 0);
+    EXPECT_EQ(printer.count(QStringLiteral("newPage")), 0);
 }
 
 TEST_P(KeyListingTest, RowNumbersAlignRightWhateverTheirLength) {
@@ -121,7 +122,7 @@ TEST_P(KeyListingTest, RowNumbersAlignRightWhateverTheirLength) {
         EXPECT_DOUBLE_EQ(number->x + 3 * 120, edge + 600) << i;
     }
     // The row text follows the number on the same line.
-    const std::vector<Text> rows = fakes.printer.textsOf(fullRow(g().game));
+    const std::vector<Text> rows = printer.textsOf(fullRow(g().game));
     ASSERT_EQ(rows.size(), 130u);
     EXPECT_DOUBLE_EQ(rows[6].y, numberOf(7)->y);
     EXPECT_DOUBLE_EQ(rows[6].x, numberOf(7)->x + 120 * (3 + g().suffix.size()));
@@ -132,7 +133,7 @@ TEST_P(KeyListingTest, FourHundredRowsPaginateWithAHeaderOnEveryPage) {
     print();
     const int perPage = 60 * g().columnsPerPage;
     const int pages = (400 + perPage - 1) / perPage;
-    EXPECT_EQ(fakes.printer.count(QStringLiteral("newPage")), pages - 1);
+    EXPECT_EQ(printer.count(QStringLiteral("newPage")), pages - 1);
     const std::vector<Text> d = dates();
     ASSERT_EQ(int(d.size()), pages);
     for (int p = 0; p < pages; ++p) {
@@ -150,7 +151,7 @@ TEST_P(KeyListingTest, FourHundredRowsPaginateWithAHeaderOnEveryPage) {
 TEST_P(KeyListingTest, HeaderHoldsMakerTextAndDate) {
     controls.rows = rowsOf(g().game, 3);
     print();
-    const std::vector<Text> maker = fakes.printer.textsOf(makerText());
+    const std::vector<Text> maker = printer.textsOf(makerText());
     ASSERT_EQ(maker.size(), 1u);
     EXPECT_DOUBLE_EQ(maker[0].x, g().makerX);
     EXPECT_TRUE(maker[0].bold);
@@ -164,34 +165,33 @@ TEST_P(KeyListingTest, CancelOrAnEmptyKeyPrintsNothing) {
     controls.rows = rowsOf(g().game, 5);
     fakes.messageBox.answers.push_back(MessageBoxService::Result::Cancel);
     print();
-    EXPECT_TRUE(fakes.printer.operations.empty());
+    EXPECT_TRUE(printer.operations.empty());
     EXPECT_TRUE(fakes.inputBox.asked.empty());
     EXPECT_TRUE(fakes.busyPointer.changes.empty());
 
     controls.rows.clear();
     print();
     EXPECT_EQ(fakes.messageBox.shown.size(), 1u); // only the cancelled one
-    EXPECT_TRUE(fakes.printer.operations.empty());
+    EXPECT_TRUE(printer.operations.empty());
 }
 
 TEST_P(KeyListingTest, DuplexOnlyInKeyprintSevenWithCheckThree) {
     controls.rows = rowsOf(g().game, 3);
     controls.twoSided = true;
     print();
-    EXPECT_EQ(fakes.printer.duplex, g().game == 7);
+    EXPECT_EQ(printer.duplex, g().game == 7);
     if (g().game == 7) {
         // Asked before the first page is drawn.
-        const auto& ops = fakes.printer.operations;
+        const auto& ops = printer.operations;
         const auto duplexAt = std::find(ops.begin(), ops.end(), QStringLiteral("setDuplex"));
         const auto firstText = std::find_if(
             ops.begin(), ops.end(), [](const QString& op) { return op.startsWith("printText"); });
         EXPECT_LT(duplexAt, firstText);
     }
-    RecordingSurface clear;
-    fakes.printer = clear;
+    printer.reset();
     controls.twoSided = false;
     print();
-    EXPECT_FALSE(fakes.printer.duplex);
+    EXPECT_FALSE(printer.duplex);
 }
 
 TEST_P(KeyListingTest, RowsPerColumnBelowOneUsesTheDesignValue) {
@@ -199,12 +199,12 @@ TEST_P(KeyListingTest, RowsPerColumnBelowOneUsesTheDesignValue) {
     for (const QString& rowsPerColumn : {QString(), QStringLiteral("0"), QStringLiteral("-5"),
                                          QStringLiteral("0.5"), QStringLiteral("abc")}) {
         SCOPED_TRACE(rowsPerColumn.toStdString());
-        fakes.printer = RecordingSurface();
-        fakes.printer.charWidth = 120;
+        printer.reset();
+        printer.fixedMetrics.inchesPerCharacter = 120 / 1440.0;
         controls.rowsPerColumn = rowsPerColumn;
         print();
-        EXPECT_EQ(fakes.printer.jobsEnded, 1);
-        EXPECT_EQ(fakes.printer.textsOf(fullRow(g().game)).size(), 130u);
+        EXPECT_EQ(printer.jobsEnded, 1);
+        EXPECT_EQ(printer.textsOf(fullRow(g().game)).size(), 130u);
         ASSERT_NE(numberOf(61), nullptr);
         EXPECT_DOUBLE_EQ(numberOf(61)->y, 1200); // row 61 opens the second column
     }
@@ -218,11 +218,11 @@ TEST_P(KeyListingTest, FractionalAndHugeRowsPerColumn) {
     EXPECT_DOUBLE_EQ(numberOf(4)->y, 1200);
     EXPECT_DOUBLE_EQ(numberOf(4)->x + 360, g().columnPitch + 600);
 
-    fakes.printer = RecordingSurface();
-    fakes.printer.charWidth = 120;
+    printer.reset();
+    printer.fixedMetrics.inchesPerCharacter = 120 / 1440.0;
     controls.rowsPerColumn = QStringLiteral("1e300");
     print();
-    EXPECT_EQ(fakes.printer.count(QStringLiteral("newPage")), 0);
+    EXPECT_EQ(printer.count(QStringLiteral("newPage")), 0);
     EXPECT_DOUBLE_EQ(numberOf(7)->y, 240.0 * 11);
     EXPECT_DOUBLE_EQ(numberOf(7)->x + 360, 600);
 }
@@ -234,11 +234,12 @@ INSTANTIATE_TEST_SUITE_P(Games, KeyListingTest, ::testing::ValuesIn(games), [](c
 class KeyListingSeven : public ::testing::Test {
 protected:
     FakeServices fakes;
+    TestPrinter printer;
     KeyListingControls controls;
     QString maker = Maker::name + QStringLiteral("  ") + Maker::telephoneLine;
 
     KeyListingSeven() {
-        fakes.printer.charWidth = 100;
+        printer.fixedMetrics.inchesPerCharacter = 100 / 1440.0;
         controls.rowsPerColumn = QStringLiteral("60");
         controls.rows = rowsOf(7, 70);
         controls.currentKeyPath = QStringLiteral("/home/jatekos/kulcs7.txt");
@@ -246,7 +247,7 @@ protected:
     void print() {
         printKeyListing(
             gameProfile(7), controls,
-            {fakes.messageBox, fakes.inputBox, fakes.busyPointer, fakes.clock, fakes.printer});
+            {fakes.messageBox, fakes.inputBox, fakes.busyPointer, fakes.clock, printer});
     }
     double makerEnd() const { return 600 + 100.0 * maker.size(); }
 };
@@ -257,7 +258,7 @@ TEST_F(KeyListingSeven, AsksForTheHeaderWithTheKeyPathAsPreset) {
     EXPECT_EQ(fakes.inputBox.asked[0].prompt, QStringLiteral("Kérem adja meg a fejlécet !"));
     EXPECT_EQ(fakes.inputBox.asked[0].title, QStringLiteral("LOTTO 7"));
     EXPECT_EQ(fakes.inputBox.asked[0].preset, controls.currentKeyPath);
-    const std::vector<Text> header = fakes.printer.textsOf(controls.currentKeyPath);
+    const std::vector<Text> header = printer.textsOf(controls.currentKeyPath);
     ASSERT_EQ(header.size(), 1u);
     const double width = 100.0 * controls.currentKeyPath.size();
     EXPECT_DOUBLE_EQ(header[0].x, makerEnd() + (9000 - makerEnd() - width) / 2);
@@ -270,7 +271,7 @@ TEST_F(KeyListingSeven, LongHeaderIsCutFromItsEndAndCentredOnEveryPage) {
     controls.rows = rowsOf(7, 200); // two pages
     print();
     const QString cut = answer.left(42); // 42 characters of 100 twips fit 4200
-    const std::vector<Text> header = fakes.printer.textsOf(cut);
+    const std::vector<Text> header = printer.textsOf(cut);
     ASSERT_EQ(header.size(), 2u);
     EXPECT_DOUBLE_EQ(header[0].x, makerEnd() + (9000 - makerEnd() - 4200) / 2);
     EXPECT_EQ(header[1].page, 1);
@@ -281,55 +282,56 @@ TEST_F(KeyListingSeven, VeryLongHeaderIsCutQuicklyToTheSameResult) {
     const QString answer = QStringLiteral("x").repeated(200000);
     fakes.inputBox.answers.push_back(answer);
     print();
-    EXPECT_EQ(fakes.printer.textsOf(QStringLiteral("x").repeated(42)).size(), 1u);
+    EXPECT_EQ(printer.textsOf(QStringLiteral("x").repeated(42)).size(), 1u);
 }
 
 TEST_F(KeyListingSeven, CancelledHeaderLeavesTheSpaceBlankAndPrints) {
     fakes.inputBox.answers.push_back(QString());
     print();
-    const std::vector<Text> empty = fakes.printer.textsOf(QString());
-    std::set<double> xs;
-    for (const Text& t : empty) {
-        xs.insert(t.x);
-    }
-    EXPECT_TRUE(xs.count(makerEnd() + (9000 - makerEnd()) / 2) == 1);
-    EXPECT_EQ(fakes.printer.textsOf(fullRow(7)).size(), 70u);
+    const std::vector<Text> empty = printer.textsOf(QString());
+    const double centre = makerEnd() + (9000 - makerEnd()) / 2;
+    EXPECT_EQ(std::count_if(empty.begin(), empty.end(),
+                            [centre](const Text& t) { return std::abs(t.x - centre) < 1e-6; }),
+              1);
+    EXPECT_EQ(printer.textsOf(fullRow(7)).size(), 70u);
 }
 
 TEST(KeyListingSix, WorkedExampleColumnsOfOneThirtyRows) {
     FakeServices fakes;
-    fakes.printer.charWidth = 120;
+    TestPrinter printer;
+    printer.fixedMetrics.inchesPerCharacter = 120 / 1440.0;
     KeyListingControls controls;
     controls.rowsPerColumn = QStringLiteral("60");
     controls.rows = rowsOf(6, 130);
     printKeyListing(
         gameProfile(6), controls,
-        {fakes.messageBox, fakes.inputBox, fakes.busyPointer, fakes.clock, fakes.printer});
-    const std::vector<Text> rows = fakes.printer.textsOf(fullRow(6));
+        {fakes.messageBox, fakes.inputBox, fakes.busyPointer, fakes.clock, printer});
+    const std::vector<Text> rows = printer.textsOf(fullRow(6));
     ASSERT_EQ(rows.size(), 130u);
     std::set<double> numberEnds;
-    for (const Text& t : fakes.printer.texts) {
+    for (const Text& t : printer.texts) {
         if (t.text.endsWith(QStringLiteral(". ")) && !t.bold) {
             numberEnds.insert(t.x + 360);
         }
     }
     EXPECT_EQ(numberEnds, (std::set<double>{600, 2760 + 600, 5520 + 600}));
-    EXPECT_EQ(fakes.printer.count(QStringLiteral("newPage")), 0);
+    EXPECT_EQ(printer.count(QStringLiteral("newPage")), 0);
     EXPECT_TRUE(fakes.inputBox.asked.empty());
 }
 
 TEST(KeyListingLongRows, FirstRowBeyondEightyFourCharactersGivesOneColumnPerPage) {
     FakeServices fakes;
+    TestPrinter printer;
     KeyListingControls controls;
     controls.rowsPerColumn = QStringLiteral("2");
     controls.rows = QStringList{QStringLiteral("x").repeated(85), QStringLiteral("a"),
                                 QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
     printKeyListing(
         gameProfile(6), controls,
-        {fakes.messageBox, fakes.inputBox, fakes.busyPointer, fakes.clock, fakes.printer});
-    EXPECT_EQ(fakes.printer.count(QStringLiteral("newPage")), 2);
-    EXPECT_EQ(fakes.printer.textsOf(QStringLiteral("d"))[0].page, 2);
-    EXPECT_EQ(fakes.printer.textsOf(QStringLiteral("2026-12-07")).size(), 3u);
+        {fakes.messageBox, fakes.inputBox, fakes.busyPointer, fakes.clock, printer});
+    EXPECT_EQ(printer.count(QStringLiteral("newPage")), 2);
+    EXPECT_EQ(printer.textsOf(QStringLiteral("d"))[0].page, 2);
+    EXPECT_EQ(printer.textsOf(QStringLiteral("2026-12-07")).size(), 3u);
 }
 
 } // namespace

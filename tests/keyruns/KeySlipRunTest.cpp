@@ -1,7 +1,7 @@
 #include "KeySlipRun.h"
 #include "FakeServices.h"
 #include "GameProfile.h"
-#include "RecordingSurface.h"
+#include "PrintedOperations.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 namespace {
 
 constexpr double tolerance = 1e-4;
-using Text = RecordingSurface::Text;
+using Text = PrintedOperations::Text;
 
 struct RunGame {
     int game;
@@ -34,30 +34,56 @@ const RunGame games[] = {
     {7, 10, 5.2, 49.5, 13.5, 5, 30.3, 38.7},
 };
 
-// Message boxes and the busy pointer write into the surface's operation log, so one timeline
-// shows the order of messages, pointer changes and printing.
+// Messages and pointer changes noted with the operations recorded before them, so that one
+// timeline shows the order of messages, pointer changes and the run's operations.
+struct Timeline {
+    TestPrinter& printer;
+    std::vector<std::pair<std::size_t, QString>> events; // recorded steps before, event
+
+    void note(const QString& event) {
+        events.emplace_back(printer.recording().steps().size(), event);
+    }
+    std::vector<QString> merged() {
+        const PrintRecording& recording = printer.recording();
+        std::vector<QString> all;
+        std::size_t e = 0;
+        for (std::size_t step = 0; step <= recording.steps().size(); ++step) {
+            for (; e < events.size() && events[e].first == step; ++e) {
+                all.push_back(events[e].second);
+            }
+            if (step < recording.steps().size()) {
+                PrintedOperations one;
+                one.read(recording, std::uint32_t(step), std::uint32_t(step + 1),
+                         printer.metrics());
+                all.insert(all.end(), one.operations.begin(), one.operations.end());
+            }
+        }
+        return all;
+    }
+};
+
 class TimelineMessageBox : public FakeMessageBox {
 public:
-    explicit TimelineMessageBox(RecordingSurface& log) : log_(log) {}
+    explicit TimelineMessageBox(Timeline& log) : log_(log) {}
     Result show(const QString& text, Icon icon, Buttons buttons, const QString& title) override {
-        log_.operations.push_back(QStringLiteral("message ") + text);
+        log_.note(QStringLiteral("message ") + text);
         return FakeMessageBox::show(text, icon, buttons, title);
     }
 
 private:
-    RecordingSurface& log_;
+    Timeline& log_;
 };
 
 class TimelineBusyPointer : public FakeBusyPointer {
 public:
-    explicit TimelineBusyPointer(RecordingSurface& log) : log_(log) {}
+    explicit TimelineBusyPointer(Timeline& log) : log_(log) {}
     void setBusy(bool b) override {
-        log_.operations.push_back(b ? QStringLiteral("busy on") : QStringLiteral("busy off"));
+        log_.note(b ? QStringLiteral("busy on") : QStringLiteral("busy off"));
         FakeBusyPointer::setBusy(b);
     }
 
 private:
-    RecordingSurface& log_;
+    Timeline& log_;
 };
 
 // Checks a run and, when it passes, prints it: the corrected fields-per-slip text, if any.
@@ -92,9 +118,10 @@ QStringList numberedRows(int count) {
 
 class KeyRunTest : public ::testing::TestWithParam<RunGame> {
 protected:
-    RecordingSurface printer;
-    TimelineMessageBox messages{printer};
-    TimelineBusyPointer busy{printer};
+    TestPrinter printer;
+    Timeline timeline{printer, {}};
+    TimelineMessageBox messages{timeline};
+    TimelineBusyPointer busy{timeline};
     KeyRunControls controls;
 
     const GameProfile& profile() const { return gameProfile(GetParam().game); }
@@ -131,7 +158,7 @@ TEST_P(KeyRunTest, EmptyKeyShowsTheMissingKeyMessageAndPrintsNothing) {
     EXPECT_EQ(messages.shown[0].icon, MessageBoxService::Icon::Critical);
     EXPECT_EQ(messages.shown[0].buttons, MessageBoxService::Buttons::Ok);
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("LOTTO-%1").arg(GetParam().game));
-    EXPECT_EQ(printer.operations.size(), 1u); // only the message
+    EXPECT_EQ(timeline.merged().size(), 1u); // only the message
     EXPECT_TRUE(busy.changes.empty());
 }
 
@@ -141,7 +168,7 @@ TEST_P(KeyRunTest, FieldsPerSlipOutOfRangeIsCorrectedToTheMaximum) {
          {QStringLiteral("0"), QString(), QStringLiteral("abc"), QString::number(m + 1),
           QStringLiteral("-3"), QStringLiteral("0.4")}) {
         SCOPED_TRACE(text.toStdString());
-        printer = RecordingSurface();
+        printer.reset();
         controls.rows = numberedRows(2 * m + 1);
         controls.fieldsPerSlip = text;
         EXPECT_EQ(all(), QString::number(m));
@@ -157,12 +184,12 @@ TEST_P(KeyRunTest, FieldsPerSlipInRangeIsKeptAndFractionsRoundHalfToEven) {
     EXPECT_EQ(all(), std::nullopt);
     EXPECT_EQ(slipNumbers(), (std::vector<QString>{"1", "2", "3"}));
 
-    printer = RecordingSurface();
+    printer.reset();
     controls.fieldsPerSlip = QStringLiteral("2.5"); // rounds to 2
     EXPECT_EQ(all(), std::nullopt);
     EXPECT_EQ(slipNumbers().size(), 3u);
 
-    printer = RecordingSurface();
+    printer.reset();
     controls.fieldsPerSlip = QStringLiteral("1,5"); // reads 1, one row a slip
     EXPECT_EQ(all(), std::nullopt);
     EXPECT_EQ(slipNumbers().size(), 5u);
@@ -178,7 +205,7 @@ TEST_P(KeyRunTest, EjectNoticeComesBeforePrintingInTheDeliverablesOrder) {
               QStringLiteral("A nyomtatás egy szelvény lap-dobásával indul !"));
     EXPECT_EQ(messages.shown[0].icon, MessageBoxService::Icon::Critical);
     EXPECT_EQ(messages.shown[0].title, profile().keyTitle);
-    const std::vector<QString>& ops = printer.operations;
+    const std::vector<QString> ops = timeline.merged();
     ASSERT_GE(ops.size(), 8u);
     EXPECT_EQ(ops[0], QStringLiteral("message A nyomtatás egy szelvény lap-dobásával indul !"));
     std::vector<QString> start(ops.begin() + 1, ops.begin() + 8);
@@ -217,7 +244,7 @@ TEST_P(KeyRunTest, LandscapeSetsOrientationTwoAndShiftsFiveAndSeven) {
     controls.offsetRight = QStringLiteral("-2");
     for (int orientation : {1, -1}) { // "fekvő", and no option selected
         SCOPED_TRACE(orientation);
-        printer = RecordingSurface();
+        printer.reset();
         controls.orientationIndex = orientation;
         all();
         EXPECT_EQ(printer.count(QStringLiteral("setOrientation 2")), 1);
@@ -226,7 +253,7 @@ TEST_P(KeyRunTest, LandscapeSetsOrientationTwoAndShiftsFiveAndSeven) {
         EXPECT_NEAR(m[1].y, 1.5 + g.yAdjust + g.landscape + g.gridStart + 4.2, tolerance);
         EXPECT_NEAR(m[1].x, -2 + 83.0, tolerance);
     }
-    printer = RecordingSurface();
+    printer.reset();
     controls.orientationIndex = 0;
     all();
     EXPECT_EQ(printer.count(QStringLiteral("setOrientation 1")), 1);
@@ -242,7 +269,7 @@ TEST_P(KeyRunTest, JokerAndMarkSymbolFollowTheOptions) {
     EXPECT_NEAR(marks()[0].y, g.yAdjust + g.jokerYesY, tolerance);
     EXPECT_EQ(marks()[0].text, QStringLiteral("•"));
 
-    printer = RecordingSurface();
+    printer.reset();
     controls.jokerIndex = -1; // neither option: the "Nem" box
     controls.markIndex = 0;
     all();
@@ -253,7 +280,7 @@ TEST_P(KeyRunTest, JokerAndMarkSymbolFollowTheOptions) {
 TEST_P(KeyRunTest, FailingPrinterStillEndsTheJobAndRestoresThePointer) {
     controls.rows = numberedRows(30);
     controls.fieldsPerSlip = QStringLiteral("1");
-    printer.failing = true;
+    printer.refuseFromJob = 0;
     EXPECT_EQ(all(), std::nullopt);
     EXPECT_EQ(printer.count(QStringLiteral("newPage")), 29); // every slip still attempted
     EXPECT_EQ(printer.jobsEnded, 1);
@@ -297,7 +324,7 @@ TEST_P(KeyRunTest, FromToStopsSilentlyOnEmptyOrNonsenseRanges) {
                             {"3", "-1", 10}, {"abc", "4", 10}, {"1e30", "4", 10}, {"11", "99", 10}};
     for (const Range& r : ranges) {
         SCOPED_TRACE((r.first + QStringLiteral("..") + r.last).toStdString());
-        printer = RecordingSurface();
+        printer.reset();
         controls.rows = numberedRows(r.rows);
         controls.firstRow = r.first;
         controls.lastRow = r.last;
@@ -334,7 +361,7 @@ INSTANTIATE_TEST_SUITE_P(Games, KeyRunTest, ::testing::ValuesIn(games), [](const
 });
 
 TEST(KeyRunSix, SeventeenRowsWithTextSixZero) {
-    RecordingSurface printer;
+    TestPrinter printer;
     FakeMessageBox messages;
     FakeBusyPointer busy;
     KeyRunControls controls;
@@ -347,7 +374,7 @@ TEST(KeyRunSix, SeventeenRowsWithTextSixZero) {
 }
 
 TEST(KeyRunFive, TextSixSevenBecomesSix) {
-    RecordingSurface printer;
+    TestPrinter printer;
     FakeMessageBox messages;
     FakeBusyPointer busy;
     KeyRunControls controls;

@@ -194,7 +194,7 @@ TEST_P(KeyDialogTest, ReadsTheKeyThatIsNamed) {
     QtFileDialog dialog;
     const Services& f = fake.services();
     Services services{f.messageBox, f.inputBox,    dialog,  f.busyPointer, f.program,   
-                      f.singleInstance, f.screen, f.clock, f.printer, f.printReport, f.preview};
+                      f.singleInstance, f.screen, f.clock, f.printer, f.preview};
     const NamedKeyCase c = GetParam();
     whenShown<QFileDialog>([&c](QFileDialog* shown) {
         auto* name = shown->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));

@@ -1,6 +1,7 @@
 #include "QtServices.h"
 
 #include "QtSingleInstance.h"
+#include "RecordingPrintSurface.h"
 
 #include <QApplication>
 #include <QFile>
@@ -72,9 +73,11 @@ TEST(QtServicesTest, BundleReportsTheProgramAndPrintsIntoItsFolder) {
     if (!QPrinterInfo::defaultPrinter().isNull()) {
         GTEST_SKIP() << "a default printer would get the job";
     }
-    services.printer.printText(QStringLiteral("x"));
-    ASSERT_TRUE(services.printer.endJob().delivered());
-    const QFileInfo job(services.printReport.lastJobFile());
+    RecordingPrintSurface surface(services.printer.metrics(), &services.printer);
+    surface.printText(QStringLiteral("x"));
+    const PrintJobOutcome outcome = surface.endJob();
+    ASSERT_TRUE(outcome.delivered());
+    const QFileInfo job(outcome.pdfFile);
     EXPECT_TRUE(job.exists());
     EXPECT_EQ(job.absolutePath(), QCoreApplication::applicationDirPath());
     EXPECT_TRUE(job.fileName().startsWith(QStringLiteral("keyprint6-")));

@@ -1,7 +1,7 @@
 #include "FakeServices.h"
 #include "GameProfile.h"
 #include "KeyListing.h"
-#include "PdfJobComparison.h"
+#include "DeviceSurface.h"
 #include "PdfReader.h"
 #include "PreviewPageRenderer.h"
 #include "QtTextMetrics.h"
@@ -13,10 +13,25 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace {
+
+// Composes print jobs; each ends with endJob.
+using Compose = std::function<void(PrintSurface&)>;
+
+std::shared_ptr<const PrintRecording> recordJobs(const Compose& compose, TextMetrics& metrics) {
+    RecordingPrintSurface recorder(metrics);
+    compose(recorder);
+    return recorder.takeRecording();
+}
+
+void printOnDevice(const Compose& compose, const QString& path) {
+    const auto surface = DeviceSurface::toPdfFile(path);
+    compose(*surface);
+}
 
 constexpr int pixelsPerMm = 10;
 
@@ -41,7 +56,7 @@ protected:
 
     void expectPaintedLikePrinted(const Compose& compose, int page) {
         const QString pdfPath = dir.filePath(QStringLiteral("printed.pdf"));
-        printDirectly(compose, pdfPath);
+        printOnDevice(compose, pdfPath);
         const PdfReader pdf(pdfPath);
         ASSERT_TRUE(pdf.ok());
         const auto recording = recordJobs(compose, *metrics);

@@ -3,6 +3,7 @@
 #include "QStringPrinting.h"
 #include "ModalDialogs.h"
 #include "QtPreviewService.h"
+#include "QtPrintDevice.h"
 #include "QtTextMetrics.h"
 #include "RecordingPrintSurface.h"
 #include "SlipComposer.h"
@@ -214,12 +215,13 @@ TEST_F(PreviewWindowTest, FormCellsSurroundTheMarksAtTheOffsets) {
 
 // The service says which button ended the preview; the caller prints only on "Nyomtatás".
 TEST_F(PreviewWindowTest, TheServiceReturnsTheButtonThatEndedThePreview) {
-    QtPreviewService service(QStringLiteral("keyprint6"));
+    const auto printer = QtPrintDevice::toPdfFile(QStringLiteral("unused.pdf"));
+    QtPreviewService service(QStringLiteral("keyprint6"), *printer);
     for (const auto& [caption, choice] :
          {std::pair{QStringLiteral("Nyomtatás"), PreviewService::Choice::Print},
           std::pair{QStringLiteral("Bezár"), PreviewService::Choice::Close}}) {
         whenModal([caption = caption](QWidget* window) { button(*window, caption)->click(); });
-        EXPECT_EQ(service.show(keySlipRecording(service.metrics(), 1, {}, false), keyForm({})),
+        EXPECT_EQ(service.show(keySlipRecording(*metrics, 1, {}, false), keyForm({})),
                   choice)
             << caption.toStdString();
     }

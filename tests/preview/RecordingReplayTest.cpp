@@ -1,9 +1,12 @@
 #include "RecordingReplay.h"
+
+#include "FakeServices.h"
 #include "FixedTextMetrics.h"
 #include "GameProfile.h"
 #include "QStringPrinting.h"
 #include "RecordingPrintSurface.h"
-#include "RecordingSurface.h"
+#include "PrintDevice.h"
+#include "PrintedOperations.h"
 #include "SlipComposer.h"
 
 #include <gtest/gtest.h>
@@ -16,14 +19,14 @@ namespace {
 using Orientation = PrintSurface::Orientation;
 using Compose = std::function<void(PrintSurface&)>;
 
-// The test double that records operations as text, with the job group calls logged too and
-// chosen jobs (1-based, in the order they end) reported as not delivered.
-class TargetSurface : public RecordingSurface {
+// The printer of a preview's "Nyomtatás": it logs the group calls among the jobs it reads and
+// refuses chosen jobs (1-based, in the order it gets them).
+class LoggingDevice : public FakePrintDevice {
 public:
     std::vector<int> failingJobs;
 
-    PrintJobOutcome endJob() override {
-        PrintJobOutcome outcome = RecordingSurface::endJob();
+    PrintJobOutcome printJob(const PrintRecording& recording, int job) override {
+        PrintJobOutcome outcome = FakePrintDevice::printJob(recording, job);
         if (std::find(failingJobs.begin(), failingJobs.end(), jobsEnded) != failingJobs.end()) {
             outcome.problem = PrintJobOutcome::Problem::PrinterUnreachable;
         }
@@ -62,13 +65,6 @@ void combinationRun(PrintSurface& surface, int game) {
     surface.endJob();
 }
 
-// The settings a replay gives the target before the first replayed step.
-constexpr size_t prologueLength = 5;
-
-std::vector<QString> withoutPrologue(const std::vector<QString>& operations) {
-    return {operations.begin() + prologueLength, operations.end()};
-}
-
 class RecordingReplayTest : public ::testing::Test {
 protected:
     std::shared_ptr<const PrintRecording> record(const Compose& compose) {
@@ -78,35 +74,12 @@ protected:
     }
 
     FixedTextMetrics metrics;
+    FakeBusyPointer pointer;
 };
 
-TEST_F(RecordingReplayTest, ReplayedJobStartsFromItsOwnSettingsWhateverTheTargetHad) {
-    const auto recording = record([](PrintSurface& s) {
-        s.setOrientation(Orientation::Landscape);
-        s.setUnits(PrintSurface::Units::Millimetres);
-        s.setFontSize(9);
-        s.endJob();
-        s.printText(QStringLiteral("second job")); // starts from the defaults
-        s.endJob();
-    });
-    TargetSurface target;
-    target.setOrientation(Orientation::Landscape); // left over from an earlier job
-    target.setUnits(PrintSurface::Units::Millimetres);
-    target.setFontSize(30);
-    target.endJob();
-    target.operations.clear();
-    replayJob(*recording, 1, target);
-    const std::vector<QString> expected = {QStringLiteral("setOrientation 1"),
-                                           QStringLiteral("setUnits twips"),
-                                           QStringLiteral("setFontName times new roman"),
-                                           QStringLiteral("setFontSize 10"),
-                                           QStringLiteral("setBold off"),
-                                           QStringLiteral("printText second job"),
-                                           QStringLiteral("endJob")};
-    EXPECT_EQ(target.operations, expected);
-}
-
-TEST_F(RecordingReplayTest, AllJobsInOrderWithTheirGroup) {
+// A recorded run printed afterwards reaches the device as the run itself printing would have
+// sent it: the same jobs with the same operations, in order, inside their group.
+TEST_F(RecordingReplayTest, APreviewedRunPrintsAsTheRunItselfPrints) {
     const Compose run = [](PrintSurface& s) {
         combinationRun(s, 7);
         s.beginJobGroup();
@@ -114,21 +87,18 @@ TEST_F(RecordingReplayTest, AllJobsInOrderWithTheirGroup) {
         keyRun(s, 6, 3, false);
         s.endJobGroup();
     };
-    TargetSurface direct;
-    run(direct);
+    LoggingDevice direct;
+    RecordingPrintSurface printing(direct.metrics(), &direct);
+    run(printing);
     const auto recording = record(run);
-    TargetSurface replayed;
-    std::vector<int> reported;
-    const ReplayResult result = replayAll(*recording, replayed, AfterUndeliveredJob::Stop,
-                                          [&](int job, const PrintJobOutcome& outcome) {
-                                              EXPECT_TRUE(outcome.delivered());
-                                              reported.push_back(job);
-                                          });
-    EXPECT_EQ(withoutPrologue(replayed.operations), direct.operations);
-    EXPECT_EQ(reported, (std::vector{0, 1, 2}));
-    EXPECT_EQ(result.jobsReplayed, 3);
-    EXPECT_EQ(result.jobsDelivered, 3);
-    EXPECT_FALSE(result.stopped);
+    LoggingDevice later;
+    const PrintRunResult result = printRecording(*recording, later, pointer);
+    EXPECT_EQ(later.operations, direct.operations);
+    EXPECT_EQ(later.texts.size(), direct.texts.size());
+    EXPECT_EQ(result.jobs, 3);
+    EXPECT_EQ(result.delivered, 3);
+    EXPECT_FALSE(result.failure);
+    EXPECT_EQ(pointer.changes, (std::vector<bool>{true, false}));
 }
 
 TEST_F(RecordingReplayTest, StopsAfterTheFirstUndeliveredJobAndClosesItsGroup) {
@@ -138,67 +108,44 @@ TEST_F(RecordingReplayTest, StopsAfterTheFirstUndeliveredJobAndClosesItsGroup) {
             combinationRun(s, 5);
         }
         s.endJobGroup();
+        s.printText(QStringLiteral("a job never ended"));
     });
-    TargetSurface stopping;
-    stopping.failingJobs = {2, 3};
-    int reports = 0;
-    const ReplayResult stopped = replayAll(*recording, stopping, AfterUndeliveredJob::Stop,
-                                           [&](int, const PrintJobOutcome&) { ++reports; });
-    EXPECT_TRUE(stopped.stopped);
-    EXPECT_EQ(stopped.jobsReplayed, 2);
-    EXPECT_EQ(stopped.jobsDelivered, 1);
-    EXPECT_EQ(reports, 2);
-    EXPECT_EQ(stopping.count(QStringLiteral("endJobGroup")), 1);
-    EXPECT_EQ(stopping.operations.back(), QStringLiteral("endJobGroup"));
-
-    TargetSurface goingOn;
-    goingOn.failingJobs = {2, 3};
-    const ReplayResult all = replayAll(*recording, goingOn, AfterUndeliveredJob::GoOn);
-    EXPECT_FALSE(all.stopped);
-    EXPECT_EQ(all.jobsReplayed, 4);
-    EXPECT_EQ(all.jobsDelivered, 2);
-    EXPECT_EQ(goingOn.count(QStringLiteral("endJobGroup")), 1);
-}
-
-TEST_F(RecordingReplayTest, AJobNeverEndedIsNotReplayed) {
-    const auto recording = record([](PrintSurface& s) {
-        s.printText(QStringLiteral("done"));
-        s.endJob();
-        s.printText(QStringLiteral("open"));
-    });
-    TargetSurface target;
-    EXPECT_EQ(replayAll(*recording, target, AfterUndeliveredJob::GoOn).jobsReplayed, 1);
-    EXPECT_EQ(target.count(QStringLiteral("printText open")), 0);
-    EXPECT_EQ(target.jobsEnded, 1);
+    LoggingDevice device;
+    device.failingJobs = {2, 3};
+    const PrintRunResult result = printRecording(*recording, device, pointer);
+    EXPECT_EQ(result.jobs, 2);
+    EXPECT_EQ(result.delivered, 1);
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(result.failure->problem, PrintJobOutcome::Problem::PrinterUnreachable);
+    EXPECT_EQ(device.count(QStringLiteral("endJobGroup")), 1);
+    EXPECT_EQ(device.operations.back(), QStringLiteral("endJobGroup"));
+    EXPECT_EQ(device.count(QStringLiteral("printText a job never ended")), 0);
 }
 
 TEST_F(RecordingReplayTest, OnePageStartsFromItsOwnSettingsAndStopsAtItsEnd) {
     // keyprint7 with 10 fields: 21 rows are three slips.
     const auto recording = record([](PrintSurface& s) { keyRun(s, 7, 21, true); });
     ASSERT_EQ(recording->pageCount(), 3);
-    TargetSurface direct;
-    keyRun(direct, 7, 21, true);
+    const PrintedOperations whole = readRecording(*recording, metrics);
 
-    TargetSurface page;
-    replayPage(*recording, 1, page);
-    ASSERT_GT(page.operations.size(), prologueLength);
-    const std::vector<QString> prologue(page.operations.begin(),
-                                        page.operations.begin() + prologueLength);
+    RecordingPrintSurface target(metrics);
+    replayPage(*recording, 1, target);
+    const PrintedOperations page = readRecording(target.recording(), metrics);
+    const std::vector<QString> prologue(page.operations.begin(), page.operations.begin() + 5);
     // The previous slip ended in the marks' face.
     EXPECT_EQ(prologue, (std::vector<QString>{
                             QStringLiteral("setOrientation 2"), QStringLiteral("setUnits mm"),
                             QStringLiteral("setFontName arial black"),
                             QStringLiteral("setFontSize 9"), QStringLiteral("setBold on")}));
     EXPECT_EQ(page.count(QStringLiteral("newPage")), 0);
-    EXPECT_EQ(page.count(QStringLiteral("endJob")), 0);
     std::vector<QString> expectedTexts;
-    for (const RecordingSurface::Text& t : direct.texts) {
+    for (const PrintedOperations::Text& t : whole.texts) {
         if (t.page == 1) {
             expectedTexts.push_back(t.text);
         }
     }
     std::vector<QString> texts;
-    for (const RecordingSurface::Text& t : page.texts) {
+    for (const PrintedOperations::Text& t : page.texts) {
         texts.push_back(t.text);
     }
     EXPECT_EQ(texts, expectedTexts);

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "FixedTextMetrics.h"
 #include "PreviewForm.h"
 #include "PrintRecording.h"
-#include "RecordingSurface.h"
+#include "PrintedOperations.h"
 #include "Services.h"
 
 #include <QDate>
@@ -123,8 +122,8 @@ public:
     QDate today() const override { return date; }
 };
 
-// The preview: records what it was shown and, when asked to, prints it as the user's
-// "Nyomtatás" would. Measures with the metrics set by the test, or simple fixed ones.
+// The preview: records what it was shown and answers as the user would, "Bezár" unless the test
+// says "Nyomtatás".
 class FakePreview : public PreviewService {
 public:
     struct Shown {
@@ -133,16 +132,11 @@ public:
     };
     std::vector<Shown> shown;
     Choice answer = Choice::Close; // what the user chooses in every preview
-    TextMetrics* measuring = nullptr;
 
-    TextMetrics& metrics() override { return measuring ? *measuring : fixed_; }
     Choice show(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form) override {
         shown.push_back({std::move(recording), form});
         return answer;
     }
-
-private:
-    FixedTextMetrics fixed_;
 };
 
 // All fakes together, with a Services view onto them.
@@ -155,13 +149,13 @@ struct FakeServices {
     FakeSingleInstance singleInstance;
     FakeScreen screen;
     FakeClock clock;
-    RecordingSurface printer;
+    FakePrintDevice printer;
     FakePreview preview;
 
-    Services services() { return servicesPrintingOn(printer, printer); }
-    // The fakes with another print surface, e.g. a real one writing a PDF.
-    Services servicesPrintingOn(PrintSurface& surface, PrintJobReport& report) {
+    Services services() { return servicesPrintingOn(printer); }
+    // The fakes with another print device, e.g. a real one writing a PDF.
+    Services servicesPrintingOn(PrintDevice& device) {
         return Services{messageBox,     inputBox, fileDialog, busyPointer, program,
-                        singleInstance, screen,   clock,      surface,     report, preview};
+                        singleInstance, screen,   clock,      device,      preview};
     }
 };

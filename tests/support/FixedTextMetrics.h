@@ -2,15 +2,22 @@
 
 #include "TextMetrics.h"
 
+#include <optional>
+
 // Metrics that depend on the font in a simple, checkable way: every character advances by a
 // hundredth of the point size (in inches), lines are a fiftieth of it apart, the cell height is
-// half the line spacing plus any extra set by the test. Bold characters are 10 % wider.
+// half the line spacing plus any extra set by the test. Bold characters are 10 % wider. A test
+// may give every character one width instead, whatever the font.
 class FixedTextMetrics : public TextMetrics {
 public:
     int asked = 0; // measurements asked for, to see that a recording asks once per font
+    std::optional<double> inchesPerCharacter;
 
     double advance(const PrintFont& font, const QString& text) override {
         ++asked;
+        if (inchesPerCharacter) {
+            return double(text.size()) * *inchesPerCharacter;
+        }
         return double(text.size()) * font.points / 100.0 * (font.bold ? 1.1 : 1.0);
     }
     double lineSpacing(const PrintFont& font) override {

@@ -1,5 +1,6 @@
-#include "QtPrintSurface.h"
+#include "QtPrintDevice.h"
 
+#include "DeviceSurface.h"
 #include "PdfReader.h"
 
 #include <QDir>
@@ -18,12 +19,12 @@ namespace {
 
 constexpr double tolerance = 0.1; // millimetres
 
-class QtPrintSurfaceTest : public ::testing::Test {
+class QtPrintDeviceTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath(QStringLiteral("job.pdf"));
-        surface = QtPrintSurface::toPdfFile(path);
+        surface = DeviceSurface::toPdfFile(path);
     }
 
     void slipFont() {
@@ -39,10 +40,10 @@ protected:
 
     QTemporaryDir dir;
     QString path;
-    std::unique_ptr<QtPrintSurface> surface;
+    std::unique_ptr<DeviceSurface> surface;
 };
 
-TEST_F(QtPrintSurfaceTest, JobOfOnlyNewPageGivesOneBlankPage) {
+TEST_F(QtPrintDeviceTest, JobOfOnlyNewPageGivesOneBlankPage) {
     EXPECT_TRUE(surface->newPage());
     EXPECT_TRUE(surface->endJob().delivered());
     const PdfReader pdf(path);
@@ -52,20 +53,19 @@ TEST_F(QtPrintSurfaceTest, JobOfOnlyNewPageGivesOneBlankPage) {
     EXPECT_EQ(surface->lastJobFile(), path);
 }
 
-TEST_F(QtPrintSurfaceTest, DuplexLastsOnlyForItsJob) {
+TEST_F(QtPrintDeviceTest, DuplexLastsOnlyForItsJob) {
     EXPECT_TRUE(surface->setDuplex());
-    EXPECT_TRUE(surface->duplexRequested());
     slipFont();
     printAt(10, 10, QStringLiteral("a"));
     EXPECT_TRUE(surface->endJob().delivered());
     // The next job (slips, say) must not inherit two-sided printing.
-    EXPECT_FALSE(surface->duplexRequested());
     printAt(10, 10, QStringLiteral("b"));
-    EXPECT_FALSE(surface->duplexRequested());
     EXPECT_TRUE(surface->endJob().delivered());
+    EXPECT_TRUE(surface->recording().job(0).duplex);
+    EXPECT_FALSE(surface->recording().job(1).duplex);
 }
 
-TEST_F(QtPrintSurfaceTest, PageCountFollowsThePagesUsed) {
+TEST_F(QtPrintDeviceTest, PageCountFollowsThePagesUsed) {
     slipFont();
     // Two ejects before anything is printed: two blank slips, then the printed one.
     surface->newPage();
@@ -81,7 +81,7 @@ TEST_F(QtPrintSurfaceTest, PageCountFollowsThePagesUsed) {
     EXPECT_EQ(pdf.words()[0].page, 3);
 }
 
-TEST_F(QtPrintSurfaceTest, OrientationAfterInitialEjectReachesFirstSlip) {
+TEST_F(QtPrintDeviceTest, OrientationAfterInitialEjectReachesFirstSlip) {
     surface->newPage(); // the run's blank slip
     ASSERT_TRUE(surface->setOrientation(PrintSurface::Orientation::Landscape));
     slipFont();
@@ -101,7 +101,7 @@ TEST_F(QtPrintSurfaceTest, OrientationAfterInitialEjectReachesFirstSlip) {
     }
 }
 
-TEST_F(QtPrintSurfaceTest, OrientationChangedAfterPrintingAppliesFromTheNextPage) {
+TEST_F(QtPrintDeviceTest, OrientationChangedAfterPrintingAppliesFromTheNextPage) {
     slipFont();
     printAt(20, 30, QStringLiteral("p"));
     surface->setOrientation(PrintSurface::Orientation::Landscape);
@@ -114,7 +114,7 @@ TEST_F(QtPrintSurfaceTest, OrientationChangedAfterPrintingAppliesFromTheNextPage
     EXPECT_GT(pdf.pageSize(2).width(), pdf.pageSize(2).height());
 }
 
-TEST_F(QtPrintSurfaceTest, PdfIsA4WithTextCellTopLeftOnThePoint) {
+TEST_F(QtPrintDeviceTest, PdfIsA4WithTextCellTopLeftOnThePoint) {
     slipFont();
     EXPECT_TRUE(printAt(30, 40, QStringLiteral("x")));
     surface->setFontName(QStringLiteral("times new roman"));
@@ -138,7 +138,7 @@ TEST_F(QtPrintSurfaceTest, PdfIsA4WithTextCellTopLeftOnThePoint) {
     EXPECT_NEAR(twips.top, 50.8, tolerance);
 }
 
-TEST_F(QtPrintSurfaceTest, LineEndingAndContinuingTextMoveThePosition) {
+TEST_F(QtPrintDeviceTest, LineEndingAndContinuingTextMoveThePosition) {
     slipFont();
     surface->setPosX(50);
     surface->setPosY(60);
@@ -163,7 +163,7 @@ TEST_F(QtPrintSurfaceTest, LineEndingAndContinuingTextMoveThePosition) {
     EXPECT_LT(c.top - 60, 14 * 25.4 / 72);
 }
 
-TEST_F(QtPrintSurfaceTest, NegativePositionsPrintWithoutError) {
+TEST_F(QtPrintDeviceTest, NegativePositionsPrintWithoutError) {
     slipFont();
     EXPECT_TRUE(printAt(-3, -2, QStringLiteral("x")));
     EXPECT_TRUE(printAt(-50, 10, QStringLiteral("y")));
@@ -171,14 +171,14 @@ TEST_F(QtPrintSurfaceTest, NegativePositionsPrintWithoutError) {
     EXPECT_EQ(PdfReader(path).pageCount(), 1);
 }
 
-TEST_F(QtPrintSurfaceTest, EmptyJobWritesNothing) {
+TEST_F(QtPrintDeviceTest, EmptyJobWritesNothing) {
     slipFont();
     EXPECT_TRUE(surface->endJob().delivered());
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_TRUE(surface->lastJobFile().isEmpty());
 }
 
-TEST_F(QtPrintSurfaceTest, EveryJobStartsFromTheDefaults) {
+TEST_F(QtPrintDeviceTest, EveryJobStartsFromTheDefaults) {
     slipFont();
     surface->setOrientation(PrintSurface::Orientation::Landscape);
     surface->setDuplex();
@@ -187,8 +187,8 @@ TEST_F(QtPrintSurfaceTest, EveryJobStartsFromTheDefaults) {
     // The second job sets nothing: portrait, twips and one-sided, the position starts at 0.
     surface->setPosX(1440);
     surface->printText(QStringLiteral("second"));
-    EXPECT_FALSE(surface->duplexRequested());
     ASSERT_TRUE(surface->endJob().delivered());
+    EXPECT_FALSE(surface->recording().job(1).duplex);
     const PdfReader pdf(path);
     ASSERT_EQ(pdf.words().size(), 1u);
     EXPECT_EQ(pdf.words()[0].text, QStringLiteral("second"));
@@ -196,19 +196,19 @@ TEST_F(QtPrintSurfaceTest, EveryJobStartsFromTheDefaults) {
     EXPECT_LT(pdf.pageSize(1).width(), pdf.pageSize(1).height());
 }
 
-QtPrintSurface::Options folderOptions(const QString& folder, const QDateTime& time) {
-    QtPrintSurface::Options options;
-    options.target = QtPrintSurface::Target::PdfInFolder;
+QtPrintDevice::Options folderOptions(const QString& folder, const QDateTime& time) {
+    QtPrintDevice::Options options;
+    options.target = QtPrintDevice::Target::PdfInFolder;
     options.programName = QStringLiteral("keyprint6");
     options.pdfFolder = folder;
     options.now = [time] { return time; };
     return options;
 }
 
-TEST(QtPrintSurfaceFolder, JobsGetTimeStampedNamesWithNumberedRepeats) {
+TEST(QtPrintDeviceFolder, JobsGetTimeStampedNamesWithNumberedRepeats) {
     QTemporaryDir dir;
     const QDateTime time(QDate(2026, 12, 7), QTime(6, 5, 9));
-    QtPrintSurface surface(folderOptions(dir.path(), time));
+    DeviceSurface surface(std::make_unique<QtPrintDevice>(folderOptions(dir.path(), time)));
     QStringList files;
     for (int job = 0; job < 3; ++job) {
         surface.newPage();
@@ -221,20 +221,20 @@ TEST(QtPrintSurfaceFolder, JobsGetTimeStampedNamesWithNumberedRepeats) {
                                   stem + QStringLiteral("-3.pdf")}));
 }
 
-TEST(QtPrintSurfaceFolder, FailingPrinterReturnsControlAndRecovers) {
+TEST(QtPrintDeviceFolder, FailingPrinterReturnsControlAndRecovers) {
     QTemporaryDir dir;
     // A folder that cannot exist: its parent is a plain file (fails even for root).
     QFile blocker(dir.filePath(QStringLiteral("blocker")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QtPrintSurface::Options options =
+    QtPrintDevice::Options options =
         folderOptions(dir.filePath(QStringLiteral("blocker/out")), QDateTime::currentDateTime());
-    QtPrintSurface surface(options);
+    DeviceSurface surface(std::make_unique<QtPrintDevice>(options));
     surface.setUnits(PrintSurface::Units::Millimetres);
     surface.setPosX(10);
-    EXPECT_FALSE(surface.printText(QStringLiteral("x")));
-    EXPECT_FALSE(surface.newPage());
-    EXPECT_FALSE(surface.printText(QStringLiteral("y")));
+    surface.printText(QStringLiteral("x"));
+    surface.newPage();
+    surface.printText(QStringLiteral("y"));
     EXPECT_FALSE(surface.endJob().delivered());
     EXPECT_TRUE(surface.lastJobFile().isEmpty());
     // A job that only ejects fails the same way.
@@ -248,15 +248,15 @@ TEST(QtPrintSurfaceFolder, FailingPrinterReturnsControlAndRecovers) {
     EXPECT_TRUE(QFileInfo::exists(surface.lastJobFile()));
 }
 
-TEST(QtPrintSurfaceFolder, PdfFileNameStaysFreeWhenTaken) {
+TEST(QtPrintDeviceFolder, PdfFileNameStaysFreeWhenTaken) {
     QTemporaryDir dir;
     const QDateTime time(QDate(2026, 1, 2), QTime(3, 4, 5));
     const QString first =
-        QtPrintSurface::pdfPathFor(dir.path(), QStringLiteral("combiprint7"), time);
+        QtPrintDevice::pdfPathFor(dir.path(), QStringLiteral("combiprint7"), time);
     EXPECT_EQ(QFileInfo(first).fileName(), QStringLiteral("combiprint7-20260102-030405.pdf"));
     QFile(first).open(QIODevice::WriteOnly);
     const QString second =
-        QtPrintSurface::pdfPathFor(dir.path(), QStringLiteral("combiprint7"), time);
+        QtPrintDevice::pdfPathFor(dir.path(), QStringLiteral("combiprint7"), time);
     EXPECT_EQ(QFileInfo(second).fileName(), QStringLiteral("combiprint7-20260102-030405-2.pdf"));
 }
 
@@ -267,7 +267,7 @@ protected:
         ASSERT_TRUE(dir.isValid());
     }
 
-    static bool printJob(QtPrintSurface& surface) {
+    static bool printJob(PrintSurface& surface) {
         return surface.setUnits(PrintSurface::Units::Millimetres) & surface.setPosX(10) &
                surface.setPosY(10) & surface.printText(QStringLiteral("x"));
     }
@@ -283,9 +283,9 @@ protected:
 TEST_F(PdfNotWritableTest, FolderWhereTheFileWouldGo) {
     const QString path = dir.filePath(QStringLiteral("job.pdf"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("job.pdf")));
-    auto surface = QtPrintSurface::toPdfFile(path);
-    EXPECT_FALSE(printJob(*surface));
-    EXPECT_FALSE(surface->newPage());
+    auto surface = DeviceSurface::toPdfFile(path);
+    printJob(*surface);
+    surface->newPage();
     expectNotWritable(surface->endJob(), path);
     EXPECT_TRUE(surface->lastJobFile().isEmpty());
     EXPECT_TRUE(QFileInfo(path).isDir());
@@ -293,8 +293,9 @@ TEST_F(PdfNotWritableTest, FolderWhereTheFileWouldGo) {
 
 TEST_F(PdfNotWritableTest, MissingFolder) {
     const QString folder = dir.filePath(QStringLiteral("missing"));
-    QtPrintSurface surface(folderOptions(folder, QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7))));
-    EXPECT_FALSE(printJob(surface));
+    DeviceSurface surface(std::make_unique<QtPrintDevice>(
+        folderOptions(folder, QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)))));
+    printJob(surface);
     expectNotWritable(surface.endJob(), folder);
     EXPECT_TRUE(surface.lastJobFile().isEmpty());
 }
@@ -304,7 +305,7 @@ TEST_F(PdfNotWritableTest, FullDevice) {
     if (!QFileInfo(path).isWritable()) {
         GTEST_SKIP() << "/dev/full cannot be opened for writing here";
     }
-    auto surface = QtPrintSurface::toPdfFile(path);
+    auto surface = DeviceSurface::toPdfFile(path);
     for (int job = 0; job < 2; ++job) { // the surface stays usable: the next job fails alike
         printJob(*surface);
         const PrintJobOutcome outcome = surface->endJob();
@@ -338,7 +339,7 @@ private:
 
 TEST_F(PdfNotWritableTest, FileCutShortIsRemoved) {
     const QString path = dir.filePath(QStringLiteral("job.pdf"));
-    auto surface = QtPrintSurface::toPdfFile(path);
+    auto surface = DeviceSurface::toPdfFile(path);
     {
         const FileSizeLimit limit(2048); // a page with an embedded font needs far more
         printJob(*surface);
@@ -356,7 +357,8 @@ class JobGroupTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        surface = std::make_unique<QtPrintSurface>(folderOptions(dir.path(), time));
+        surface = std::make_unique<DeviceSurface>(
+            std::make_unique<QtPrintDevice>(folderOptions(dir.path(), time)));
         surface->setUnits(PrintSurface::Units::Millimetres);
     }
 
@@ -372,7 +374,7 @@ protected:
 
     const QDateTime time{QDate(2026, 5, 6), QTime(7, 8, 9)};
     QTemporaryDir dir;
-    std::unique_ptr<QtPrintSurface> surface;
+    std::unique_ptr<DeviceSurface> surface;
 };
 
 TEST_F(JobGroupTest, JobsOfAGroupFollowEachOtherInOneFile) {
@@ -428,11 +430,11 @@ TEST_F(JobGroupTest, GroupOfEmptyJobsWritesNothing) {
 
 TEST(JobGroupNotWritable, EveryJobOfTheGroupFailsWhenItsFileCannotBeMade) {
     QTemporaryDir dir;
-    QtPrintSurface surface(
-        folderOptions(dir.filePath(QStringLiteral("missing")), QDateTime::currentDateTime()));
+    DeviceSurface surface(std::make_unique<QtPrintDevice>(
+        folderOptions(dir.filePath(QStringLiteral("missing")), QDateTime::currentDateTime())));
     surface.beginJobGroup();
     for (int job = 0; job < 2; ++job) {
-        EXPECT_FALSE(surface.printText(QStringLiteral("x")));
+        surface.printText(QStringLiteral("x"));
         EXPECT_EQ(surface.endJob().problem, PrintJobOutcome::Problem::PdfNotWritable);
     }
     EXPECT_EQ(surface.endJobGroup().problem, PrintJobOutcome::Problem::PdfNotWritable);
@@ -443,7 +445,7 @@ TEST(JobGroupNotWritable, GroupOnAFullDeviceFailsWhenItEnds) {
     if (!QFileInfo(QStringLiteral("/dev/full")).isWritable()) {
         GTEST_SKIP() << "/dev/full cannot be opened for writing here";
     }
-    auto surface = QtPrintSurface::toPdfFile(QStringLiteral("/dev/full"));
+    auto surface = DeviceSurface::toPdfFile(QStringLiteral("/dev/full"));
     surface->beginJobGroup();
     surface->printText(QStringLiteral("x"));
     surface->endJob();

@@ -1,0 +1,108 @@
+#include "RecordedPagePainter.h"
+
+#include "PrintCursor.h"
+#include "PrintFontMetrics.h"
+#include "PrintRecording.h"
+#include "PrintSurface.h"
+#include "RecordingReplay.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace {
+
+constexpr double pageDpi = 1200;
+
+// The page's operations drawn with a painter in pixels of the 1200 dpi page. Page and job ends
+// and orientation belong to the caller and do nothing here.
+class PainterPrintSurface : public PrintSurface {
+public:
+    PainterPrintSurface(QPainter& painter, TextMetrics& metrics)
+        : painter_(painter), cursor_(metrics) {}
+
+    bool setOrientation(Orientation) override { return true; }
+    bool setUnits(Units units) override {
+        cursor_.setUnits(units);
+        return true;
+    }
+    bool setFontName(const QString& face) override {
+        cursor_.setFontName(face);
+        fontStale_ = true;
+        return true;
+    }
+    bool setFontSize(double points) override {
+        if (!(points > 0)) {
+            return false;
+        }
+        cursor_.setFontSize(points);
+        fontStale_ = true;
+        return true;
+    }
+    bool setBold(bool bold) override {
+        cursor_.setBold(bold);
+        fontStale_ = true;
+        return true;
+    }
+    bool setPosX(double x) override {
+        cursor_.setPosX(x);
+        return true;
+    }
+    bool setPosY(double y) override {
+        cursor_.setPosY(y);
+        return true;
+    }
+    double posX() const override { return cursor_.posX(); }
+    bool printText(const QString& text, bool endLine) override {
+        if (fontStale_) {
+            useCurrentFont();
+        }
+        // As on paper: the character cell's top-left on the point, the baseline one ascent
+        // below.
+        painter_.drawText(
+            QPointF(cursor_.xInches() * pageDpi, cursor_.yInches() * pageDpi + ascent_), text);
+        cursor_.advancePast(text, endLine);
+        return true;
+    }
+    double measureText(const QString& text) override { return cursor_.measureText(text); }
+    bool newPage() override { return true; }
+    PrintJobOutcome endJob() override { return {}; }
+    bool setDuplex() override { return true; }
+
+private:
+    // The printed font made as large in page pixels as it is on the 1200 dpi page: the
+    // painter's device turns points into pixels at its own resolution, so the size is scaled by
+    // the ratio.
+    void useCurrentFont() {
+        const PrintFont& printed = cursor_.font();
+        QFont font = PrintFontMetrics::makeFont(printed);
+        const int deviceDpi = painter_.device() ? painter_.device()->logicalDpiY() : 96;
+        const double dpi = deviceDpi > 0 ? deviceDpi : 96;
+        if (dpi != pageDpi) {
+            font.setPointSizeF(printed.points * pageDpi / dpi);
+        }
+        painter_.setFont(font);
+        ascent_ = QFontMetricsF(font, painter_.device()).ascent();
+        fontStale_ = false;
+    }
+
+    QPainter& painter_;
+    PrintCursor cursor_;
+    bool fontStale_ = true;
+    double ascent_ = 0; // of the painter's font, in page pixels
+};
+
+} // namespace
+
+void paintRecordedPage(QPainter& painter, const PrintRecording& recording, int page,
+                       TextMetrics& metrics, double painterUnitsPerInch) {
+    painter.save();
+    if (painterUnitsPerInch != pageDpi) {
+        const double scale = painterUnitsPerInch / pageDpi;
+        painter.scale(scale, scale);
+    }
+    painter.setPen(Qt::black);
+    PainterPrintSurface surface(painter, metrics);
+    replayPage(recording, page, surface);
+    painter.restore();
+}
