@@ -10,6 +10,7 @@
 #include "PrinterFamily.h"
 #include "SettingsFile.h"
 #include "SystemTable.h"
+#include "TextBoxes.h"
 #include "WindowPlacement.h"
 
 #include <QAction>
@@ -110,7 +111,7 @@ void CombinationPrinterWindow::buildControls() {
     buildArrayTemplates(form);
     statusLine_ = new JobStatusLine(this);
     for (QLineEdit* box : {offsetDownEdit_, offsetRightEdit_, firstRowEdit_, lastRowEdit_}) {
-        box->installEventFilter(this);
+        clearOnDoubleClick(*box);
     }
 }
 
@@ -442,16 +443,6 @@ void CombinationPrinterWindow::showPrintedFile(const QString& file) {
 void CombinationPrinterWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     emit exitRequested();
-}
-
-bool CombinationPrinterWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
-            box->clear();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // ---- the selection's state shown ----

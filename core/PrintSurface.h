@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <utility>
+
 // How a print job ended: handed to its destination as a whole, or why not.
 struct PrintJobOutcome {
     enum class Problem {
@@ -12,6 +14,10 @@ struct PrintJobOutcome {
         PdfNotWritable,     // no printer, and the PDF could not be written (folder, disk full)
         Failed,             // any other failure of the job
     };
+
+    PrintJobOutcome() = default;
+    PrintJobOutcome(Problem problem, QString detail = {}, QString pdfFile = {})
+        : problem(problem), detail(std::move(detail)), pdfFile(std::move(pdfFile)) {}
 
     Problem problem = Problem::None;
     QString detail;  // the print system's own words, for the record; may be empty

@@ -10,6 +10,7 @@
 #include "SettingsFile.h"
 #include "SlipLayout.h"
 #include "SlipPicture.h"
+#include "TextBoxes.h"
 #include "WindowPlacement.h"
 
 #include <QAction>
@@ -86,8 +87,9 @@ void KeyPrinterWindow::buildControls() {
     buildStatusLine();
     for (QLineEdit* box : {offsetDownEdit_, offsetRightEdit_, rowsPerColumnEdit_,
                            fieldsPerSlipEdit_, firstRowEdit_, lastRowEdit_}) {
-        box->installEventFilter(this);
+        clearOnDoubleClick(*box);
     }
+    fieldsPerSlipEdit_->installEventFilter(this);
 }
 
 void KeyPrinterWindow::buildSettingsControls(const FormBuilder& form) {
@@ -192,16 +194,9 @@ void KeyPrinterWindow::connectHandlers() {
     connect(rowList_, &QListView::clicked, this, [this] { rowClicked(); });
 }
 
+// Text6 left for another control of the window corrects itself.
 bool KeyPrinterWindow::eventFilter(QObject* watched, QEvent* event) {
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box == nullptr) {
-        return QWidget::eventFilter(watched, event);
-    }
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        box->clear();
-        return true;
-    }
-    if (event->type() == QEvent::FocusOut && box == fieldsPerSlipEdit_) {
+    if (event->type() == QEvent::FocusOut && watched == fieldsPerSlipEdit_) {
         // Only a move of the focus to another control of the window counts, not the window
         // losing activation or a popup opening.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

@@ -166,19 +166,6 @@ TEST_P(KeyPrinterWindowTest, ControlsHaveUniqueNamesFitTheClientAreaAndDoNotOver
     }
 }
 
-// The design twips are given for keyprint6; the other two keep its arrangement.
-class KeyPrint6DesignTest : public KeyPrinterWindowTest {};
-
-TEST_P(KeyPrint6DesignTest, PositionsAreTheDesignTwips) {
-    EXPECT_EQ(label("Label2")->geometry(), pixels(75, 150, 4080, 435));
-    EXPECT_EQ(text("Text6")->geometry(), pixels(3330, 1815, 345, 285));
-    EXPECT_EQ(list1()->geometry(), pixels(300, 2265, 3675, 2790));
-    EXPECT_EQ(button("Command3D9")->geometry(), pixels(2670, 5250, 1320, 420));
-    expectPlaced(button("Option2(2)"), pixels(1260, 150, 480, 195), true);
-    EXPECT_EQ(button("Command3D2")->geometry(), pixels(4230, 5715, 2175, 555));
-    EXPECT_EQ(label("Label5")->geometry(), pixels(5775, 5070, 690, 270));
-}
-
 TEST_P(KeyPrinterWindowTest, LoadCentresTheWindowOnTheScreen) {
     fake_.screen.size = QSize(1000, 800);
     auto window = openWindow();
@@ -266,5 +253,3 @@ TEST_P(KeyPrinterWindowTest, ExitEndsAtOnceWithoutSaving) {
 }
 
 INSTANTIATE_FOR_KEY_PRINTERS(KeyPrinterWindowTest);
-INSTANTIATE_TEST_SUITE_P(KeyPrinters, KeyPrint6DesignTest, ::testing::Values(6),
-                         [](const ::testing::TestParamInfo<int>&) { return "keyprint6"; });

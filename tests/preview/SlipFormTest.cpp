@@ -123,14 +123,6 @@ TEST(SlipForm, EveryNumberOfEveryFieldAndEverySystemHasOneCell) {
     }
 }
 
-TEST(SlipForm, MarkCellIsTheMarkFaceMeasuredInMillimetres) {
-    FixedTextMetrics metrics;
-    // 9 points bold: 0.09 * 1.1 inch per character, cell height 0.09 inch.
-    const MmSize cell = markCellSize(metrics, QStringLiteral("x"));
-    EXPECT_NEAR(cell.width, 0.099 * 25.4, exact);
-    EXPECT_NEAR(cell.height, 0.09 * 25.4, exact);
-}
-
 // The form is drawn from the slip geometry, the marks are placed by the composition: every mark
 // a composed slip prints must sit in the middle of the form cell it belongs to.
 class FormUnderComposedMarks : public ::testing::TestWithParam<int> {

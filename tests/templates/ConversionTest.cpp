@@ -138,11 +138,6 @@ TEST(FullCombinationTemplate, ReadsFieldsByTheKeyReadingRule) {
     EXPECT_FALSE(FullCombinationTemplate::load(dir.filePath(QStringLiteral("none.txt"))));
 }
 
-TEST(FullCombinationTemplate, FileNamesCarryTwoDigits) {
-    EXPECT_EQ(FullCombinationTemplate::fileName(7, 13), QStringLiteral("tkombi7_13.txt"));
-    EXPECT_EQ(FullCombinationTemplate::plainSlipFileName(20), QStringLiteral("sima20.txt"));
-}
-
 TEST(PlainSlipFile, WritesEachLineWithCarriageReturnAndLineFeed) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sima13.txt"));
