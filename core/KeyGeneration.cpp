@@ -1,0 +1,220 @@
+#include "KeyGeneration.h"
+
+#include "CoveringBound.h"
+#include "CoveringCheck.h"
+#include "KeyAnnealing.h"
+#include "KeyFile.h"
+#include "SubsetRanks.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace {
+
+// The search is split into this many chains, each run for a share of the steps in every
+// round. After a round a chain whose best key is larger than the best of all takes over the
+// state of the chain with that key (the lowest-numbered one on a tie). Which thread runs a
+// chain changes nothing, so the key depends on the request and the steps alone.
+constexpr int chainCount = 8;
+constexpr int roundCount = 16;
+
+// Steps of one call into a chain between looks at the cancel flag and the progress counter.
+constexpr std::int64_t sliceSteps = 1 << 14;
+
+// The default effort, in steps (moves of one index in the m == t case).
+constexpr std::int64_t defaultSteps = 120'000'000;
+
+bool validShape(const KeyRequest& r) {
+    return r.rowLength >= 2 && r.rowLength <= 7 && r.played > r.rowLength &&
+           r.played <= maxPlayedNumbers && r.guaranteed >= 2 && r.guaranteed <= r.drawnAmong &&
+           r.drawnAmong <= r.rowLength;
+}
+
+std::vector<std::vector<int>> sortedIndexRows(const std::vector<std::uint32_t>& masks) {
+    std::vector<std::vector<int>> rows;
+    rows.reserve(masks.size());
+    for (std::uint32_t mask : masks) {
+        std::vector<int> row;
+        for (; mask != 0; mask &= mask - 1) {
+            row.push_back(std::countr_zero(mask));
+        }
+        rows.push_back(std::move(row));
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+} // namespace
+
+double KeySearchProgress::fraction() const {
+    const std::int64_t total = total_.load(std::memory_order_relaxed);
+    const std::int64_t done = done_.load(std::memory_order_relaxed);
+    return total <= 0 ? 0.0 : std::clamp(double(done) / double(total), 0.0, 1.0);
+}
+
+void KeySearchProgress::start(std::int64_t total) {
+    done_.store(0, std::memory_order_relaxed);
+    total_.store(std::max<std::int64_t>(1, total), std::memory_order_relaxed);
+}
+
+std::int64_t defaultKeySearchSteps() {
+    return defaultSteps;
+}
+
+KeyResult makeKey(const KeyRequest& request, const KeySearchOptions& options,
+                  KeySearchProgress* progress) {
+    KeySearchProgress ownProgress;
+    KeySearchProgress& shared = progress != nullptr ? *progress : ownProgress;
+    const std::int64_t steps = options.steps > 0 ? options.steps : defaultSteps;
+    const std::int64_t roundSteps = std::max<std::int64_t>(1, steps / (chainCount * roundCount));
+    shared.start(roundSteps * chainCount * roundCount);
+
+    KeyResult result;
+    if (!validShape(request)) {
+        return result;
+    }
+    const CoverShape shape{request.played, request.rowLength, request.guaranteed,
+                           request.drawnAmong};
+    std::size_t floor = 1;
+    if (shape.t == shape.m) {
+        const std::uint64_t bound = schonheimBound(shape.n, shape.k, shape.t);
+        result.lowerBound = std::int64_t(bound);
+        if (bound > std::uint64_t(maxKeyRows)) {
+            result.status = KeyStatus::TooLarge;
+            return result;
+        }
+        floor = std::size_t(bound);
+    }
+
+    std::atomic<bool> cancelled{false};
+    const auto isCancelled = [&] {
+        if (shared.cancelled()) {
+            cancelled.store(true, std::memory_order_relaxed);
+        }
+        return cancelled.load(std::memory_order_relaxed);
+    };
+    // The greedy key is the fallback: it is checked like every key before it may be returned.
+    std::vector<std::uint32_t> verified;
+    verified = greedyKey(shape, std::size_t(maxKeyRows), &shared.cancelFlag());
+    if (isCancelled()) {
+        result.status = KeyStatus::Cancelled;
+        return result;
+    }
+    if (verified.size() > std::size_t(maxKeyRows)) {
+        result.status = KeyStatus::TooLarge;
+        return result;
+    }
+    if (!coversAllSets(verified, shape.n, shape.t, shape.m)) {
+        // Cannot happen: the greedy adds rows until every set is covered.
+        result.status = KeyStatus::Cancelled;
+        return result;
+    }
+
+    if (verified.size() > floor) {
+        std::vector<AnnealingChain> chains;
+        chains.reserve(chainCount);
+        chains.emplace_back(shape, verified, 0);
+        for (int c = 1; c < chainCount; ++c) {
+            chains.push_back(chains.front());
+        }
+        const std::uint64_t requestSeed = std::uint64_t(shape.n) << 24 | std::uint64_t(shape.k) << 16 |
+                                          std::uint64_t(shape.t) << 8 | std::uint64_t(shape.m);
+        for (int c = 0; c < chainCount; ++c) {
+            chains[std::size_t(c)].reseed(requestSeed * 0x9E3779B97F4A7C15ull + std::uint64_t(c));
+        }
+        const int threadCount = std::clamp(
+            options.threads > 0 ? options.threads : int(std::thread::hardware_concurrency()), 1,
+            chainCount);
+
+        for (int round = 0; round < roundCount; ++round) {
+            std::atomic<int> nextChain{0};
+            const auto work = [&] {
+                for (int c; (c = nextChain.fetch_add(1)) < chainCount;) {
+                    AnnealingChain& chain = chains[std::size_t(c)];
+                    std::int64_t used = 0;
+                    while (used < roundSteps && !isCancelled() &&
+                           chain.bestRows().size() > floor) {
+                        const std::int64_t slice =
+                            chain.run(std::min(sliceSteps, roundSteps - used), floor);
+                        shared.advance(slice);
+                        used += slice;
+                        if (slice == 0) {
+                            break;
+                        }
+                    }
+                }
+            };
+            {
+                std::vector<std::jthread> helpers;
+                for (int i = 1; i < threadCount; ++i) {
+                    helpers.emplace_back(work);
+                }
+                work();
+            }
+            if (isCancelled()) {
+                result.status = KeyStatus::Cancelled;
+                return result;
+            }
+            std::size_t leader = 0;
+            for (std::size_t c = 1; c < chains.size(); ++c) {
+                if (chains[c].bestRows().size() < chains[leader].bestRows().size()) {
+                    leader = c;
+                }
+            }
+            if (chains[leader].bestRows().size() <= floor) {
+                break;
+            }
+            for (std::size_t c = 0; c < chains.size(); ++c) {
+                if (chains[c].bestRows().size() > chains[leader].bestRows().size()) {
+                    chains[c].adopt(chains[leader]);
+                }
+            }
+        }
+        std::size_t leader = 0;
+        for (std::size_t c = 1; c < chains.size(); ++c) {
+            if (chains[c].bestRows().size() < chains[leader].bestRows().size()) {
+                leader = c;
+            }
+        }
+        const std::vector<std::uint32_t>& found = chains[leader].bestRows();
+        if (found.size() < verified.size() && coversAllSets(found, shape.n, shape.t, shape.m)) {
+            verified = found;
+        }
+    }
+    shared.finish();
+    result.status = KeyStatus::Found;
+    result.rows = sortedIndexRows(verified);
+    return result;
+}
+
+std::vector<std::vector<int>> keyNumbers(const std::vector<std::vector<int>>& rows,
+                                         QList<int> played) {
+    std::sort(played.begin(), played.end());
+    std::vector<std::vector<int>> numbers;
+    numbers.reserve(rows.size());
+    for (const std::vector<int>& row : rows) {
+        std::vector<int> mapped;
+        mapped.reserve(row.size());
+        for (const int index : row) {
+            mapped.push_back(played.value(index));
+        }
+        numbers.push_back(std::move(mapped));
+    }
+    return numbers;
+}
+
+QStringList keyRowTexts(const std::vector<std::vector<int>>& numberRows) {
+    QStringList texts;
+    texts.reserve(qsizetype(numberRows.size()));
+    for (const std::vector<int>& row : numberRows) {
+        QString text;
+        for (const int number : row) {
+            if (!text.isEmpty()) {
+                text += QLatin1Char(' ');
+            }
+            text += QString::number(number).rightJustified(2, QLatin1Char('0'));
+        }
+        texts.append(text);
+    }
+    return texts;
+}
