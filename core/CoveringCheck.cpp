@@ -21,8 +21,7 @@ std::uint64_t countUncovered(std::span<const std::uint32_t> rows, int n, int t, 
     std::vector<std::uint32_t> marks(binomial(n, t - 1), 0);
     for (const std::uint32_t row : rows) {
         const std::uint32_t inside = row & all;
-        forEachSubset(inside, t - 1,
-                      [&](std::uint32_t q) { marks[colexRank(q)] |= inside & ~q; });
+        forEachSubset(inside, t - 1, [&](std::uint32_t q) { marks[colexRank(q)] |= inside & ~q; });
     }
 
     // Every (m-1)-subset P, with the (t-1)-subsets of P picked by position.
@@ -48,7 +47,7 @@ std::uint64_t countUncovered(std::span<const std::uint32_t> rows, int n, int t, 
                 prefixSize == 0 ? all : all & ~((std::uint32_t(2) << elements[prefixSize - 1]) - 1);
             const std::uint32_t missing = above & ~covered;
             if (missing != 0) {
-                uncovered += std::uint64_t(std::popcount(missing));
+                uncovered += std::uint64_t(setSize(missing));
                 if (stopAtFirst) {
                     return uncovered;
                 }

@@ -6,20 +6,27 @@
 #include <bit>
 #include <climits>
 #include <cmath>
+#include <memory>
 
 namespace {
 
-// Temperatures of the cooling: from the first to the last by the factor, then again.
-constexpr double firstTemperature = 0.6;
-constexpr double lastTemperature = 0.08;
-constexpr double coolingFactor = 0.97;
+// The cooling lowers the temperature by this factor after as many moves as the key has
+// neighbours (rows times k times n-k).
+constexpr double coolingFactor = 0.99;
+
+// Target sets are counted in a table indexed by their bit mask when there are at most this
+// many played numbers (no rank to compute in the inner loop), otherwise by colex rank.
+constexpr int maxDirectIndices = 20;
 
 // The greedy counts the sets an index would cover only while that takes at most this many set
 // look-ups for one row.
 constexpr std::uint64_t greedyCountingLimit = 1u << 20;
 
+// The greedy rates every possible row when keeping the ratings takes at most this many updates.
+constexpr std::uint64_t fullGreedyUpdates = std::uint64_t(1) << 28;
+
 // Rows examined for the cheapest one to remove take at most about this many set look-ups.
-constexpr std::uint64_t removalLookups = 1u << 21;
+constexpr std::uint64_t removalLookups = 1u << 18;
 
 std::uint64_t splitMix(std::uint64_t& x) {
     std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
@@ -36,10 +43,9 @@ std::uint32_t nextSameSize(std::uint32_t set) {
 }
 
 // Calls f(set) for every target set that meets `row` in t or more indices.
-template <typename F>
-void forEachCoveredSet(const CoverShape& shape, std::uint32_t row, F&& f) {
+template <typename F> void forEachCoveredSet(const CoverShape& shape, std::uint32_t row, F&& f) {
     const std::uint32_t outside = shape.allIndices() & ~row;
-    const int most = std::min(std::popcount(row), shape.m);
+    const int most = std::min(setSize(row), shape.m);
     for (int inRow = shape.t; inRow <= most; ++inRow) {
         forEachSubset(row, inRow, [&](std::uint32_t part) {
             forEachSubset(outside, shape.m - inRow, [&](std::uint32_t rest) { f(part | rest); });
@@ -51,15 +57,35 @@ void forEachCoveredSet(const CoverShape& shape, std::uint32_t row, F&& f) {
 std::uint64_t setsPerRow(const CoverShape& shape) {
     std::uint64_t sets = 0;
     for (int inRow = shape.t; inRow <= std::min(shape.k, shape.m); ++inRow) {
-        sets += std::uint64_t(binomial(shape.k, inRow)) * binomial(shape.n - shape.k, shape.m - inRow);
+        sets +=
+            std::uint64_t(binomial(shape.k, inRow)) * binomial(shape.n - shape.k, shape.m - inRow);
     }
     return sets;
 }
 
-} // namespace
+// Calls f(row) for every row of k indices that meets the target set in t or more indices.
+template <typename F> void forEachCoveringRow(const CoverShape& shape, std::uint32_t set, F&& f) {
+    const std::uint32_t outside = shape.allIndices() & ~set;
+    for (int inSet = shape.t; inSet <= std::min(shape.k, shape.m); ++inSet) {
+        forEachSubset(set, inSet, [&](std::uint32_t part) {
+            forEachSubset(outside, shape.k - inSet, [&](std::uint32_t rest) { f(part | rest); });
+        });
+    }
+}
 
-std::vector<std::uint32_t> greedyKey(const CoverShape& shape, std::size_t maxRows,
-                                     const std::atomic<bool>* cancelled) {
+// Rows of k indices covering one target set.
+std::uint64_t rowsPerSet(const CoverShape& shape) {
+    std::uint64_t rows = 0;
+    for (int inSet = shape.t; inSet <= std::min(shape.k, shape.m); ++inSet) {
+        rows +=
+            std::uint64_t(binomial(shape.m, inSet)) * binomial(shape.n - shape.m, shape.k - inSet);
+    }
+    return rows;
+}
+
+// The greedy that builds each row index by index (when rating every row would be too slow).
+std::vector<std::uint32_t> greedyByIndex(const CoverShape& shape, std::size_t maxRows,
+                                         const std::atomic<bool>* cancelled) {
     const std::uint32_t setCount = binomial(shape.n, shape.m);
     const std::uint32_t all = shape.allIndices();
     std::vector<std::uint8_t> covered(setCount, 0);
@@ -98,8 +124,8 @@ std::vector<std::uint32_t> greedyKey(const CoverShape& shape, std::size_t maxRow
         for (int i = 0; i < shape.t; ++i, start &= start - 1) {
             row |= start & (~start + 1);
         }
-        while (std::popcount(row) < shape.k) {
-            const int size = std::popcount(row);
+        while (setSize(row) < shape.k) {
+            const int size = setSize(row);
             const std::uint64_t lookups = std::uint64_t(binomial(size, shape.t - 1)) *
                                           binomial(shape.n - size - 1, shape.m - shape.t) *
                                           std::uint64_t(shape.n - size);
@@ -123,31 +149,175 @@ std::vector<std::uint32_t> greedyKey(const CoverShape& shape, std::size_t maxRow
     }
 }
 
+// The greedy that adds, each time, the row covering the most uncovered target sets (the
+// lowest in colex order on a tie). Every row's count of uncovered sets it would cover is kept
+// and lowered as sets get covered. Counts only fall, so for each count the search for the next
+// row holding it goes on from where the last search stopped.
+std::vector<std::uint32_t> greedyOverAllRows(const CoverShape& shape, std::size_t maxRows,
+                                             const std::atomic<bool>* cancelled) {
+    const std::uint32_t rowCount = binomial(shape.n, shape.k);
+    const std::uint32_t perRow = std::uint32_t(setsPerRow(shape));
+    std::vector<std::uint32_t> gains(rowCount, perRow);
+    std::vector<std::uint8_t> covered(binomial(shape.n, shape.m), 0);
+    std::size_t uncoveredLeft = covered.size();
+    struct Cursor {
+        std::uint32_t rank;
+        std::uint32_t row;
+    };
+    std::vector<Cursor> cursors(perRow + 1, Cursor{0, (std::uint32_t(1) << shape.k) - 1});
+    std::uint32_t gain = perRow;
+    std::vector<std::uint32_t> rows;
+    while (uncoveredLeft > 0) {
+        if (rows.size() > maxRows) {
+            return rows;
+        }
+        if (cancelled != nullptr && cancelled->load(std::memory_order_relaxed)) {
+            return {};
+        }
+        Cursor* cursor = &cursors[gain];
+        for (;;) {
+            while (cursor->rank < rowCount && gains[cursor->rank] != gain) {
+                ++cursor->rank;
+                cursor->row = nextSameSize(cursor->row);
+            }
+            if (cursor->rank < rowCount) {
+                break;
+            }
+            cursor = &cursors[--gain];
+        }
+        const std::uint32_t row = cursor->row;
+        rows.push_back(row);
+        forEachCoveredSet(shape, row, [&](std::uint32_t set) {
+            std::uint8_t& done = covered[colexRank(set)];
+            if (done == 0) {
+                done = 1;
+                --uncoveredLeft;
+                forEachCoveringRow(shape, set, [&](std::uint32_t r) { --gains[colexRank(r)]; });
+            }
+        });
+    }
+    return rows;
+}
+
+} // namespace
+
+// The orbits of the target sets under a rotation of the first `rotated` indices.
+class SetOrbits {
+public:
+    SetOrbits(const CoverShape& shape, int rotated, bool direct) : rotated_(rotated) {
+        const std::uint32_t setCount = binomial(shape.n, shape.m);
+        orbitOf_.assign(direct ? std::size_t(1) << shape.n : setCount, UINT32_MAX);
+        std::uint32_t set = (std::uint32_t(1) << shape.m) - 1;
+        for (std::uint32_t rank = 0; rank < setCount; ++rank, set = nextSameSize(set)) {
+            if (orbitOf_[direct ? set : rank] != UINT32_MAX) {
+                continue;
+            }
+            const std::uint32_t orbit = std::uint32_t(representatives_.size());
+            representatives_.push_back(set);
+            std::uint32_t image = set;
+            do {
+                orbitOf_[direct ? image : colexRank(image)] = orbit;
+                image = rotate(image);
+            } while (image != set);
+        }
+    }
+
+    std::uint32_t rotate(std::uint32_t set, int steps = 1) const {
+        if (steps == 0) {
+            return set;
+        }
+        const std::uint32_t turning = (std::uint32_t(1) << rotated_) - 1;
+        const std::uint32_t part = set & turning;
+        return (set & ~turning) | (((part << steps) | (part >> (rotated_ - steps))) & turning);
+    }
+
+    // Orbit of the set numbered `number` (its mask or its colex rank).
+    std::uint32_t orbit(std::uint32_t number) const { return orbitOf_[number]; }
+    const std::vector<std::uint32_t>& representatives() const { return representatives_; }
+
+private:
+    int rotated_;
+    std::vector<std::uint32_t> orbitOf_;
+    std::vector<std::uint32_t> representatives_;
+};
+
+std::vector<std::uint32_t> greedyKey(const CoverShape& shape, std::size_t maxRows,
+                                     const std::atomic<bool>* cancelled) {
+    const std::uint64_t updates = std::uint64_t(binomial(shape.n, shape.m)) * rowsPerSet(shape);
+    return updates <= fullGreedyUpdates ? greedyOverAllRows(shape, maxRows, cancelled)
+                                        : greedyByIndex(shape, maxRows, cancelled);
+}
+
 AnnealingChain::AnnealingChain(const CoverShape& shape,
                                const std::vector<std::uint32_t>& coveringRows, std::uint64_t seed)
-    : shape_(shape) {
+    : shape_(shape), direct_(shape.n <= maxDirectIndices) {
     reseed(seed);
-    const std::uint32_t setCount = binomial(shape.n, shape.m);
-    coverCount_.assign(setCount, 0);
-    uncoveredAt_.resize(setCount);
-    uncovered_.resize(setCount);
-    std::uint32_t set = (std::uint32_t(1) << shape.m) - 1;
-    for (std::uint32_t rank = 0; rank < setCount; ++rank, set = nextSameSize(set)) {
-        uncovered_[rank] = {rank, set};
-        uncoveredAt_[rank] = std::int32_t(rank);
-    }
+    prepare(coveringRows.size());
     for (const std::uint32_t row : coveringRows) {
         addRow(row);
     }
     best_ = coveringRows;
-    const std::uint64_t touched = 2ull * binomial(shape.k - 1, shape.t - 1) *
-                                  binomial(shape.n - shape.k - 1, shape.m - shape.t);
-    moveCost_ = std::int64_t(1 + touched / 64);
+}
+
+AnnealingChain::AnnealingChain(const CoverShape& shape, KeySymmetry symmetry,
+                               std::size_t representatives, std::uint64_t seed)
+    : shape_(shape), symmetry_(symmetry), direct_(shape.n <= maxDirectIndices) {
+    reseed(seed);
+    if (symmetry.rotated > 1) {
+        orbits_ = std::make_shared<const SetOrbits>(shape, symmetry.rotated, direct_);
+    }
+    prepare(representatives);
+    while (rows_.size() < representatives) {
+        std::uint32_t row = 0;
+        while (setSize(row) < shape.k) {
+            row |= std::uint32_t(1) << below(std::uint32_t(shape.n));
+        }
+        addRow(row);
+    }
+}
+
+void AnnealingChain::prepare(std::size_t rows) {
+    if (orbits_) {
+        const std::vector<std::uint32_t>& sets = orbits_->representatives();
+        coverCount_.assign(sets.size(), 0);
+        uncoveredAt_.resize(sets.size());
+        uncovered_.resize(sets.size());
+        for (std::uint32_t orbit = 0; orbit < sets.size(); ++orbit) {
+            uncovered_[orbit] = {orbit, sets[orbit]};
+            uncoveredAt_[orbit] = std::int32_t(orbit);
+        }
+    } else {
+        const std::uint32_t setCount = binomial(shape_.n, shape_.m);
+        const std::size_t slots = direct_ ? std::size_t(1) << shape_.n : setCount;
+        coverCount_.assign(slots, 0);
+        uncoveredAt_.assign(slots, -1);
+        uncovered_.resize(setCount);
+        std::uint32_t set = (std::uint32_t(1) << shape_.m) - 1;
+        for (std::uint32_t rank = 0; rank < setCount; ++rank, set = nextSameSize(set)) {
+            uncovered_[rank] = {slot(set), set};
+            uncoveredAt_[slot(set)] = std::int32_t(rank);
+        }
+    }
+    const std::uint64_t touched = 2ull * binomial(shape_.k - 1, shape_.t - 1) *
+                                  binomial(shape_.n - shape_.k - 1, shape_.m - shape_.t);
+    // A move's time grows with the sets it looks at, on top of a fixed part (choosing it).
+    moveCost_ = 2 + stepsFor(touched);
+    keptPatterns_ = subsetPatterns(shape_.k - 1, shape_.t - 1);
     lost_.reserve(touched);
     won_.reserve(touched);
-    levelMoves_ = std::max<std::int64_t>(
-        256, std::int64_t(coveringRows.size()) * shape.k * (shape.n - shape.k) / 4);
-    setTemperature(firstTemperature);
+    levelMoves_ =
+        std::max<std::int64_t>(256, std::int64_t(rows) * shape_.k * (shape_.n - shape_.k));
+    setTemperature(cooling_.first);
+}
+
+std::int64_t AnnealingChain::stepsFor(std::uint64_t sets) const {
+    // A set whose rank has to be computed takes about three times as long.
+    return std::int64_t(sets * (direct_ ? 1 : 3) / 8);
+}
+
+void AnnealingChain::setCooling(Cooling cooling) {
+    cooling_ = cooling;
+    setTemperature(cooling.first);
 }
 
 void AnnealingChain::reseed(std::uint64_t seed) {
@@ -170,56 +340,60 @@ std::uint64_t AnnealingChain::random() {
 }
 
 std::uint32_t AnnealingChain::randomElement(std::uint32_t set) {
-    std::uint32_t skip = below(std::uint32_t(std::popcount(set)));
+    std::uint32_t skip = below(std::uint32_t(setSize(set)));
     for (; skip > 0; --skip) {
         set &= set - 1;
     }
     return set & (~set + 1);
 }
 
-void AnnealingChain::cover(std::uint32_t rank) {
-    if (coverCount_[rank]++ != 0) {
-        return;
-    }
-    const std::int32_t at = uncoveredAt_[rank];
-    const Uncovered last = uncovered_.back();
-    uncovered_[std::size_t(at)] = last;
-    uncoveredAt_[last.rank] = at;
-    uncovered_.pop_back();
-    uncoveredAt_[rank] = -1;
+std::uint32_t AnnealingChain::slot(std::uint32_t set) const {
+    const std::uint32_t number = direct_ ? set : colexRank(set);
+    return orbits_ ? orbits_->orbit(number) : number;
 }
 
-void AnnealingChain::uncover(std::uint32_t rank, std::uint32_t set) {
-    if (--coverCount_[rank] != 0) {
+void AnnealingChain::cover(std::uint32_t at) {
+    if (coverCount_[at]++ != 0) {
         return;
     }
-    uncoveredAt_[rank] = std::int32_t(uncovered_.size());
-    uncovered_.push_back({rank, set});
+    const std::int32_t position = uncoveredAt_[at];
+    const Uncovered last = uncovered_.back();
+    uncovered_[std::size_t(position)] = last;
+    uncoveredAt_[last.slot] = position;
+    uncovered_.pop_back();
+    uncoveredAt_[at] = -1;
+}
+
+void AnnealingChain::uncover(std::uint32_t at, std::uint32_t set) {
+    if (--coverCount_[at] != 0) {
+        return;
+    }
+    uncoveredAt_[at] = std::int32_t(uncovered_.size());
+    uncovered_.push_back({at, set});
 }
 
 void AnnealingChain::addRow(std::uint32_t row) {
     rows_.push_back(row);
-    forEachCoveredSet(shape_, row, [&](std::uint32_t set) { cover(colexRank(set)); });
+    forEachCoveredSet(shape_, row, [&](std::uint32_t set) { cover(slot(set)); });
 }
 
 void AnnealingChain::removeRow(std::size_t index) {
-    forEachCoveredSet(shape_, rows_[index],
-                      [&](std::uint32_t set) { uncover(colexRank(set), set); });
+    forEachCoveredSet(shape_, rows_[index], [&](std::uint32_t set) { uncover(slot(set), set); });
     rows_[index] = rows_.back();
     rows_.pop_back();
 }
 
 int AnnealingChain::singlyCovered(std::uint32_t row) const {
     int sets = 0;
-    forEachCoveredSet(shape_, row,
-                      [&](std::uint32_t set) { sets += coverCount_[colexRank(set)] == 1; });
+    forEachCoveredSet(shape_, row, [&](std::uint32_t set) { sets += coverCount_[slot(set)] == 1; });
     return sets;
 }
 
-void AnnealingChain::removeCheapestRow() {
+std::int64_t AnnealingChain::removeCheapestRow() {
     const std::size_t count = rows_.size();
+    const std::uint64_t perRow = setsPerRow(shape_);
     const std::size_t examined =
-        std::min<std::size_t>(count, std::max<std::uint64_t>(1, removalLookups / setsPerRow(shape_)));
+        std::min<std::size_t>(count, std::max<std::uint64_t>(1, removalLookups / perRow));
     const std::size_t start = below(std::uint32_t(count));
     std::size_t cheapest = start;
     int cheapestSets = INT_MAX;
@@ -232,26 +406,56 @@ void AnnealingChain::removeCheapestRow() {
         }
     }
     removeRow(cheapest);
+    return stepsFor(std::uint64_t(examined + 1) * perRow);
 }
 
-std::size_t AnnealingChain::rowToChange(std::uint32_t target) {
-    // A row holding t-1 indices of the uncovered set covers it after one exchange.
-    const int wanted = shape_.t - 1;
+std::size_t AnnealingChain::rowToChange(std::uint32_t target, std::int64_t& steps) {
+    // A row holding t-1 indices of the uncovered set covers it after one exchange: m-t+1 of
+    // the set's indices are missing from it (one when m == t, a single bit). From a random row
+    // on, the first that fits is taken (a random pick per row would cost a random number each;
+    // the rows' order is itself shuffled by the removals). Every 32 rows looked at cost a step.
+    const int missing = shape_.m - shape_.t + 1;
+    const auto fits = [&](std::uint32_t row) {
+        const std::uint32_t absent = target & ~row;
+        return missing == 1 ? absent != 0 && (absent & (absent - 1)) == 0
+                            : setSize(absent) == missing;
+    };
     const std::uint32_t count = std::uint32_t(rows_.size());
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const std::uint32_t index = below(count);
-        if (std::popcount(rows_[index] & target) == wanted) {
-            return index;
-        }
-    }
     const std::uint32_t start = below(count);
+    std::size_t found = start;
+    std::uint32_t looked = count;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint32_t index = start + i < count ? start + i : start + i - count;
-        if (std::popcount(rows_[index] & target) == wanted) {
-            return index;
+        if (fits(rows_[index])) {
+            found = index;
+            looked = i + 1;
+            break;
         }
     }
-    return start;
+    steps += looked / 32;
+    return found;
+}
+
+void AnnealingChain::keepAsBest() {
+    if (!orbits_) {
+        if (best_.empty() || rows_.size() < best_.size()) {
+            best_ = rows_;
+        }
+        return;
+    }
+    std::vector<std::uint32_t> key;
+    for (const std::uint32_t row : rows_) {
+        std::uint32_t image = row;
+        do {
+            key.push_back(image);
+            image = orbits_->rotate(image);
+        } while (image != row);
+    }
+    std::sort(key.begin(), key.end());
+    key.erase(std::unique(key.begin(), key.end()), key.end());
+    if (best_.empty() || key.size() < best_.size()) {
+        best_ = std::move(key);
+    }
 }
 
 int AnnealingChain::evaluate(std::uint32_t row, std::uint32_t out, std::uint32_t in) {
@@ -260,18 +464,53 @@ int AnnealingChain::evaluate(std::uint32_t row, std::uint32_t out, std::uint32_t
     lost_.clear();
     won_.clear();
     const std::uint32_t kept = row & ~out;
-    const std::uint32_t outside = shape_.allIndices() & ~(row | in);
-    int delta = 0;
-    forEachSubset(kept, shape_.t - 1, [&](std::uint32_t part) {
-        forEachSubset(outside, shape_.m - shape_.t, [&](std::uint32_t rest) {
-            const std::uint32_t lost = part | rest | out;
-            const std::uint32_t lostRank = colexRank(lost);
-            const std::uint32_t won = colexRank(part | rest | in);
-            delta += int(coverCount_[lostRank] == 1) - int(coverCount_[won] == 0);
-            lost_.push_back({lostRank, lost});
-            won_.push_back(won);
+    const auto collect = [&](std::uint32_t part) {
+        const std::uint32_t lost = part | out;
+        lost_.push_back({slot(lost), lost});
+        won_.push_back(slot(part | in));
+    };
+    if (shape_.m == shape_.t) {
+        // The kept indices' (t-1)-subsets, picked by position patterns.
+        int elements[32];
+        setElements(kept, elements);
+        for (const std::uint32_t pattern : keptPatterns_) {
+            std::uint32_t part = 0;
+            for (std::uint32_t p = pattern; p != 0; p &= p - 1) {
+                part |= std::uint32_t(1) << elements[std::countr_zero(p)];
+            }
+            collect(part);
+        }
+    } else {
+        const std::uint32_t outside = shape_.allIndices() & ~(row | in);
+        forEachSubset(kept, shape_.t - 1, [&](std::uint32_t part) {
+            forEachSubset(outside, shape_.m - shape_.t,
+                          [&](std::uint32_t rest) { collect(part | rest); });
         });
-    });
+    }
+    int delta = 0;
+    if (!orbits_) {
+        for (const Uncovered& lost : lost_) {
+            delta += coverCount_[lost.slot] == 1;
+        }
+        for (const std::uint32_t won : won_) {
+            delta -= coverCount_[won] == 0;
+        }
+        return delta;
+    }
+    // Under a symmetry changed sets may share an orbit: the counts are changed, the orbits
+    // reaching or leaving zero counted, and the counts restored.
+    for (const Uncovered& lost : lost_) {
+        delta += --coverCount_[lost.slot] == 0;
+    }
+    for (const std::uint32_t won : won_) {
+        delta -= coverCount_[won]++ == 0;
+    }
+    for (const std::uint32_t won : won_) {
+        --coverCount_[won];
+    }
+    for (const Uncovered& lost : lost_) {
+        ++coverCount_[lost.slot];
+    }
     return delta;
 }
 
@@ -289,38 +528,42 @@ std::int64_t AnnealingChain::run(std::int64_t steps, std::size_t floor) {
     std::int64_t used = 0;
     while (used < steps) {
         if (uncovered_.empty()) {
-            if (rows_.size() < best_.size()) {
-                best_ = rows_;
-            }
+            keepAsBest();
             if (best_.size() <= floor || rows_.size() <= 1) {
                 return used;
             }
-            removeCheapestRow();
+            used += removeCheapestRow();
             continue;
         }
-        if (best_.size() <= floor) {
+        if (!best_.empty() && best_.size() <= floor) {
             return used;
         }
-        const Uncovered target = uncovered_[below(std::uint32_t(uncovered_.size()))];
-        const std::size_t index = rowToChange(target.set);
+        const std::uint64_t draw = random();
+        // Under a symmetry any image of the uncovered set will do: a random one.
+        const std::uint32_t chosen =
+            uncovered_[std::size_t((draw & 0xFFFFFFFFu) * uncovered_.size() >> 32)].set;
+        const std::uint32_t target =
+            orbits_ ? orbits_->rotate(chosen, int(below(std::uint32_t(symmetry_.rotated))))
+                    : chosen;
+        const std::size_t index = rowToChange(target, used);
         const std::uint32_t row = rows_[index];
-        const std::uint32_t out = randomElement(row & ~target.set);
-        const std::uint32_t in = randomElement(target.set & ~row);
+        const std::uint32_t out = randomElement(row & ~target);
+        const std::uint32_t absent = target & ~row;
+        const std::uint32_t in = (absent & (absent - 1)) == 0 ? absent : randomElement(absent);
         const int delta = evaluate(row, out, in);
         used += moveCost_;
-        if (delta <= 0 ||
-            (delta <= maxDelta && std::uint32_t(random() >> 32) < threshold_[delta])) {
+        if (delta <= 0 || (delta <= maxDelta && std::uint32_t(draw >> 32) < threshold_[delta])) {
             rows_[index] = row ^ out ^ in;
-            for (const std::uint32_t rank : won_) {
-                cover(rank);
+            for (const std::uint32_t at : won_) {
+                cover(at);
             }
             for (const Uncovered& set : lost_) {
-                uncover(set.rank, set.set);
+                uncover(set.slot, set.set);
             }
         }
         if (++movesAtLevel_ >= levelMoves_) {
             const double next = temperature_ * coolingFactor;
-            setTemperature(next < lastTemperature ? firstTemperature : next);
+            setTemperature(next < cooling_.last ? cooling_.first : next);
         }
     }
     return used;

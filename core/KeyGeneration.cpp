@@ -7,22 +7,41 @@
 #include "SubsetRanks.h"
 
 #include <algorithm>
+#include <optional>
 #include <thread>
 
 namespace {
 
-// The search is split into this many chains, each run for a share of the steps in every
-// round. After a round a chain whose best key is larger than the best of all takes over the
-// state of the chain with that key (the lowest-numbered one on a tie). Which thread runs a
-// chain changes nothing, so the key depends on the request and the steps alone.
+// The search is split into this many chains (chainKinds), each run for a share of the steps in
+// every round. After a round a chain whose best key is larger than the best of its kind takes
+// over the state of the chain with that key (the lowest-numbered one on a tie). Which thread
+// runs a chain changes nothing, so the key depends on the request and the steps alone.
 constexpr int chainCount = 8;
 constexpr int roundCount = 16;
 
 // Steps of one call into a chain between looks at the cancel flag and the progress counter.
 constexpr std::int64_t sliceSteps = 1 << 14;
 
-// The default effort, in steps (moves of one index in the m == t case).
-constexpr std::int64_t defaultSteps = 120'000'000;
+// The default effort, in steps (see AnnealingChain::run): about ten seconds on two cores.
+constexpr std::int64_t defaultSteps = 500'000'000;
+
+// What each chain searches: rotated == 0 improves the greedy key, rotated == r > 0 looks for a
+// key made of whole orbits under the rotation of the first r indices (all of them, or all but
+// the last), at a steady temperature or cooling again and again. The orbit searches are small
+// and end in sizes that are multiples of r, so several of them at different temperatures give
+// the best chances. Chains of one kind are adjacent.
+struct ChainKind {
+    int rotated;
+    Cooling cooling;
+    bool operator==(const ChainKind&) const = default;
+};
+
+std::vector<ChainKind> chainKinds(int n) {
+    const Cooling steady{0.3, 0.3};
+    const Cooling cycling{0.4, 0.2};
+    return {{0, steady},  {0, steady},  {n, steady},     {n, steady},
+            {n, cycling}, {n, cycling}, {n - 1, steady}, {n - 1, cycling}};
+}
 
 bool validShape(const KeyRequest& r) {
     return r.rowLength >= 2 && r.rowLength <= 7 && r.played > r.rowLength &&
@@ -86,16 +105,11 @@ KeyResult makeKey(const KeyRequest& request, const KeySearchOptions& options,
         floor = std::size_t(bound);
     }
 
-    std::atomic<bool> cancelled{false};
-    const auto isCancelled = [&] {
-        if (shared.cancelled()) {
-            cancelled.store(true, std::memory_order_relaxed);
-        }
-        return cancelled.load(std::memory_order_relaxed);
-    };
-    // The greedy key is the fallback: it is checked like every key before it may be returned.
-    std::vector<std::uint32_t> verified;
-    verified = greedyKey(shape, std::size_t(maxKeyRows), &shared.cancelFlag());
+    const auto isCancelled = [&] { return shared.cancelled(); };
+    // The greedy key is checked like every key before it may be returned, and stays the key to
+    // return when no smaller one passes the check.
+    std::vector<std::uint32_t> verified =
+        greedyKey(shape, std::size_t(maxKeyRows), &shared.cancelFlag());
     if (isCancelled()) {
         result.status = KeyStatus::Cancelled;
         return result;
@@ -111,29 +125,54 @@ KeyResult makeKey(const KeyRequest& request, const KeySearchOptions& options,
     }
 
     if (verified.size() > floor) {
+        // Chains 0..plainChains-1 improve the greedy key; the last two search for keys made of
+        // whole orbits under the rotation of all indices and of all but the last one.
         std::vector<AnnealingChain> chains;
-        chains.reserve(chainCount);
-        chains.emplace_back(shape, verified, 0);
-        for (int c = 1; c < chainCount; ++c) {
-            chains.push_back(chains.front());
+        const std::vector<ChainKind> kinds = chainKinds(shape.n);
+        chains.reserve(kinds.size());
+        for (std::size_t c = 0; c < kinds.size(); ++c) {
+            const ChainKind& kind = kinds[c];
+            if (c > 0 && kinds[c - 1].rotated == kind.rotated) {
+                chains.push_back(chains.back());
+            } else if (kind.rotated == 0) {
+                chains.emplace_back(shape, verified, 0);
+            } else {
+                const std::size_t representatives =
+                    (verified.size() + std::size_t(kind.rotated) - 1) / std::size_t(kind.rotated);
+                chains.emplace_back(shape, KeySymmetry{kind.rotated}, representatives, c);
+            }
+            chains.back().setCooling(kind.cooling);
         }
-        const std::uint64_t requestSeed = std::uint64_t(shape.n) << 24 | std::uint64_t(shape.k) << 16 |
+        const std::uint64_t requestSeed = std::uint64_t(shape.n) << 24 |
+                                          std::uint64_t(shape.k) << 16 |
                                           std::uint64_t(shape.t) << 8 | std::uint64_t(shape.m);
-        for (int c = 0; c < chainCount; ++c) {
-            chains[std::size_t(c)].reseed(requestSeed * 0x9E3779B97F4A7C15ull + std::uint64_t(c));
+        for (std::size_t c = 0; c < chains.size(); ++c) {
+            chains[c].reseed(requestSeed * 0x9E3779B97F4A7C15ull + c);
         }
         const int threadCount = std::clamp(
             options.threads > 0 ? options.threads : int(std::thread::hardware_concurrency()), 1,
-            chainCount);
+            int(chains.size()));
+        // The chain with the smallest key among those of the kind (any kind: -1), the lowest
+        // numbered on a tie; none while no chain has a key.
+        const auto leader = [&](const ChainKind* kind) {
+            std::optional<std::size_t> best;
+            for (std::size_t c = 0; c < chains.size(); ++c) {
+                const std::size_t size = chains[c].bestRows().size();
+                if ((kind == nullptr || kinds[c] == *kind) && size > 0 &&
+                    (!best || size < chains[*best].bestRows().size())) {
+                    best = c;
+                }
+            }
+            return best;
+        };
 
         for (int round = 0; round < roundCount; ++round) {
             std::atomic<int> nextChain{0};
             const auto work = [&] {
-                for (int c; (c = nextChain.fetch_add(1)) < chainCount;) {
+                for (int c; (c = nextChain.fetch_add(1)) < int(chains.size());) {
                     AnnealingChain& chain = chains[std::size_t(c)];
                     std::int64_t used = 0;
-                    while (used < roundSteps && !isCancelled() &&
-                           chain.bestRows().size() > floor) {
+                    while (used < roundSteps && !isCancelled()) {
                         const std::int64_t slice =
                             chain.run(std::min(sliceSteps, roundSteps - used), floor);
                         shared.advance(slice);
@@ -155,30 +194,25 @@ KeyResult makeKey(const KeyRequest& request, const KeySearchOptions& options,
                 result.status = KeyStatus::Cancelled;
                 return result;
             }
-            std::size_t leader = 0;
-            for (std::size_t c = 1; c < chains.size(); ++c) {
-                if (chains[c].bestRows().size() < chains[leader].bestRows().size()) {
-                    leader = c;
-                }
-            }
-            if (chains[leader].bestRows().size() <= floor) {
+            const std::optional<std::size_t> best = leader(nullptr);
+            if (best && chains[*best].bestRows().size() <= floor) {
                 break;
             }
             for (std::size_t c = 0; c < chains.size(); ++c) {
-                if (chains[c].bestRows().size() > chains[leader].bestRows().size()) {
-                    chains[c].adopt(chains[leader]);
+                const std::optional<std::size_t> ahead = leader(&kinds[c]);
+                if (ahead && *ahead != c &&
+                    (chains[c].bestRows().empty() ||
+                     chains[c].bestRows().size() > chains[*ahead].bestRows().size())) {
+                    chains[c].adopt(chains[*ahead]);
                 }
             }
         }
-        std::size_t leader = 0;
-        for (std::size_t c = 1; c < chains.size(); ++c) {
-            if (chains[c].bestRows().size() < chains[leader].bestRows().size()) {
-                leader = c;
+        const std::optional<std::size_t> best = leader(nullptr);
+        if (best) {
+            const std::vector<std::uint32_t>& found = chains[*best].bestRows();
+            if (found.size() < verified.size() && coversAllSets(found, shape.n, shape.t, shape.m)) {
+                verified = found;
             }
-        }
-        const std::vector<std::uint32_t>& found = chains[leader].bestRows();
-        if (found.size() < verified.size() && coversAllSets(found, shape.n, shape.t, shape.m)) {
-            verified = found;
         }
     }
     shared.finish();

@@ -58,17 +58,19 @@ struct KeyResult {
     KeyStatus status = KeyStatus::Cancelled;
     // Ascending indices within each row, rows in ascending (lexicographic) order.
     std::vector<std::vector<int>> rows;
-    // Schönheim's bound when drawnAmong == guaranteed, otherwise nothing.
+    // Schönheim's bound when drawnAmong == guaranteed, otherwise nothing (also with TooLarge).
     std::optional<std::int64_t> lowerBound;
 };
 
 // The default effort of KeySearchOptions::steps.
 std::int64_t defaultKeySearchSteps();
 
-// Searches for a key as small as it can find within the effort. A request outside the limits
-// of KeyRequest gives TooLarge with no rows only if its bound is too large; check it with
-// keyRequestProblem() first. A request whose bound exceeds maxKeyRows is refused before any
-// search.
+// Searches for a key as small as it can find within the effort, on the given threads, and
+// returns it only after the exhaustive check passed. A request whose bound exceeds maxKeyRows
+// is refused before any search (TooLarge, lowerBound above maxKeyRows); so is one whose greedy
+// key passes maxKeyRows (TooLarge; the bound, if any, is then within the limit). A request
+// outside the limits of KeyRequest gives Cancelled with no rows: check it with
+// keyRequestProblem() first.
 KeyResult makeKey(const KeyRequest& request, const KeySearchOptions& options = {},
                   KeySearchProgress* progress = nullptr);
 

@@ -31,7 +31,8 @@ QString keyRequestProblem(const QList<std::optional<int>>& numbers, const KeyNum
     std::set<int> seen;
     for (const std::optional<int>& number : numbers) {
         if (!seen.insert(*number).second) {
-            return QStringLiteral("A(z) %1 többször szerepel: minden számot csak egyszer adjon meg !")
+            return QStringLiteral(
+                       "A(z) %1 többször szerepel: minden számot csak egyszer adjon meg !")
                 .arg(*number);
         }
     }
@@ -61,7 +62,7 @@ QString keyRequestProblem(const QList<std::optional<int>>& numbers, const KeyNum
 }
 
 QString keyTooLargeMessage(std::optional<std::int64_t> atLeast) {
-    if (atLeast) {
+    if (atLeast && *atLeast > maxKeyRows) {
         return QStringLiteral("Ehhez a kulcshoz legalább %1 sor kellene, ez több, mint a kulcsba "
                               "férő %2 sor !")
             .arg(groupedCount(*atLeast), groupedCount(maxKeyRows));

@@ -30,7 +30,8 @@ QString keyRequestProblem(const QList<std::optional<int>>& numbers, const KeyNum
                           int guaranteed, int drawnAmong);
 
 // The refusal of a key that cannot fit into a key's rows: how many rows it would need at least
-// (when known) and how many a key can hold.
+// (when a lower bound above the limit is known; pass KeyResult::lowerBound) and how many a key
+// can hold.
 QString keyTooLargeMessage(std::optional<std::int64_t> atLeast);
 
 // The result line: "Sorok száma: 15 (alsó korlát: 14)", the bound only when known.

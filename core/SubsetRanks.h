@@ -35,6 +35,15 @@ constexpr std::uint32_t binomial(int n, int k) {
     return SubsetRanks::binomials[n][k];
 }
 
+// Number of elements of a set. Without a processor instruction assumed (the portable x86-64
+// baseline has none) std::popcount is a library call; this stays inline in the search's loops.
+constexpr int setSize(std::uint32_t set) {
+    set = set - ((set >> 1) & 0x55555555u);
+    set = (set & 0x33333333u) + ((set >> 2) & 0x33333333u);
+    set = (set + (set >> 4)) & 0x0F0F0F0Fu;
+    return int((set * 0x01010101u) >> 24);
+}
+
 // Colex rank of a set among the subsets of its size.
 inline std::uint32_t colexRank(std::uint32_t set) {
     std::uint32_t rank = 0;
@@ -54,8 +63,7 @@ inline int setElements(std::uint32_t set, int* elements) {
 }
 
 // Calls f(subset) for every subset of `set` with `size` elements, in colex order.
-template <typename F>
-void forEachSubset(std::uint32_t set, int size, F&& f) {
+template <typename F> void forEachSubset(std::uint32_t set, int size, F&& f) {
     int elements[32];
     const int count = setElements(set, elements);
     if (size > count || size < 0) {

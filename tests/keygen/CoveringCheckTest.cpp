@@ -1,6 +1,6 @@
+#include "CoveringCheck.h"
 #include "BruteForce.h"
 #include "CoveringBound.h"
-#include "CoveringCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,8 @@ TEST(CoveringCheck, CountsLikeBruteForce) {
         }
         const std::uint64_t expected = bruteUncovered(rows, n, t, m);
         covering += expected == 0;
-        ASSERT_EQ(uncoveredSetCount(rows, n, t, m), expected) << n << ' ' << k << ' ' << t << ' ' << m;
+        ASSERT_EQ(uncoveredSetCount(rows, n, t, m), expected)
+            << n << ' ' << k << ' ' << t << ' ' << m;
         ASSERT_EQ(coversAllSets(rows, n, t, m), expected == 0);
     }
     EXPECT_GT(covering, 40);

@@ -1,6 +1,6 @@
+#include "KeyGeneration.h"
 #include "BruteForce.h"
 #include "KeyFile.h"
-#include "KeyGeneration.h"
 #include "RowText.h"
 
 #include <gtest/gtest.h>
@@ -129,7 +129,8 @@ TEST(MakeKey, KeyRowsReadBackAsThePlayedNumbers) {
         for (int i = 0; i < 6; ++i) {
             QList<int> sorted = played;
             std::sort(sorted.begin(), sorted.end());
-            EXPECT_EQ(rowValue(texts[r], i + 1), sorted[result.rows[std::size_t(r)][std::size_t(i)]]);
+            EXPECT_EQ(rowValue(texts[r], i + 1),
+                      sorted[result.rows[std::size_t(r)][std::size_t(i)]]);
             EXPECT_EQ(numbers[std::size_t(r)][std::size_t(i)], rowValue(texts[r], i + 1));
         }
     }

@@ -1,5 +1,5 @@
-#include "GameProfile.h"
 #include "KeyRequestCheck.h"
+#include "GameProfile.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +65,7 @@ TEST(KeyRequestProblem, TooLargeAndCountTexts) {
     EXPECT_TRUE(keyTooLargeMessage(88513).contains(groupedCount(88513)));
     EXPECT_TRUE(keyTooLargeMessage(88513).contains(groupedCount(32736)));
     EXPECT_TRUE(keyTooLargeMessage(std::nullopt).contains(groupedCount(32736)));
+    EXPECT_EQ(keyTooLargeMessage(23755), keyTooLargeMessage(std::nullopt));
     EXPECT_TRUE(keyRowCountLine(15, 14).contains(QStringLiteral("14")));
     EXPECT_FALSE(keyRowCountLine(15, std::nullopt).contains(QLatin1Char('(')));
 }
