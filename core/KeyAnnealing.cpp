@@ -83,7 +83,8 @@ std::uint64_t rowsPerSet(const CoverShape& shape) {
     return rows;
 }
 
-// The greedy that builds each row index by index (when rating every row would be too slow).
+} // namespace
+
 std::vector<std::uint32_t> greedyByIndex(const CoverShape& shape, std::size_t maxRows,
                                          const std::atomic<bool>* cancelled) {
     const std::uint32_t setCount = binomial(shape.n, shape.m);
@@ -149,10 +150,9 @@ std::vector<std::uint32_t> greedyByIndex(const CoverShape& shape, std::size_t ma
     }
 }
 
-// The greedy that adds, each time, the row covering the most uncovered target sets (the
-// lowest in colex order on a tie). Every row's count of uncovered sets it would cover is kept
-// and lowered as sets get covered. Counts only fall, so for each count the search for the next
-// row holding it goes on from where the last search stopped.
+// Every row's count of uncovered sets it would cover is kept and lowered as sets get covered.
+// Counts only fall, so for each count the search for the next row holding it goes on from where
+// the last search stopped.
 std::vector<std::uint32_t> greedyOverAllRows(const CoverShape& shape, std::size_t maxRows,
                                              const std::atomic<bool>* cancelled) {
     const std::uint32_t rowCount = binomial(shape.n, shape.k);
@@ -198,8 +198,6 @@ std::vector<std::uint32_t> greedyOverAllRows(const CoverShape& shape, std::size_
     }
     return rows;
 }
-
-} // namespace
 
 // The orbits of the target sets under a rotation of the first `rotated` indices.
 class SetOrbits {

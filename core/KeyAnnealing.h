@@ -29,6 +29,12 @@ struct CoverShape {
 std::vector<std::uint32_t> greedyKey(const CoverShape& shape, std::size_t maxRows,
                                      const std::atomic<bool>* cancelled = nullptr);
 
+// The two ways of greedyKey(): the best row each time, and rows filled index by index.
+std::vector<std::uint32_t> greedyOverAllRows(const CoverShape& shape, std::size_t maxRows,
+                                             const std::atomic<bool>* cancelled = nullptr);
+std::vector<std::uint32_t> greedyByIndex(const CoverShape& shape, std::size_t maxRows,
+                                         const std::atomic<bool>* cancelled = nullptr);
+
 // Rotation of the first `rotated` indices (i -> i+1 mod rotated; the others stay): a key made
 // of whole orbits of rows under it can be searched for as a key of orbit representatives, a
 // problem about `rotated` times smaller. 0: no symmetry.

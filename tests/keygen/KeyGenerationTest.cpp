@@ -91,7 +91,7 @@ TEST(MakeKey, SameKeyWhateverTheThreads) {
 }
 
 // Cancelling before or during a search returns no key; a request beyond the key's rows is
-// refused with its bound.
+// refused with its bound, and one with m > t whose greedy key passes the limit the same way.
 TEST(MakeKey, CancelledOrTooLargeGivesNoRows) {
     KeySearchProgress cancelledEarly;
     cancelledEarly.cancel();
@@ -114,6 +114,11 @@ TEST(MakeKey, CancelledOrTooLargeGivesNoRows) {
     EXPECT_EQ(huge.status, KeyStatus::TooLarge);
     EXPECT_TRUE(huge.rows.empty());
     EXPECT_GT(huge.lowerBound.value_or(0), maxKeyRows);
+
+    const KeyResult unbounded = makeKey({30, 7, 6, 7});
+    EXPECT_EQ(unbounded.status, KeyStatus::TooLarge);
+    EXPECT_TRUE(unbounded.rows.empty());
+    EXPECT_FALSE(unbounded.lowerBound.has_value());
 }
 
 // Rows mapped to the played numbers (in any order) and written as key-file rows read back as
