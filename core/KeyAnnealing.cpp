@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -199,10 +200,11 @@ std::vector<std::uint32_t> greedyOverAllRows(const CoverShape& shape, std::size_
     return rows;
 }
 
-// The orbits of the target sets under a rotation of the first `rotated` indices.
+// The orbits of the target sets under the rotation of the first `rotated` indices by `step`.
 class SetOrbits {
 public:
-    SetOrbits(const CoverShape& shape, int rotated, bool direct) : rotated_(rotated) {
+    SetOrbits(const CoverShape& shape, KeySymmetry symmetry, bool direct)
+        : rotated_(symmetry.rotated), step_(symmetry.step) {
         const std::uint32_t setCount = binomial(shape.n, shape.m);
         orbitOf_.assign(direct ? std::size_t(1) << shape.n : setCount, UINT32_MAX);
         std::uint32_t set = (std::uint32_t(1) << shape.m) - 1;
@@ -220,13 +222,18 @@ public:
         }
     }
 
-    std::uint32_t rotate(std::uint32_t set, int steps = 1) const {
-        if (steps == 0) {
+    // Elements of the rotation group.
+    int order() const { return rotated_ / std::gcd(rotated_, step_); }
+
+    // The set turned `times` times.
+    std::uint32_t rotate(std::uint32_t set, int times = 1) const {
+        const int by = step_ * times % rotated_;
+        if (by == 0) {
             return set;
         }
         const std::uint32_t turning = (std::uint32_t(1) << rotated_) - 1;
         const std::uint32_t part = set & turning;
-        return (set & ~turning) | (((part << steps) | (part >> (rotated_ - steps))) & turning);
+        return (set & ~turning) | (((part << by) | (part >> (rotated_ - by))) & turning);
     }
 
     // Orbit of the set numbered `number` (its mask or its colex rank).
@@ -235,6 +242,7 @@ public:
 
 private:
     int rotated_;
+    int step_;
     std::vector<std::uint32_t> orbitOf_;
     std::vector<std::uint32_t> representatives_;
 };
@@ -262,7 +270,7 @@ AnnealingChain::AnnealingChain(const CoverShape& shape, KeySymmetry symmetry,
     : shape_(shape), symmetry_(symmetry), direct_(shape.n <= maxDirectIndices) {
     reseed(seed);
     if (symmetry.rotated > 1) {
-        orbits_ = std::make_shared<const SetOrbits>(shape, symmetry.rotated, direct_);
+        orbits_ = std::make_shared<const SetOrbits>(shape, symmetry, direct_);
     }
     prepare(representatives);
     while (rows_.size() < representatives) {
@@ -541,8 +549,7 @@ std::int64_t AnnealingChain::run(std::int64_t steps, std::size_t floor) {
         const std::uint32_t chosen =
             uncovered_[std::size_t((draw & 0xFFFFFFFFu) * uncovered_.size() >> 32)].set;
         const std::uint32_t target =
-            orbits_ ? orbits_->rotate(chosen, int(below(std::uint32_t(symmetry_.rotated))))
-                    : chosen;
+            orbits_ ? orbits_->rotate(chosen, int(below(std::uint32_t(orbits_->order())))) : chosen;
         const std::size_t index = rowToChange(target, used);
         const std::uint32_t row = rows_[index];
         const std::uint32_t out = randomElement(row & ~target);

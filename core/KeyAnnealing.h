@@ -35,11 +35,13 @@ std::vector<std::uint32_t> greedyOverAllRows(const CoverShape& shape, std::size_
 std::vector<std::uint32_t> greedyByIndex(const CoverShape& shape, std::size_t maxRows,
                                          const std::atomic<bool>* cancelled = nullptr);
 
-// Rotation of the first `rotated` indices (i -> i+1 mod rotated; the others stay): a key made
-// of whole orbits of rows under it can be searched for as a key of orbit representatives, a
-// problem about `rotated` times smaller. 0: no symmetry.
+// Rotation of the first `rotated` indices by `step` (i -> i+step mod rotated; the others stay):
+// a key made of whole orbits of rows under it can be searched for as a key of orbit
+// representatives, a problem about as many times smaller as the rotation has powers.
+// rotated == 0: no symmetry.
 struct KeySymmetry {
     int rotated = 0;
+    int step = 1;
 };
 
 // Temperatures of a chain: from the first down to the last, lowered by 1 % after as many moves

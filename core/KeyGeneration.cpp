@@ -7,6 +7,7 @@
 #include "SubsetRanks.h"
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 #include <thread>
 
@@ -25,22 +26,34 @@ constexpr std::int64_t sliceSteps = 1 << 14;
 // The default effort, in steps (see AnnealingChain::run): about ten seconds on two cores.
 constexpr std::int64_t defaultSteps = 500'000'000;
 
-// What each chain searches: rotated == 0 improves the greedy key, rotated == r > 0 looks for a
-// key made of whole orbits under the rotation of the first r indices (all of them, or all but
-// the last), at a steady temperature or cooling again and again. The orbit searches are small
-// and end in sizes that are multiples of r, so several of them at different temperatures give
-// the best chances. Chains of one kind are adjacent.
+// What each chain searches: no symmetry improves the greedy key; a rotation of the first r
+// indices (all of them, all but the last, or the first even number of them by two places)
+// looks for a key made of whole orbits, at a steady temperature or cooling again and again. The
+// orbit searches are small and end in sizes that are multiples of the orbit length, so several of
+// them give the best chances. Chains of one kind are adjacent.
 struct ChainKind {
-    int rotated;
+    KeySymmetry symmetry;
     Cooling cooling;
-    bool operator==(const ChainKind&) const = default;
+    int order() const {
+        return symmetry.rotated == 0 ? 1
+                                     : symmetry.rotated / std::gcd(symmetry.rotated, symmetry.step);
+    }
 };
 
 std::vector<ChainKind> chainKinds(int n) {
     const Cooling steady{0.3, 0.3};
     const Cooling cycling{0.4, 0.2};
-    return {{0, steady},  {0, steady},  {n, steady},     {n, steady},
-            {n, cycling}, {n, cycling}, {n - 1, steady}, {n - 1, cycling}};
+    const KeySymmetry none{0, 1};
+    const KeySymmetry all{n, 1};
+    const KeySymmetry allButLast{n - 1, 1};
+    const KeySymmetry byTwo{n % 2 == 0 ? n : n - 1, 2};
+    return {{none, steady},       {none, steady},        {all, steady},   {all, cycling},
+            {allButLast, steady}, {allButLast, cycling}, {byTwo, steady}, {byTwo, cycling}};
+}
+
+bool sameKind(const ChainKind& a, const ChainKind& b) {
+    return a.symmetry.rotated == b.symmetry.rotated && a.symmetry.step == b.symmetry.step &&
+           a.cooling == b.cooling;
 }
 
 bool validShape(const KeyRequest& r) {
@@ -125,21 +138,22 @@ KeyResult makeKey(const KeyRequest& request, const KeySearchOptions& options,
     }
 
     if (verified.size() > floor) {
-        // Chains 0..plainChains-1 improve the greedy key; the last two search for keys made of
-        // whole orbits under the rotation of all indices and of all but the last one.
+        // One chain of each kind; one with the same symmetry as the chain before it starts as a
+        // copy of that chain.
         std::vector<AnnealingChain> chains;
         const std::vector<ChainKind> kinds = chainKinds(shape.n);
         chains.reserve(kinds.size());
         for (std::size_t c = 0; c < kinds.size(); ++c) {
             const ChainKind& kind = kinds[c];
-            if (c > 0 && kinds[c - 1].rotated == kind.rotated) {
+            const KeySymmetry& symmetry = kind.symmetry;
+            if (c > 0 && kinds[c - 1].symmetry.rotated == symmetry.rotated &&
+                kinds[c - 1].symmetry.step == symmetry.step) {
                 chains.push_back(chains.back());
-            } else if (kind.rotated == 0) {
+            } else if (symmetry.rotated == 0) {
                 chains.emplace_back(shape, verified, 0);
             } else {
-                const std::size_t representatives =
-                    (verified.size() + std::size_t(kind.rotated) - 1) / std::size_t(kind.rotated);
-                chains.emplace_back(shape, KeySymmetry{kind.rotated}, representatives, c);
+                const std::size_t order = std::size_t(kind.order());
+                chains.emplace_back(shape, symmetry, (verified.size() + order - 1) / order, c);
             }
             chains.back().setCooling(kind.cooling);
         }
@@ -152,13 +166,13 @@ KeyResult makeKey(const KeyRequest& request, const KeySearchOptions& options,
         const int threadCount = std::clamp(
             options.threads > 0 ? options.threads : int(std::thread::hardware_concurrency()), 1,
             int(chains.size()));
-        // The chain with the smallest key among those of the kind (any kind: -1), the lowest
-        // numbered on a tie; none while no chain has a key.
+        // The chain with the smallest key among those of the kind (of any kind: nullptr), the
+        // lowest numbered on a tie; none while no chain has a key.
         const auto leader = [&](const ChainKind* kind) {
             std::optional<std::size_t> best;
             for (std::size_t c = 0; c < chains.size(); ++c) {
                 const std::size_t size = chains[c].bestRows().size();
-                if ((kind == nullptr || kinds[c] == *kind) && size > 0 &&
+                if ((kind == nullptr || sameKind(kinds[c], *kind)) && size > 0 &&
                     (!best || size < chains[*best].bestRows().size())) {
                     best = c;
                 }
@@ -207,11 +221,18 @@ KeyResult makeKey(const KeyRequest& request, const KeySearchOptions& options,
                 }
             }
         }
-        const std::optional<std::size_t> best = leader(nullptr);
-        if (best) {
-            const std::vector<std::uint32_t>& found = chains[*best].bestRows();
-            if (found.size() < verified.size() && coversAllSets(found, shape.n, shape.t, shape.m)) {
+        // The smallest key that passes the check, by size and then chain number.
+        std::vector<std::size_t> order(chains.size());
+        std::iota(order.begin(), order.end(), std::size_t(0));
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return chains[a].bestRows().size() < chains[b].bestRows().size();
+        });
+        for (const std::size_t c : order) {
+            const std::vector<std::uint32_t>& found = chains[c].bestRows();
+            if (!found.empty() && found.size() < verified.size() &&
+                coversAllSets(found, shape.n, shape.t, shape.m)) {
                 verified = found;
+                break;
             }
         }
     }
