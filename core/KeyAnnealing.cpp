@@ -267,7 +267,7 @@ AnnealingChain::AnnealingChain(const CoverShape& shape,
 
 AnnealingChain::AnnealingChain(const CoverShape& shape, KeySymmetry symmetry,
                                std::size_t representatives, std::uint64_t seed)
-    : shape_(shape), symmetry_(symmetry), direct_(shape.n <= maxDirectIndices) {
+    : shape_(shape), direct_(shape.n <= maxDirectIndices) {
     reseed(seed);
     if (symmetry.rotated > 1) {
         orbits_ = std::make_shared<const SetOrbits>(shape, symmetry, direct_);

@@ -45,7 +45,8 @@ struct KeySymmetry {
 };
 
 // Temperatures of a chain: from the first down to the last, lowered by 1 % after as many moves
-// as a row has neighbours in the whole key, then from the first again.
+// as the key has neighbours (rows times k times n-k), then from the first again; equal
+// temperatures keep it steady.
 struct Cooling {
     double first = 0.3;
     double last = 0.3;
@@ -117,7 +118,6 @@ private:
     void setTemperature(double temperature);
 
     CoverShape shape_;
-    KeySymmetry symmetry_;
     bool direct_ = false; // sets numbered by their mask, else by their colex rank
     std::shared_ptr<const SetOrbits> orbits_;
     std::vector<std::uint32_t> rows_;

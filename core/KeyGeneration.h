@@ -26,8 +26,8 @@ struct KeySearchOptions {
     int threads = 0;        // 0: every core
 };
 
-// Shared with a window that shows progress and may stop the search. It may be read and
-// cancel() called from any thread while makeKey() runs.
+// Shared with a window that shows progress and may stop the search: one object per search. It
+// may be read and cancel() called from any thread while makeKey() runs.
 class KeySearchProgress {
 public:
     void cancel() { cancelled_.store(true, std::memory_order_relaxed); }
