@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 // Random keys, many of them failing, some covering (all rows of k added), with stray rows of
@@ -37,6 +38,29 @@ TEST(CoveringCheck, CountsLikeBruteForce) {
     }
     EXPECT_GT(covering, 40);
     EXPECT_LT(covering, 360);
+}
+
+// The widest case: 30 numbers, 7 drawn, 3 hits, random rows of 7 (index 29 included); the plain
+// count walks the 7-sets from one to the next with the same number of bits.
+TEST(CoveringCheck, CountsLikeBruteForceOnThirtyNumbers) {
+    std::mt19937 random(30);
+    std::vector<std::uint32_t> rows(40, 1u << 29);
+    for (std::uint32_t& row : rows) {
+        while (std::popcount(row) < 7) {
+            row |= 1u << (random() % 30);
+        }
+    }
+    std::uint64_t expected = 0;
+    for (std::uint32_t set = 0x7F; set < (1u << 30);) {
+        expected += std::none_of(rows.begin(), rows.end(),
+                                 [&](std::uint32_t row) { return std::popcount(row & set) >= 3; });
+        const std::uint32_t lowest = set & (~set + 1);
+        const std::uint32_t ripple = set + lowest;
+        set = ripple | (((set ^ ripple) >> 2) / lowest);
+    }
+    EXPECT_GT(expected, 0u);
+    EXPECT_EQ(uncoveredSetCount(rows, 30, 3, 7), expected);
+    EXPECT_FALSE(coversAllSets(rows, 30, 3, 7));
 }
 
 // Schönheim's recursion, its exact value for t = k (all k-subsets) and for t = 1.
