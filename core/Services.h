@@ -45,11 +45,14 @@ struct FileOpenRequest {
     bool cancelIsFailure = true;
 };
 
-// File-open dialog; returns the chosen full path, or nothing on cancel or failure.
+// File dialogs. Open: the chosen full path of an existing file, or nothing on cancel or
+// failure. Save: the full path to write (the request's default extension added to a name typed
+// without one; an existing file only after the user agreed to replace it), or nothing on cancel.
 class FileDialogService {
 public:
     virtual ~FileDialogService() = default;
     virtual std::optional<QString> openFile(const FileOpenRequest& request) = 0;
+    virtual std::optional<QString> saveFile(const FileOpenRequest& request) = 0;
 };
 
 // Busy mouse pointer over the windows while a print job runs.

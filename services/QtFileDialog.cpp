@@ -111,3 +111,29 @@ std::optional<QString> QtFileDialog::openFile(const FileOpenRequest& request) {
     }
     return dialog.chosen();
 }
+
+// Qt's own save dialog, Hungarian like the open dialog; it asks before replacing a file.
+std::optional<QString> QtFileDialog::saveFile(const FileOpenRequest& request) {
+    QFileDialog dialog(parent_);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!request.initialFolder.isEmpty()) {
+        dialog.setDirectory(request.initialFolder);
+    }
+    const QStringList filters = nameFilters(request.filters);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const int selected = request.selectedFilter;
+        dialog.selectNameFilter(
+            filters.value(selected >= 0 && selected < filters.size() ? selected : 0));
+    }
+    dialog.setDefaultSuffix(realExtension(request.defaultExtension));
+    if (!request.presetName.isEmpty()) {
+        dialog.selectFile(request.presetName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}

@@ -13,6 +13,7 @@ class QtFileDialog : public FileDialogService {
 public:
     void setParentWindow(QWidget* window) { parent_ = window; }
     std::optional<QString> openFile(const FileOpenRequest& request) override;
+    std::optional<QString> saveFile(const FileOpenRequest& request) override;
 
     // Qt name filters for the request's filters: the name without a pattern part of its own,
     // then " (patterns)". "*.*" becomes "*" so that it matches every file, as on Windows, and

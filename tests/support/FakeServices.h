@@ -69,17 +69,28 @@ public:
     std::vector<FileOpenRequest> requests;
     std::deque<std::optional<QString>> answers; // nothing (cancel) when empty
     std::function<void()> whileOpen;            // runs while the dialog is up, to look around
+    std::vector<FileOpenRequest> saveRequests;
+    std::deque<std::optional<QString>> saveAnswers; // nothing (cancel) when empty
 
     std::optional<QString> openFile(const FileOpenRequest& request) override {
         requests.push_back(request);
         if (whileOpen) {
             whileOpen();
         }
-        if (answers.empty()) {
+        return next(answers);
+    }
+    std::optional<QString> saveFile(const FileOpenRequest& request) override {
+        saveRequests.push_back(request);
+        return next(saveAnswers);
+    }
+
+private:
+    static std::optional<QString> next(std::deque<std::optional<QString>>& queue) {
+        if (queue.empty()) {
             return std::nullopt;
         }
-        const std::optional<QString> a = answers.front();
-        answers.pop_front();
+        const std::optional<QString> a = queue.front();
+        queue.pop_front();
         return a;
     }
 };
