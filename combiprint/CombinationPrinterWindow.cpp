@@ -1,6 +1,10 @@
 #include "CombinationPrinterWindow.h"
 
+#include "ButtonStrip.h"
+#include "CombinationDrawCheck.h"
+#include "DrawCheckDialog.h"
 #include "FormBuilder.h"
+#include "FullCombinationDrawCheck.h"
 #include "FullCombinationWindow.h"
 #include "InstanceCheck.h"
 #include "JobStatusLine.h"
@@ -217,7 +221,12 @@ void CombinationPrinterWindow::fitWindow() {
     used |= QRect(first.topLeft(), QSize(columns * (first.width() + design_.systemGap),
                                          perColumn * (first.height() + design_.systemGap)));
     const int width = twipsToPixels(used.right() + 150);
-    const int statusTop = twipsToPixels(used.bottom() + 90);
+    // The buttons the design has no room for, in a strip under the designed controls, then the
+    // status line.
+    auto* strip = new ButtonStrip(*this, twipsToPixels(used.bottom() + 90), width);
+    checkDrawButton_ = strip->addButton(QStringLiteral("CheckDrawButton"),
+                                        QStringLiteral("Találatok"));
+    const int statusTop = strip->geometry().bottom() + 1;
     statusLine_->setGeometry(8, statusTop, width - 16, 20);
     setFixedSize(width, statusTop + 26);
 }
@@ -236,6 +245,7 @@ void CombinationPrinterWindow::connectHandlers() {
                 [this, run] { print(run, Destination::Preview); });
     }
     connect(fullCombinationButton_, &QPushButton::clicked, this, [this] { openFullCombination(); });
+    connect(checkDrawButton_, &QPushButton::clicked, this, [this] { checkDraws(); });
     connect(addRowButton_, &QPushButton::clicked, this, [this] { selection_.addCombinationRow(); });
     connect(clearButton_, &QPushButton::clicked, this,
             [this] { selection_.clearSelection(clearRowsTooCheck_->isChecked()); });
@@ -431,6 +441,26 @@ void CombinationPrinterWindow::print(Run run, Destination destination) {
             selection_.adopt(trial);
             runs_ = trialRuns;
         });
+}
+
+// "Találatok": every row of List1 as the slip "Szelv. kitölt" prints with the FIX marks and
+// system, or, when List2 holds a full combination, the whole full combination.
+void CombinationPrinterWindow::checkDraws() {
+    DrawCheckSource source;
+    source.program = services_.program.executableName();
+    source.messageTitle = Maker::messageTitle;
+    source.offersFullCombination = holdsFullCombination(selection_);
+    source.defaultSubject = CheckedSubject::CombinationRows;
+    source.check = [this](const std::vector<Draw>& draws, CheckedSubject subject) {
+        return subject == CheckedSubject::FullCombination
+                   ? checkFullCombination(selection_, draws)
+                   : checkCombinationRows(selection_, draws);
+    };
+    source.subject = [this](CheckedSubject subject) {
+        return combinationCheckSubject(selection_, subject);
+    };
+    DrawCheckDialog dialog(profile_, services_, presenter_, std::move(source), this);
+    dialog.exec();
 }
 
 // A run written as a PDF names its file; a run on a printer clears the line.

@@ -76,6 +76,7 @@ private:
     void saveSettings();
     void chooseKey();
     void openFullCombination();
+    void checkDraws();
     void showHelp();
     // The three print runs. A print button prints on its click; its context menu's
     // "Előnézet…" runs the same run into a recording and shows it, printed from there on request.
@@ -136,6 +137,7 @@ private:
     QPushButton* slipButton_ = nullptr;            // Command3D1
     QPushButton* chooseKeyButton_ = nullptr;       // Command3D4
     QPushButton* exitButton_ = nullptr;            // Command3D2
+    QPushButton* checkDrawButton_ = nullptr;       // "Találatok", under the design
     QPushButton* gridTemplate_ = nullptr;          // Command3D5(0)
     QRadioButton* systemTemplate_ = nullptr;       // Option3(0)
     std::vector<QPushButton*> numberButtons_;      // index n = Command3D5(n); 0 is the template

@@ -1,6 +1,9 @@
 #include "KeyPrinterWindow.h"
 
+#include "ButtonStrip.h"
+#include "DrawCheckDialog.h"
 #include "FieldsPerSlip.h"
+#include "KeyDrawCheck.h"
 #include "FormBuilder.h"
 #include "InstanceCheck.h"
 #include "PrintSurface.h"
@@ -84,6 +87,7 @@ void KeyPrinterWindow::buildControls() {
     buildKeyControls(form);
     buildOptionControls(form);
     buildCommandControls(form);
+    buildButtonStrip();
     buildStatusLine();
     for (QLineEdit* box : {offsetDownEdit_, offsetRightEdit_, rowsPerColumnEdit_,
                            fieldsPerSlipEdit_, firstRowEdit_, lastRowEdit_}) {
@@ -159,6 +163,15 @@ void KeyPrinterWindow::buildCommandControls(const FormBuilder& form) {
     exitButton_ = form.button(design_.exitButton);
 }
 
+// The buttons the design has no room for, in a strip under the designed controls.
+void KeyPrinterWindow::buildButtonStrip() {
+    auto* strip = new ButtonStrip(*this, clientSize_.height(), clientSize_.width());
+    checkDrawButton_ = strip->addButton(QStringLiteral("CheckDrawButton"),
+                                        QStringLiteral("Találatok"));
+    clientSize_.rheight() += strip->height();
+    setFixedSize(clientSize_);
+}
+
 // Where a PDF job went, below the designed client area; shown only while there is one.
 void KeyPrinterWindow::buildStatusLine() {
     statusLine_ = new JobStatusLine(this);
@@ -185,6 +198,7 @@ void KeyPrinterWindow::connectHandlers() {
     connect(addPreviewMenu(*listingButton_), &QAction::triggered, this,
             [this] { printListing(Destination::Preview); });
     connect(chooseKeyButton_, &QPushButton::clicked, this, [this] { chooseKey(); });
+    connect(checkDrawButton_, &QPushButton::clicked, this, [this] { checkDraws(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { saveSettings(); });
     connect(exitButton_, &QPushButton::clicked, this, [this] { close(); });
     // A row selected by mouse, keyboard or code shows its caption; a click on the row that is
@@ -324,6 +338,28 @@ void KeyPrinterWindow::printListing(Destination destination) {
         return;
     }
     presenter_.preview(listing, [] { return PreviewForm{}; }, work);
+}
+
+// "Találatok": every row of List1 checked against the draw, each winner with the slip and field
+// "Szelv. kitölt" prints it on with the Text6 shown now.
+void KeyPrinterWindow::checkDraws() {
+    takeControls();
+    DrawCheckSource source;
+    source.program = services_.program.executableName();
+    source.messageTitle = profile_.keyTitle;
+    source.check = [this](const std::vector<Draw>& draws, CheckedSubject) {
+        DrawCheckOutcome outcome;
+        if (model_.rows().isEmpty()) {
+            outcome.refusal = profile_.keyMissingMessage;
+            return outcome;
+        }
+        outcome.result = checkKey(profile_, model_.rows(), model_.rowMasks(),
+                                  model_.controls().fieldsPerSlip, draws);
+        return outcome;
+    };
+    source.subject = [this](CheckedSubject) { return keyCheckSubject(model_.keyPath()); };
+    DrawCheckDialog dialog(profile_, services_, presenter_, std::move(source), this);
+    dialog.exec();
 }
 
 // "Kilép" or the window's frame: the program ends at once, without saving.

@@ -59,6 +59,7 @@ private:
     void buildKeyControls(const FormBuilder& form);
     void buildOptionControls(const FormBuilder& form);
     void buildCommandControls(const FormBuilder& form);
+    void buildButtonStrip();
     void buildStatusLine();
     void connectHandlers();
 
@@ -71,6 +72,7 @@ private:
     void chooseKey();
     void printSlips(KeyPrinterModel::SlipRun run, Destination destination);
     void printListing(Destination destination);
+    void checkDraws();
 
     // What choosing a key shows.
     void setRows(const QStringList& rows) override;
@@ -112,6 +114,7 @@ private:
     QPushButton* slipButton_ = nullptr;        // Command3D1
     QPushButton* chooseKeyButton_ = nullptr;   // Command3D4
     QPushButton* exitButton_ = nullptr;        // Command3D2
+    QPushButton* checkDrawButton_ = nullptr;   // "Találatok", under the design
     QLabel* slipCountLabel_ = nullptr;         // Label4
     QLabel* widthLabel_ = nullptr;             // Label8 (keyprint7: Label6)
     QLabel* selectedRowLabel_ = nullptr;       // Label7
