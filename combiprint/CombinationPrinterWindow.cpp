@@ -96,8 +96,8 @@ CombinationPrinterWindow::CombinationPrinterWindow(const GameProfile& profile, S
     // A small dialog font, so the captions fit the design-time sizes.
     setPixelSize(this, 11);
     buildControls();
-    connectHandlers();
     fitWindow();
+    connectHandlers();
     selection_.setObserver(this);
 }
 
