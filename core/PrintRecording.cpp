@@ -16,7 +16,8 @@ int PrintRecording::pageCount() const {
 }
 
 size_t PrintRecording::memoryUsed() const {
-    size_t bytes = steps_.capacity() * sizeof(Step) + numbers_.capacity() * sizeof(double) +
+    size_t bytes = blocks_.size() * blockSize * sizeof(std::uint32_t) +
+                   blocks_.capacity() * sizeof(blocks_[0]) + numbers_.capacity() * sizeof(double) +
                    pages_.capacity() * sizeof(Page) + jobs_.capacity() * sizeof(Job) +
                    groups_.capacity() * sizeof(Group) + texts_.capacity() * sizeof(QString);
     for (const QString& text : texts_) {
@@ -51,7 +52,7 @@ std::uint32_t PrintRecording::numberIndex(double value) {
 }
 
 void PrintRecording::shrinkToFit() {
-    steps_.shrink_to_fit();
+    blocks_.shrink_to_fit();
     numbers_.shrink_to_fit();
     texts_.shrink_to_fit();
     pages_.shrink_to_fit();
@@ -60,6 +61,11 @@ void PrintRecording::shrinkToFit() {
 }
 
 std::uint32_t PrintRecording::append(Op op, std::uint32_t operand) {
-    steps_.push_back({op, operand});
-    return std::uint32_t(steps_.size() - 1);
+    if ((stepCount_ & (blockSize - 1)) == 0) {
+        blocks_.push_back(std::make_unique_for_overwrite<std::uint32_t[]>(blockSize));
+    }
+    // More texts or numbers than the operand holds would take far more memory than a run has.
+    Q_ASSERT(operand <= operandMask);
+    blocks_.back()[stepCount_ & (blockSize - 1)] = (std::uint32_t(op) << operandBits) | operand;
+    return stepCount_++;
 }

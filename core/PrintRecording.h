@@ -6,13 +6,15 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
 // Print jobs as a series of recorded operations, with the pages and jobs they make on the
-// printer. Each operation takes eight bytes: its code and one operand, an index into the
+// printer. Each operation takes four bytes: its code and one operand, an index into the
 // recording's table of texts or of numbers, each text and number stored once however often it is
-// printed, so a run of thousands of slips stays small.
+// printed, so a run of thousands of slips stays small. The operations are kept in blocks that
+// are never moved, so a growing recording needs no room for a copy of itself.
 class PrintRecording {
 public:
     enum class Op : std::uint8_t {
@@ -73,7 +75,11 @@ public:
 
     PrintRecording();
 
-    const std::vector<Step>& steps() const { return steps_; }
+    std::uint32_t stepCount() const { return stepCount_; }
+    Step step(std::uint32_t index) const {
+        const std::uint32_t packed = blocks_[index >> blockBits][index & (blockSize - 1)];
+        return {Op(packed >> operandBits), packed & operandMask};
+    }
     const QString& text(std::uint32_t index) const { return texts_[index]; }
     double number(std::uint32_t index) const { return numbers_[index]; }
     int textCount() const { return int(texts_.size()); }
@@ -96,11 +102,17 @@ private:
     std::uint32_t textIndex(const QString& text);
     std::uint32_t numberIndex(double value);
     std::uint32_t append(Op op, std::uint32_t operand = 0);
-    std::uint32_t nextStep() const { return std::uint32_t(steps_.size()); }
+    std::uint32_t nextStep() const { return stepCount_; }
     // Gives back what the growing tables reserved beyond their contents.
     void shrinkToFit();
 
-    std::vector<Step> steps_;
+    static constexpr int operandBits = 27; // the code in the five bits above
+    static constexpr std::uint32_t operandMask = (1u << operandBits) - 1;
+    static constexpr int blockBits = 15;
+    static constexpr std::uint32_t blockSize = 1u << blockBits;
+
+    std::vector<std::unique_ptr<std::uint32_t[]>> blocks_;
+    std::uint32_t stepCount_ = 0;
     std::vector<QString> texts_;
     QHash<QString, std::uint32_t> textIndex_;
     std::vector<double> numbers_;

@@ -49,8 +49,7 @@ void replayPage(const PrintRecording& recording, int page, PrintSurface& target)
     target.setFontName(recording.text(p.start.face));
     target.setFontSize(p.start.points);
     target.setBold(p.start.bold);
-    const std::vector<PrintRecording::Step>& steps = recording.steps();
     for (std::uint32_t i = p.firstStep; i < p.endStep; ++i) {
-        replayStep(recording, steps[i], target);
+        replayStep(recording, recording.step(i), target);
     }
 }

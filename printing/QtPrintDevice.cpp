@@ -196,6 +196,7 @@ bool QtPrintDevice::paintPages(QPainter& painter, QPagedPaintDevice& device, dou
                                const PrintRecording& recording, int job,
                                bool startsWithNewPage) {
     const PrintRecording::Job& j = recording.job(job);
+    RecordedPagePainter pages(painter, metrics(), dpi);
     for (std::uint32_t p = j.firstPage; p < j.firstPage + j.pageCount; ++p) {
         if (p > j.firstPage || startsWithNewPage) {
             orient(device, recording.page(int(p)).orientation);
@@ -203,7 +204,7 @@ bool QtPrintDevice::paintPages(QPainter& painter, QPagedPaintDevice& device, dou
                 return false;
             }
         }
-        paintRecordedPage(painter, recording, int(p), metrics(), dpi);
+        pages.paint(recording, int(p));
     }
     return true;
 }

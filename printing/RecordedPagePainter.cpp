@@ -18,8 +18,8 @@ constexpr double pageDpi = 1200;
 // and orientation belong to the caller and do nothing here.
 class PainterPrintSurface : public PrintSurface {
 public:
-    PainterPrintSurface(QPainter& painter, TextMetrics& metrics)
-        : painter_(painter), cursor_(metrics) {}
+    PainterPrintSurface(QPainter& painter, TextMetrics& metrics, RecordedPagePainter& fonts)
+        : painter_(painter), cursor_(metrics), fonts_(fonts) {}
 
     bool setOrientation(Orientation) override { return true; }
     bool setUnits(Units units) override {
@@ -70,39 +70,57 @@ public:
     bool setDuplex() override { return true; }
 
 private:
-    // The printed font made as large in page pixels as it is on the 1200 dpi page: the
-    // painter's device turns points into pixels at its own resolution, so the size is scaled by
-    // the ratio.
     void useCurrentFont() {
-        const PrintFont& printed = cursor_.font();
-        QFont font = PrintFontMetrics::makeFont(printed);
-        const int deviceDpi = painter_.device() ? painter_.device()->logicalDpiY() : 96;
-        const double dpi = deviceDpi > 0 ? deviceDpi : 96;
-        if (dpi != pageDpi) {
-            font.setPointSizeF(printed.points * pageDpi / dpi);
-        }
-        painter_.setFont(font);
-        ascent_ = QFontMetricsF(font, painter_.device()).ascent();
+        const RecordedPagePainter::PaintedFont& painted = fonts_.fontFor(cursor_.font());
+        painter_.setFont(painted.font);
+        ascent_ = painted.ascent;
         fontStale_ = false;
     }
 
     QPainter& painter_;
     PrintCursor cursor_;
+    RecordedPagePainter& fonts_;
     bool fontStale_ = true;
     double ascent_ = 0; // of the painter's font, in page pixels
 };
 
 } // namespace
 
+RecordedPagePainter::RecordedPagePainter(QPainter& painter, TextMetrics& metrics,
+                                         double painterUnitsPerInch)
+    : painter_(painter), metrics_(metrics), scale_(painterUnitsPerInch / pageDpi) {}
+
+// The printed font made as large in page pixels as it is on the 1200 dpi page: the painter's
+// device turns points into pixels at its own resolution, so the size is scaled by the ratio.
+const RecordedPagePainter::PaintedFont& RecordedPagePainter::fontFor(const PrintFont& printed) {
+    for (const PaintedFont& made : fonts_) {
+        if (made.printed == printed) {
+            return made;
+        }
+    }
+    QFont font = PrintFontMetrics::makeFont(printed);
+    const int deviceDpi = painter_.device() ? painter_.device()->logicalDpiY() : 96;
+    const double dpi = deviceDpi > 0 ? deviceDpi : 96;
+    if (dpi != pageDpi) {
+        font.setPointSizeF(printed.points * pageDpi / dpi);
+    }
+    const double ascent = QFontMetricsF(font, painter_.device()).ascent();
+    fonts_.push_back({printed, font, ascent});
+    return fonts_.back();
+}
+
+void RecordedPagePainter::paint(const PrintRecording& recording, int page) {
+    painter_.save();
+    if (scale_ != 1.0) {
+        painter_.scale(scale_, scale_);
+    }
+    painter_.setPen(Qt::black);
+    PainterPrintSurface surface(painter_, metrics_, *this);
+    replayPage(recording, page, surface);
+    painter_.restore();
+}
+
 void paintRecordedPage(QPainter& painter, const PrintRecording& recording, int page,
                        TextMetrics& metrics, double painterUnitsPerInch) {
-    painter.save();
-    if (painterUnitsPerInch != pageDpi) {
-        const double scale = painterUnitsPerInch / pageDpi;
-        painter.scale(scale, scale);
-    }
-    painter.setPen(Qt::black);
-    PainterPrintSurface surface(painter, metrics);
-    replayPage(recording, page, surface);
-    painter.restore();
+    RecordedPagePainter(painter, metrics, painterUnitsPerInch).paint(recording, page);
 }

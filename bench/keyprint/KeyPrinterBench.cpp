@@ -16,9 +16,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
 #include <QFile>
 #include <QListView>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QTextStream>
 
@@ -164,6 +168,41 @@ BENCHMARK(BM_ComposeOntoTheRecordingAlone)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5)
     ->UseRealTime();
+
+// "Találatok" with the 32,736-row key: in the dialog, from "Ellenőriz" to the tables filled and
+// laid out. The dialog is opened by the window's button, as the user opens it.
+void BM_CheckDrawInTheDialog(benchmark::State& state) {
+    application();
+    FakeServices fake;
+    fake.program.folder = largeKey().folder.path();
+    KeyPrinterWindow window(gameProfile(6), fake.services());
+    window.load();
+    fake.fileDialog.answers.push_back(largeKey().path);
+    window.findChild<QAbstractButton*>(QStringLiteral("Command3D4"))->click();
+    long long tables = 0;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) {
+            state.SkipWithError("the dialog did not open");
+            return;
+        }
+        dialog->show();
+        dialog->findChild<QLineEdit*>(QStringLiteral("DrawBox(0)"))
+            ->setText(QStringLiteral("1 8 15 22 29 36"));
+        auto* check = dialog->findChild<QAbstractButton*>(QStringLiteral("CheckButton"));
+        for (auto _ : state) {
+            check->click();
+            QApplication::processEvents(); // the tables laid out and painted
+        }
+        tables = dialog->findChildren<QTableView*>().size();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    window.findChild<QAbstractButton*>(QStringLiteral("CheckDrawButton"))->click();
+    if (tables != 2) {
+        state.SkipWithError("no result shown");
+    }
+}
+BENCHMARK(BM_CheckDrawInTheDialog)->Unit(benchmark::kMillisecond)->Iterations(20)->UseRealTime();
 
 // From the creation of the program's services to the first window shown on the screen, as
 // main() does it (the QApplication itself exists once per process and is left out). The

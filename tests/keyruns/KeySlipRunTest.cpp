@@ -41,17 +41,17 @@ struct Timeline {
     std::vector<std::pair<std::size_t, QString>> events; // recorded steps before, event
 
     void note(const QString& event) {
-        events.emplace_back(printer.recording().steps().size(), event);
+        events.emplace_back(printer.recording().stepCount(), event);
     }
     std::vector<QString> merged() {
         const PrintRecording& recording = printer.recording();
         std::vector<QString> all;
         std::size_t e = 0;
-        for (std::size_t step = 0; step <= recording.steps().size(); ++step) {
+        for (std::size_t step = 0; step <= recording.stepCount(); ++step) {
             for (; e < events.size() && events[e].first == step; ++e) {
                 all.push_back(events[e].second);
             }
-            if (step < recording.steps().size()) {
+            if (step < recording.stepCount()) {
                 PrintedOperations one;
                 one.read(recording, std::uint32_t(step), std::uint32_t(step + 1),
                          printer.metrics());

@@ -26,7 +26,7 @@ inline std::vector<PrintedText> printedTexts(const PrintRecording& recording) {
         double y = 0;
         QString face = recording.text(page.start.face);
         for (std::uint32_t i = page.firstStep; i < page.endStep; ++i) {
-            const PrintRecording::Step step = recording.steps()[i];
+            const PrintRecording::Step step = recording.step(i);
             if (step.op == Op::SetPosX) {
                 x = recording.number(step.operand);
             } else if (step.op == Op::SetPosY) {

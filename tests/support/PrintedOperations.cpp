@@ -16,9 +16,8 @@ void PrintedOperations::read(const PrintRecording& recording, std::uint32_t firs
                              std::uint32_t end, TextMetrics& metrics) {
     PrintCursor cursor(metrics);
     int page = 0;
-    const std::vector<PrintRecording::Step>& steps = recording.steps();
-    for (std::uint32_t i = first; i < end && i < steps.size(); ++i) {
-        const PrintRecording::Step step = steps[i];
+    for (std::uint32_t i = first; i < end && i < recording.stepCount(); ++i) {
+        const PrintRecording::Step step = recording.step(i);
         const bool withText =
             step.op == Op::SetFontName || step.op == Op::PrintLine || step.op == Op::PrintOn;
         const QString text = withText ? recording.text(step.operand) : QString();
@@ -115,7 +114,7 @@ int PrintedOperations::count(const QString& operationPrefix) const {
 
 PrintedOperations readRecording(const PrintRecording& recording, TextMetrics& metrics) {
     PrintedOperations read;
-    read.read(recording, 0, std::uint32_t(recording.steps().size()), metrics);
+    read.read(recording, 0, recording.stepCount(), metrics);
     return read;
 }
 
