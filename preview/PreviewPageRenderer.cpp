@@ -4,6 +4,9 @@
 #include "RecordedPagePainter.h"
 
 #include <QColor>
+#include <QHash>
+#include <QPair>
+#include <QStaticText>
 #include <QFont>
 #include <QPainter>
 #include <QPen>
@@ -62,6 +65,8 @@ void paintSlipForm(QPainter& painter, const SlipForm& form) {
     painter.save();
     painter.scale(1 / labelUnitsPerMm, 1 / labelUnitsPerMm);
     painter.setPen(formLabelColour);
+    // The labels repeat from field to field: each is laid out once, then only drawn.
+    QHash<QPair<QString, int>, QStaticText> laidOut;
     QFont font(QStringLiteral("sans-serif"));
     int pixelSize = 0;
     for (const SlipFormCell& cell : form.cells) {
@@ -71,7 +76,16 @@ void paintSlipForm(QPainter& painter, const SlipForm& form) {
             font.setPixelSize(size);
             painter.setFont(font);
         }
-        painter.drawText(inLabelUnits(cell.rect), Qt::AlignCenter, cell.label);
+        auto label = laidOut.find({cell.label, size});
+        if (label == laidOut.end()) {
+            label = laidOut.insert({cell.label, size}, QStaticText(cell.label));
+            label->prepare(painter.transform(), font);
+        }
+        const QRectF box = inLabelUnits(cell.rect);
+        const QSizeF text = label->size();
+        painter.drawStaticText(QPointF(box.center().x() - text.width() / 2,
+                                       box.center().y() - text.height() / 2),
+                               *label);
     }
     painter.restore();
 }
@@ -80,7 +94,8 @@ void paintSlipForm(QPainter& painter, const SlipForm& form) {
 
 PreviewPageRenderer::PreviewPageRenderer(std::shared_ptr<const PrintRecording> recording,
                                          const PreviewForm& form, TextMetrics& metrics)
-    : recording_(std::move(recording)), metrics_(metrics), form_(makeForm(form, metrics)) {}
+    : recording_(std::move(recording)), metrics_(metrics), formAsked_(form),
+      form_(makeForm(form, metrics)), pages_(metrics, PrintUnits::millimetresPerInch) {}
 
 int PreviewPageRenderer::pageCount() const {
     return recording_ ? recording_->pageCount() : 0;
@@ -99,10 +114,34 @@ QSizeF PreviewPageRenderer::pageSizeMm(int page) const {
     return pageSizeMm(orientation(page));
 }
 
+// The last form drawn, for the next preview of the same run's form: a player previews one run
+// after another with the same settings, and the form need not be drawn anew each time.
+struct PreviewPageRenderer::SharedBackground {
+    PreviewForm form;
+    const TextMetrics* metrics = nullptr;
+    PrintSurface::Orientation orientation = PrintSurface::Orientation::Portrait;
+    Background background;
+};
+
+PreviewPageRenderer::SharedBackground& PreviewPageRenderer::lastDrawn() {
+    static SharedBackground last;
+    return last;
+}
+
 const QPixmap& PreviewPageRenderer::background(PrintSurface::Orientation orientation,
                                                const QSize& size, qreal pixelRatio) {
     Background& kept = backgrounds_[orientation == PrintSurface::Orientation::Landscape ? 1 : 0];
     if (kept.size == size && kept.pixelRatio == pixelRatio && !kept.pixmap.isNull()) {
+        return kept.pixmap;
+    }
+    SharedBackground& last = lastDrawn();
+    const PreviewForm& f = last.form;
+    if (last.metrics == &metrics_ && last.orientation == orientation &&
+        last.background.size == size && last.background.pixelRatio == pixelRatio &&
+        !last.background.pixmap.isNull() && f.kind == formAsked_.kind &&
+        f.game == formAsked_.game && f.origin.x0 == formAsked_.origin.x0 &&
+        f.origin.y0 == formAsked_.origin.y0 && f.markSymbol == formAsked_.markSymbol) {
+        kept = last.background;
         return kept.pixmap;
     }
     kept.size = size;
@@ -118,6 +157,7 @@ const QPixmap& PreviewPageRenderer::background(PrintSurface::Orientation orienta
         painter.scale(size.width() / mm.width(), size.height() / mm.height());
         paintSlipForm(painter, *form_);
     }
+    last = SharedBackground{formAsked_, &metrics_, orientation, kept};
     return kept.pixmap;
 }
 
@@ -136,6 +176,6 @@ void PreviewPageRenderer::paint(QPainter& painter, int page, const QRect& target
     const QSizeF mm = pageSizeMm(pageOrientation);
     painter.translate(target.topLeft());
     painter.scale(target.width() / mm.width(), target.height() / mm.height());
-    paintRecordedPage(painter, *recording_, page, metrics_, PrintUnits::millimetresPerInch);
+    pages_.paint(painter, *recording_, page);
     painter.restore();
 }

@@ -2,6 +2,7 @@
 
 #include "PreviewContent.h"
 #include "PrintRecording.h"
+#include "RecordedPagePainter.h"
 #include "SlipForm.h"
 #include "TextMetrics.h"
 
@@ -39,11 +40,15 @@ private:
 
     std::shared_ptr<const PrintRecording> recording_;
     TextMetrics& metrics_;
+    PreviewForm formAsked_;
     std::optional<SlipForm> form_;
+    RecordedPagePainter pages_;
     struct Background {
         QSize size;
         qreal pixelRatio = 0;
         QPixmap pixmap;
     };
     Background backgrounds_[2]; // portrait, landscape
+    struct SharedBackground;
+    static SharedBackground& lastDrawn();
 };

@@ -196,7 +196,7 @@ bool QtPrintDevice::paintPages(QPainter& painter, QPagedPaintDevice& device, dou
                                const PrintRecording& recording, int job,
                                bool startsWithNewPage) {
     const PrintRecording::Job& j = recording.job(job);
-    RecordedPagePainter pages(painter, metrics(), dpi);
+    RecordedPagePainter pages(metrics(), dpi);
     for (std::uint32_t p = j.firstPage; p < j.firstPage + j.pageCount; ++p) {
         if (p > j.firstPage || startsWithNewPage) {
             orient(device, recording.page(int(p)).orientation);
@@ -204,7 +204,7 @@ bool QtPrintDevice::paintPages(QPainter& painter, QPagedPaintDevice& device, dou
                 return false;
             }
         }
-        pages.paint(recording, int(p));
+        pages.paint(painter, recording, int(p));
     }
     return true;
 }

@@ -71,7 +71,7 @@ public:
 
 private:
     void useCurrentFont() {
-        const RecordedPagePainter::PaintedFont& painted = fonts_.fontFor(cursor_.font());
+        const RecordedPagePainter::PaintedFont& painted = fonts_.fontFor(cursor_.font(), painter_);
         painter_.setFont(painted.font);
         ascent_ = painted.ascent;
         fontStale_ = false;
@@ -86,41 +86,36 @@ private:
 
 } // namespace
 
-RecordedPagePainter::RecordedPagePainter(QPainter& painter, TextMetrics& metrics,
-                                         double painterUnitsPerInch)
-    : painter_(painter), metrics_(metrics), scale_(painterUnitsPerInch / pageDpi) {}
+RecordedPagePainter::RecordedPagePainter(TextMetrics& metrics, double painterUnitsPerInch)
+    : metrics_(metrics), scale_(painterUnitsPerInch / pageDpi) {}
 
 // The printed font made as large in page pixels as it is on the 1200 dpi page: the painter's
 // device turns points into pixels at its own resolution, so the size is scaled by the ratio.
-const RecordedPagePainter::PaintedFont& RecordedPagePainter::fontFor(const PrintFont& printed) {
+const RecordedPagePainter::PaintedFont& RecordedPagePainter::fontFor(const PrintFont& printed,
+                                                                     const QPainter& painter) {
+    const int logicalDpi = painter.device() ? painter.device()->logicalDpiY() : 96;
+    const int deviceDpi = logicalDpi > 0 ? logicalDpi : 96;
     for (const PaintedFont& made : fonts_) {
-        if (made.printed == printed) {
+        if (made.printed == printed && made.deviceDpi == deviceDpi) {
             return made;
         }
     }
     QFont font = PrintFontMetrics::makeFont(printed);
-    const int deviceDpi = painter_.device() ? painter_.device()->logicalDpiY() : 96;
-    const double dpi = deviceDpi > 0 ? deviceDpi : 96;
-    if (dpi != pageDpi) {
-        font.setPointSizeF(printed.points * pageDpi / dpi);
+    if (deviceDpi != pageDpi) {
+        font.setPointSizeF(printed.points * pageDpi / deviceDpi);
     }
-    const double ascent = QFontMetricsF(font, painter_.device()).ascent();
-    fonts_.push_back({printed, font, ascent});
+    const double ascent = QFontMetricsF(font, painter.device()).ascent();
+    fonts_.push_back({printed, deviceDpi, font, ascent});
     return fonts_.back();
 }
 
-void RecordedPagePainter::paint(const PrintRecording& recording, int page) {
-    painter_.save();
+void RecordedPagePainter::paint(QPainter& painter, const PrintRecording& recording, int page) {
+    painter.save();
     if (scale_ != 1.0) {
-        painter_.scale(scale_, scale_);
+        painter.scale(scale_, scale_);
     }
-    painter_.setPen(Qt::black);
-    PainterPrintSurface surface(painter_, metrics_, *this);
+    painter.setPen(Qt::black);
+    PainterPrintSurface surface(painter, metrics_, *this);
     replayPage(recording, page, surface);
-    painter_.restore();
-}
-
-void paintRecordedPage(QPainter& painter, const PrintRecording& recording, int page,
-                       TextMetrics& metrics, double painterUnitsPerInch) {
-    RecordedPagePainter(painter, metrics, painterUnitsPerInch).paint(recording, page);
+    painter.restore();
 }

@@ -19,25 +19,21 @@ class QPainter;
 // made for one page are kept for the next.
 class RecordedPagePainter {
 public:
-    RecordedPagePainter(QPainter& painter, TextMetrics& metrics, double painterUnitsPerInch);
+    RecordedPagePainter(TextMetrics& metrics, double painterUnitsPerInch);
 
     // One page, 0-based over all jobs.
-    void paint(const PrintRecording& recording, int page);
+    void paint(QPainter& painter, const PrintRecording& recording, int page);
 
     struct PaintedFont {
         PrintFont printed;
+        int deviceDpi;
         QFont font;    // as large in page pixels as on the 1200 dpi page
         double ascent; // in page pixels
     };
-    const PaintedFont& fontFor(const PrintFont& printed);
+    const PaintedFont& fontFor(const PrintFont& printed, const QPainter& painter);
 
 private:
-    QPainter& painter_;
     TextMetrics& metrics_;
     double scale_;
     std::vector<PaintedFont> fonts_;
 };
-
-// One page painted on its own (the preview paints the pages in view).
-void paintRecordedPage(QPainter& painter, const PrintRecording& recording, int page,
-                       TextMetrics& metrics, double painterUnitsPerInch);
