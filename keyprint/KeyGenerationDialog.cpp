@@ -58,7 +58,8 @@ KeyGenerationDialog::~KeyGenerationDialog() {
 void KeyGenerationDialog::buildControls() {
     const KeyNumberLimits limits = keyNumberLimits(profile_);
     auto* layout = new QVBoxLayout(this);
-    auto* form = new QFormLayout;
+    // The numbers over the dialog's whole width: every number of the largest key shows at once.
+    auto* numbersLabel = new QLabel(QStringLiteral("Megjátszott számok:"), this);
     numbersEdit_ = new QLineEdit(this);
     numbersEdit_->setObjectName(QStringLiteral("PlayedNumbers"));
     numbersEdit_->setPlaceholderText(QStringLiteral("%1–%2 különböző szám 1 és %3 között")
@@ -67,16 +68,20 @@ void KeyGenerationDialog::buildControls() {
                                          .arg(limits.highestNumber));
     numbersEdit_->setToolTip(
         QStringLiteral("A számok közé szóközt, vesszőt vagy kötőjelet tegyen."));
-    // Room for every number of the largest key, typed two digits and a blank each.
-    numbersEdit_->setMinimumWidth(
-        numbersEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00 ")) * limits.mostPlayed /
-        2);
-    form->addRow(QStringLiteral("Megjátszott számok:"), numbersEdit_);
+    numbersEdit_->setMinimumWidth(numbersEdit_->fontMetrics().horizontalAdvance(
+                                      QStringLiteral("00 ").repeated(limits.mostPlayed)) +
+                                  numbersEdit_->fontMetrics().averageCharWidth() * 2);
+    numbersLabel->setBuddy(numbersEdit_);
+    layout->addWidget(numbersLabel);
+    layout->addWidget(numbersEdit_);
+
+    auto* form = new QFormLayout;
     const auto spinBox = [&](const QString& name) {
         auto* box = new QSpinBox(this);
         box->setObjectName(name);
         box->setRange(2, limits.rowLength);
         box->setValue(std::min(firstGuaranteed, limits.rowLength));
+        box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         return box;
     };
     guaranteedBox_ = spinBox(QStringLiteral("Guaranteed"));
