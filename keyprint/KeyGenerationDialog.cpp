@@ -118,9 +118,6 @@ void KeyGenerationDialog::buildControls() {
     loadButton_->setEnabled(false);
     cancelButton_ = new QPushButton(QStringLiteral("Mégse"), this);
     cancelButton_->setObjectName(QStringLiteral("CancelButton"));
-    for (QPushButton* button : {loadButton_, cancelButton_}) {
-        button->setAutoDefault(false);
-    }
     buttonRow->addStretch();
     buttonRow->addWidget(loadButton_);
     buttonRow->addWidget(cancelButton_);
@@ -208,6 +205,7 @@ void KeyGenerationDialog::make() {
     }
     search_ = std::move(search);
     showSearching(true);
+    cancelButton_->setFocus(); // Enter, space or Esc stops the search
 }
 
 void KeyGenerationDialog::pollSearch() {

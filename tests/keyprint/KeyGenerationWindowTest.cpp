@@ -3,7 +3,9 @@
 
 #include "KeyPrinterWindowFixture.h"
 
+#include "KeyFile.h"
 #include "KeyGenerationDialog.h"
+#include "KeyRequestCheck.h"
 #include "ModalDialogs.h"
 
 #include <QDeadlineTimer>
@@ -152,6 +154,16 @@ TEST_P(KeyGenerationWindowTest, InputThatCannotBeSearchedForIsToldAndChangesNoth
     }
     part<QSpinBox>(d.get(), "DrawnAmong")->setValue(k + 1);
     EXPECT_EQ(part<QSpinBox>(d.get(), "DrawnAmong")->value(), k) << "no more than a row holds";
+
+    // A key that cannot fit into the list is refused the same way once its search ends.
+    fake_.messageBox.shown.clear();
+    request(d.get(), numbers(1, 30), k, k);
+    ASSERT_TRUE(make(*d));
+    ASSERT_EQ(fake_.messageBox.shown.size(), 1u);
+    EXPECT_TRUE(fake_.messageBox.shown[0].text.contains(groupedCount(maxKeyRows)));
+    EXPECT_EQ(fake_.messageBox.shown[0].icon, MessageBoxService::Icon::Critical);
+    EXPECT_FALSE(part<QPushButton>(d.get(), "LoadButton")->isEnabled());
+    EXPECT_EQ(window_->rows(), keyRows(5));
 }
 
 TEST_P(KeyGenerationWindowTest, StoppingASearchKeepsNothing) {
