@@ -23,6 +23,8 @@ public:
 
     // The dialog's current file name (kept between choices).
     QString currentFileName() const;
+    // The name of a key loaded from elsewhere: the file it was saved to, or what it is called.
+    void setCurrentFileName(const QString& name) { currentFileName_ = name; }
 
 private:
     FileOpenRequest prepareDialog();

@@ -47,6 +47,8 @@ public:
     // Rows made elsewhere (a generated key) loaded as a key file with these rows is loaded: the
     // same captions, Text6 correction and limits.
     void loadRows(const QStringList& rows);
+    // The name such rows go by from now on, as keyPath() gives it.
+    void nameKey(const QString& name) { chooser_.setCurrentFileName(name); }
 
     // A slip run's checks and messages; nothing when the run is refused.
     std::optional<KeySlipJob> checkSlipRun(SlipRun run) const;

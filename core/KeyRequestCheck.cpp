@@ -79,6 +79,30 @@ QString keyRowCountLine(std::int64_t rows, std::optional<std::int64_t> lowerBoun
     return line;
 }
 
+QString keyGuaranteeLine(int guaranteed, int drawnAmong) {
+    if (guaranteed > drawnAmong) {
+        return {};
+    }
+    return QStringLiteral("Ha a megjátszott számok között legalább %1 nyerőszám van, a kulcs "
+                          "valamelyik sorában legalább %2 találat lesz.")
+        .arg(drawnAmong)
+        .arg(guaranteed);
+}
+
+QString keySaveQuestion() {
+    return QStringLiteral("A kulcsot egy fájlba is menti ?");
+}
+
+QString keySaveFailedMessage(const QString& fileName) {
+    return QStringLiteral("A(z) %1 állományt nem sikerült létrehozni vagy kiírni ! A kulcs "
+                          "betöltve maradt, de nincs elmentve.")
+        .arg(fileName);
+}
+
+QString keySearchFailedMessage() {
+    return QStringLiteral("A kulcs készítése nem sikerült !");
+}
+
 QString groupedCount(std::int64_t count) {
     QString digits = QString::number(count < 0 ? -count : count);
     if (digits.size() >= 5) {

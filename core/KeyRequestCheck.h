@@ -37,5 +37,17 @@ QString keyTooLargeMessage(std::optional<std::int64_t> atLeast);
 // The result line: "Sorok száma: 15 (alsó korlát: 14)", the bound only when known.
 QString keyRowCountLine(std::int64_t rows, std::optional<std::int64_t> lowerBound);
 
+// What a key with this guarantee promises, in one sentence; empty when the guarantee asks for more
+// hits than drawn numbers.
+QString keyGuaranteeLine(int guaranteed, int drawnAmong);
+
+// The question after a made key was loaded, and the refusal when its file cannot be written.
+QString keySaveQuestion();
+QString keySaveFailedMessage(const QString& fileName);
+
+// A search that ended without a key and without being stopped (the machine ran out of memory or
+// threads).
+QString keySearchFailedMessage();
+
 // A count with its digits grouped by threes with a blank from five digits on ("32 736").
 QString groupedCount(std::int64_t count);

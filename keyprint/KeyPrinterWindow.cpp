@@ -6,6 +6,7 @@
 #include "KeyDrawCheck.h"
 #include "FormBuilder.h"
 #include "InstanceCheck.h"
+#include "KeyGenerationDialog.h"
 #include "PrintSurface.h"
 #include "JobStatusLine.h"
 #include "PreviewForm.h"
@@ -168,6 +169,8 @@ void KeyPrinterWindow::buildButtonStrip() {
     auto* strip = new ButtonStrip(*this, clientSize_.height(), clientSize_.width());
     checkDrawButton_ = strip->addButton(QStringLiteral("CheckDrawButton"),
                                         QStringLiteral("Találatok"));
+    makeKeyButton_ = strip->addButton(QStringLiteral("MakeKeyButton"),
+                                      QStringLiteral("Kulcs készítés"));
     clientSize_.rheight() += strip->height();
     setFixedSize(clientSize_);
 }
@@ -199,6 +202,7 @@ void KeyPrinterWindow::connectHandlers() {
             [this] { printListing(Destination::Preview); });
     connect(chooseKeyButton_, &QPushButton::clicked, this, [this] { chooseKey(); });
     connect(checkDrawButton_, &QPushButton::clicked, this, [this] { checkDraws(); });
+    connect(makeKeyButton_, &QPushButton::clicked, this, [this] { generateKey(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { saveSettings(); });
     connect(exitButton_, &QPushButton::clicked, this, [this] { close(); });
     // A row selected by mouse, keyboard or code shows its caption; a click on the row that is
@@ -359,6 +363,14 @@ void KeyPrinterWindow::checkDraws() {
     };
     source.subject = [this](CheckedSubject) { return keyCheckSubject(model_.keyPath()); };
     DrawCheckDialog dialog(profile_, services_, presenter_, std::move(source), this);
+    dialog.exec();
+}
+
+// "Kulcs készítés": a key made for the numbers the user plays, loaded into List1 as a chosen key
+// file would be, and saved on request.
+void KeyPrinterWindow::generateKey() {
+    takeControls();
+    KeyGenerationDialog dialog(profile_, services_, model_, keySearchOptions_, this);
     dialog.exec();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameProfile.h"
+#include "KeyGeneration.h"
 #include "KeyListView.h"
 #include "KeyPrinterDesign.h"
 #include "KeyPrinterModel.h"
@@ -44,6 +45,8 @@ public:
     // Rows currently in List1.
     QStringList rows() const;
     KeyPrinterModel& model() { return model_; }
+    // The effort of the searches "Kulcs készítés" starts (the default: KeySearchOptions{}).
+    void setKeySearchOptions(const KeySearchOptions& options) { keySearchOptions_ = options; }
 
 signals:
     // "Kilép" or the window's frame: the program ends.
@@ -73,6 +76,7 @@ private:
     void printSlips(KeyPrinterModel::SlipRun run, Destination destination);
     void printListing(Destination destination);
     void checkDraws();
+    void generateKey();
 
     // What choosing a key shows.
     void setRows(const QStringList& rows) override;
@@ -94,6 +98,7 @@ private:
     KeyPrinterModel model_;
     PrintPresenter presenter_;
     QSize clientSize_;
+    KeySearchOptions keySearchOptions_;
 
     QLineEdit* offsetDownEdit_ = nullptr;    // Text1
     QLineEdit* offsetRightEdit_ = nullptr;   // Text2
@@ -115,6 +120,7 @@ private:
     QPushButton* chooseKeyButton_ = nullptr;   // Command3D4
     QPushButton* exitButton_ = nullptr;        // Command3D2
     QPushButton* checkDrawButton_ = nullptr;   // "Találatok", under the design
+    QPushButton* makeKeyButton_ = nullptr;     // "Kulcs készítés", under the design
     QLabel* slipCountLabel_ = nullptr;         // Label4
     QLabel* widthLabel_ = nullptr;             // Label8 (keyprint7: Label6)
     QLabel* selectedRowLabel_ = nullptr;       // Label7
