@@ -6,6 +6,14 @@
 KeyPrinterModel::KeyPrinterModel(const GameProfile& profile, const Services& services)
     : profile_(profile), services_(services), chooser_(profile_, PrinterFamily::Key, services_) {}
 
+const KeyRowMasks& KeyPrinterModel::rowMasks() {
+    if (masksStale_) {
+        masks_.prepare(rows_, profile_.numbersPerRow, profile_.highestNumber);
+        masksStale_ = false;
+    }
+    return masks_;
+}
+
 void KeyPrinterModel::setControls(const KeyRunControls& controls) {
     controls_ = controls;
     controls_.rows = rows_;
@@ -72,7 +80,7 @@ KeyPrinterSettings KeyPrinterModel::loadSettings(const QString& path) const {
 void KeyPrinterModel::setRows(const QStringList& rows) {
     rows_ = rows;
     controls_.rows = rows_;
-    masks_.prepare(rows_, profile_.numbersPerRow, profile_.highestNumber);
+    masksStale_ = true;
     if (view_) {
         view_->setRows(rows_);
     }

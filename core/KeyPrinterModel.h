@@ -33,7 +33,9 @@ public:
 
     const GameProfile& profile() const { return profile_; }
     const QStringList& rows() const { return rows_; }
-    const KeyRowMasks& rowMasks() const { return masks_; }
+    // The rows prepared for checking draws: made at the first check after a key is loaded and
+    // kept for the next, so loading a key takes no longer for it.
+    const KeyRowMasks& rowMasks();
     // The key the dialog read last, as the listing's keyprint7 header and the result check name
     // it.
     QString keyPath() const { return chooser_.currentFileName(); }
@@ -82,5 +84,6 @@ private:
     KeyListView* view_ = nullptr;
     QStringList rows_;
     KeyRowMasks masks_;
+    bool masksStale_ = true;
     KeyRunControls controls_;
 };
