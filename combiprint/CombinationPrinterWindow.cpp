@@ -224,8 +224,8 @@ void CombinationPrinterWindow::fitWindow() {
     // The buttons the design has no room for, in a strip under the designed controls, then the
     // status line.
     auto* strip = new ButtonStrip(*this, twipsToPixels(used.bottom() + 90), width);
-    checkDrawButton_ = strip->addButton(QStringLiteral("CheckDrawButton"),
-                                        QStringLiteral("Találatok"));
+    checkDrawButton_ =
+        strip->addButton(QStringLiteral("CheckDrawButton"), QStringLiteral("Találatok"));
     const int statusTop = strip->geometry().bottom() + 1;
     statusLine_->setGeometry(8, statusTop, width - 16, 20);
     setFixedSize(width, statusTop + 26);
@@ -291,8 +291,8 @@ bool CombinationPrinterWindow::load() {
 }
 
 void CombinationPrinterWindow::loadSettings() {
-    const QString path = services_.program.readPath(
-        settingsFileName(PrinterFamily::Combination, profile_.game));
+    const QString path =
+        services_.program.readPath(settingsFileName(PrinterFamily::Combination, profile_.game));
     const CombinationPrinterSettings current{offsetDownEdit_->text(), offsetRightEdit_->text(),
                                              markGroup_->checkedId()};
     const CombinationPrinterSettings loaded = loadCombinationPrinterSettings(path, current);
@@ -419,11 +419,9 @@ void CombinationPrinterWindow::print(Run run, Destination destination) {
     const PrintPresenter::Work work{full ? PrintedWork::FullCombination : PrintedWork::Slips,
                                     full ? int(selection_.entries().size()) : 0};
     if (destination == Destination::Printer) {
-        presenter_.print(
-            [this, run](PrintSurface& surface, bool) {
-                return runOn(run, selection_, runs_, surface, true);
-            },
-            work);
+        presenter_.print([this, run](PrintSurface& surface,
+                                     bool) { return runOn(run, selection_, runs_, surface, true); },
+                         work);
         return;
     }
     CombinationSelection trial = selection_.detachedCopy();
@@ -452,9 +450,8 @@ void CombinationPrinterWindow::checkDraws() {
     source.offersFullCombination = holdsFullCombination(selection_);
     source.defaultSubject = CheckedSubject::CombinationRows;
     source.check = [this](const std::vector<Draw>& draws, CheckedSubject subject) {
-        return subject == CheckedSubject::FullCombination
-                   ? checkFullCombination(selection_, draws)
-                   : checkCombinationRows(selection_, draws);
+        return subject == CheckedSubject::FullCombination ? checkFullCombination(selection_, draws)
+                                                          : checkCombinationRows(selection_, draws);
     };
     source.subject = [this](CheckedSubject subject) {
         return combinationCheckSubject(selection_, subject);

@@ -32,9 +32,9 @@ QString gameFolderName(int game) {
 QStringList filesOfGame(const QString& sharedFolder, int game) {
     const QDir shared(sharedFolder);
     QStringList files;
-    for (const QString& name : {settingsFileName(PrinterFamily::Key, game),
-                                settingsFileName(PrinterFamily::Combination, game),
-                                lastFolderFileName}) {
+    for (const QString& name :
+         {settingsFileName(PrinterFamily::Key, game),
+          settingsFileName(PrinterFamily::Combination, game), lastFolderFileName}) {
         if (QFileInfo(shared.filePath(name)).isFile()) {
             files << name;
         }

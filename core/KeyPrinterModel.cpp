@@ -42,9 +42,9 @@ void KeyPrinterModel::correctFieldsPerSlip(const KeySlipJob& job) {
 PrintRunResult KeyPrinterModel::printSlips(const KeySlipJob& job, PrintSurface& surface,
                                            bool preview) const {
     PrintRunResult result;
-    result.add(printKeySlips(profile_, controls_, job,
-                             KeyRunServices{services_.messageBox, services_.busyPointer, surface,
-                                            !preview}));
+    result.add(printKeySlips(
+        profile_, controls_, job,
+        KeyRunServices{services_.messageBox, services_.busyPointer, surface, !preview}));
     return result;
 }
 
@@ -54,13 +54,12 @@ PreviewForm KeyPrinterModel::slipPreviewForm() const {
 }
 
 PrintRunResult KeyPrinterModel::printListing(PrintSurface& surface) const {
-    const KeyListingControls listing{rows_, controls_.rowsPerColumn, controls_.twoSided,
-                                     keyPath()};
+    const KeyListingControls listing{rows_, controls_.rowsPerColumn, controls_.twoSided, keyPath()};
     PrintRunResult result;
-    if (const std::optional<PrintJobOutcome> outcome = printKeyListing(
-            profile_, listing,
-            KeyListingServices{services_.messageBox, services_.inputBox, services_.busyPointer,
-                               services_.clock, surface})) {
+    if (const std::optional<PrintJobOutcome> outcome =
+            printKeyListing(profile_, listing,
+                            KeyListingServices{services_.messageBox, services_.inputBox,
+                                               services_.busyPointer, services_.clock, surface})) {
         result.add(*outcome);
     }
     return result;

@@ -34,8 +34,8 @@ bool PrintPresenter::preview(const Run& run, const std::function<PreviewForm()>&
 void PrintPresenter::report(const PrintRunResult& result, Work work) {
     if (result.failure) {
         services_.messageBox.show(runFailureMessage(result, work.kind, work.entries),
-                                  MessageBoxService::Icon::Critical,
-                                  MessageBoxService::Buttons::Ok, Maker::messageTitle);
+                                  MessageBoxService::Icon::Critical, MessageBoxService::Buttons::Ok,
+                                  Maker::messageTitle);
         return;
     }
     if (result.jobs > 0) {

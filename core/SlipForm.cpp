@@ -1,7 +1,7 @@
 #include "SlipForm.h"
 
-#include "PrintUnits.h"
 #include "GameProfile.h"
+#include "PrintUnits.h"
 #include "SystemTable.h"
 
 namespace {

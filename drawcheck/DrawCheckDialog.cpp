@@ -195,9 +195,9 @@ void DrawCheckDialog::check() {
         refuse(*outcome.refusal);
         return;
     }
-    report_ = drawCheckReport(outcome.result, DrawCheckHeading{source_.program,
-                                                               source_.subject(subject),
-                                                               services_.clock.today()});
+    report_ =
+        drawCheckReport(outcome.result, DrawCheckHeading{source_.program, source_.subject(subject),
+                                                         services_.clock.today()});
     showReport();
 }
 
@@ -253,7 +253,8 @@ void DrawCheckDialog::print(bool preview) {
     };
     const PrintPresenter::Work work{PrintedWork::Results};
     if (preview) {
-        printing_.preview(run, [] { return PreviewForm{}; }, work);
+        printing_.preview(
+            run, [] { return PreviewForm{}; }, work);
     } else {
         printing_.print(run, work);
     }

@@ -3,14 +3,14 @@
 #include "ButtonStrip.h"
 #include "DrawCheckDialog.h"
 #include "FieldsPerSlip.h"
-#include "KeyDrawCheck.h"
 #include "FormBuilder.h"
 #include "InstanceCheck.h"
-#include "KeyGenerationDialog.h"
-#include "PrintSurface.h"
 #include "JobStatusLine.h"
+#include "KeyDrawCheck.h"
+#include "KeyGenerationDialog.h"
 #include "PreviewForm.h"
 #include "PreviewMenu.h"
+#include "PrintSurface.h"
 #include "SettingsFile.h"
 #include "SlipLayout.h"
 #include "SlipPicture.h"
@@ -167,10 +167,10 @@ void KeyPrinterWindow::buildCommandControls(const FormBuilder& form) {
 // The buttons the design has no room for, in a strip under the designed controls.
 void KeyPrinterWindow::buildButtonStrip() {
     auto* strip = new ButtonStrip(*this, clientSize_.height(), clientSize_.width());
-    checkDrawButton_ = strip->addButton(QStringLiteral("CheckDrawButton"),
-                                        QStringLiteral("Találatok"));
-    makeKeyButton_ = strip->addButton(QStringLiteral("MakeKeyButton"),
-                                      QStringLiteral("Kulcs készítés"));
+    checkDrawButton_ =
+        strip->addButton(QStringLiteral("CheckDrawButton"), QStringLiteral("Találatok"));
+    makeKeyButton_ =
+        strip->addButton(QStringLiteral("MakeKeyButton"), QStringLiteral("Kulcs készítés"));
     clientSize_.rheight() += strip->height();
     setFixedSize(clientSize_);
 }
@@ -341,7 +341,8 @@ void KeyPrinterWindow::printListing(Destination destination) {
         presenter_.print(listing, work);
         return;
     }
-    presenter_.preview(listing, [] { return PreviewForm{}; }, work);
+    presenter_.preview(
+        listing, [] { return PreviewForm{}; }, work);
 }
 
 // "Találatok": every row of List1 checked against the draw, each winner with the slip and field

@@ -4,12 +4,12 @@
 #include "RecordedPagePainter.h"
 
 #include <QColor>
-#include <QHash>
-#include <QPair>
-#include <QStaticText>
 #include <QFont>
+#include <QHash>
 #include <QPainter>
+#include <QPair>
 #include <QPen>
+#include <QStaticText>
 
 #include <cmath>
 #include <vector>
@@ -83,9 +83,9 @@ void paintSlipForm(QPainter& painter, const SlipForm& form) {
         }
         const QRectF box = inLabelUnits(cell.rect);
         const QSizeF text = label->size();
-        painter.drawStaticText(QPointF(box.center().x() - text.width() / 2,
-                                       box.center().y() - text.height() / 2),
-                               *label);
+        painter.drawStaticText(
+            QPointF(box.center().x() - text.width() / 2, box.center().y() - text.height() / 2),
+            *label);
     }
     painter.restore();
 }

@@ -119,4 +119,3 @@ void PreviewWindow::showCurrentPage(int page) {
     previousButton_->setEnabled(page > 0);
     nextButton_->setEnabled(page + 1 < count);
 }
-

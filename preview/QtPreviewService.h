@@ -16,8 +16,7 @@ public:
 
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
-    Choice show(std::shared_ptr<const PrintRecording> recording,
-                const PreviewForm& form) override;
+    Choice show(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form) override;
 
 private:
     QString programName_;

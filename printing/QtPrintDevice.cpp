@@ -193,8 +193,7 @@ PrintJobOutcome QtPrintDevice::closePdf() {
 // The job's pages, each in its own orientation; every page but the device's first begins with a
 // page break.
 bool QtPrintDevice::paintPages(QPainter& painter, QPagedPaintDevice& device, double dpi,
-                               const PrintRecording& recording, int job,
-                               bool startsWithNewPage) {
+                               const PrintRecording& recording, int job, bool startsWithNewPage) {
     const PrintRecording::Job& j = recording.job(job);
     RecordedPagePainter pages(metrics(), dpi);
     for (std::uint32_t p = j.firstPage; p < j.firstPage + j.pageCount; ++p) {

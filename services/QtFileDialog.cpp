@@ -37,9 +37,7 @@ QString realExtension(QString extension) {
 class ExactFileDialog : public QFileDialog {
 public:
     ExactFileDialog(QWidget* parent, QString extension)
-        : QFileDialog(parent), extension_(std::move(extension)) {
-        setOption(QFileDialog::DontUseNativeDialog);
-    }
+        : QFileDialog(parent), extension_(std::move(extension)) {}
 
     void accept() override {
         const QStringList named = selectedFiles();
@@ -89,10 +87,9 @@ QStringList QtFileDialog::nameFilters(const QList<FileFilter>& filters) {
     return result;
 }
 
-std::optional<QString> QtFileDialog::openFile(const FileOpenRequest& request) {
-    ExactFileDialog dialog(parent_, realExtension(request.defaultExtension));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+// The request's folder, filters and preset name given to a dialog.
+void QtFileDialog::prepare(QFileDialog& dialog, const FileOpenRequest& request) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (!request.initialFolder.isEmpty()) {
         dialog.setDirectory(request.initialFolder);
     }
@@ -106,6 +103,13 @@ std::optional<QString> QtFileDialog::openFile(const FileOpenRequest& request) {
     if (!request.presetName.isEmpty()) {
         dialog.selectFile(request.presetName);
     }
+}
+
+std::optional<QString> QtFileDialog::openFile(const FileOpenRequest& request) {
+    ExactFileDialog dialog(parent_, realExtension(request.defaultExtension));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    prepare(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.chosen().isEmpty()) {
         return std::nullopt;
     }
@@ -115,23 +119,10 @@ std::optional<QString> QtFileDialog::openFile(const FileOpenRequest& request) {
 // Qt's own save dialog, Hungarian like the open dialog; it asks before replacing a file.
 std::optional<QString> QtFileDialog::saveFile(const FileOpenRequest& request) {
     QFileDialog dialog(parent_);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (!request.initialFolder.isEmpty()) {
-        dialog.setDirectory(request.initialFolder);
-    }
-    const QStringList filters = nameFilters(request.filters);
-    if (!filters.isEmpty()) {
-        dialog.setNameFilters(filters);
-        const int selected = request.selectedFilter;
-        dialog.selectNameFilter(
-            filters.value(selected >= 0 && selected < filters.size() ? selected : 0));
-    }
     dialog.setDefaultSuffix(realExtension(request.defaultExtension));
-    if (!request.presetName.isEmpty()) {
-        dialog.selectFile(request.presetName);
-    }
+    prepare(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+class QFileDialog;
+
 // File-open dialog on Qt's own QFileDialog: initial folder, preset name, filters and preselected
 // filter from the request; cancel gives nothing. It returns exactly the file named or chosen; the
 // request's default extension is added only to a name that does not exist as given.
@@ -21,5 +23,7 @@ public:
     static QStringList nameFilters(const QList<FileFilter>& filters);
 
 private:
+    static void prepare(QFileDialog& dialog, const FileOpenRequest& request);
+
     QPointer<QWidget> parent_;
 };

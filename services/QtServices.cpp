@@ -13,8 +13,8 @@ QtServices::QtServices(const QString& programName, const ProgramLocations& locat
 }
 
 Services QtServices::services() {
-    return Services{messageBox_, inputBox_, fileDialog_, busyPointer_, program_,
-                    singleInstance_, screen_, clock_, printer_, preview_};
+    return Services{messageBox_,     inputBox_, fileDialog_, busyPointer_, program_,
+                    singleInstance_, screen_,   clock_,      printer_,     preview_};
 }
 
 void QtServices::setMainWindow(QWidget* window) {

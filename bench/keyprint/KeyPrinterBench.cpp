@@ -17,14 +17,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QLineEdit>
 #include <QFile>
+#include <QLineEdit>
 #include <QListView>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -126,11 +126,10 @@ void BM_PreviewFromTheMenuItem(benchmark::State& state) {
     FirstPagePreview preview;
     fake.printer.measuring = &preview.measuring; // the run is recorded as the printer measures
     Services services = fake.services();
-    KeyPrinterWindow window(gameProfile(6),
-                            Services{services.messageBox, services.inputBox, services.fileDialog,
-                                     services.busyPointer, services.program,
-                                     services.singleInstance, services.screen, services.clock,
-                                     services.printer, preview});
+    KeyPrinterWindow window(
+        gameProfile(6), Services{services.messageBox, services.inputBox, services.fileDialog,
+                                 services.busyPointer, services.program, services.singleInstance,
+                                 services.screen, services.clock, services.printer, preview});
     window.load();
     fake.fileDialog.answers.push_back(largeKey().path);
     window.findChild<QAbstractButton*>(QStringLiteral("Command3D4"))->click();

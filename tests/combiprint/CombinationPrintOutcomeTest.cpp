@@ -143,7 +143,9 @@ TEST_P(CombinationPrintOutcomeTest, PreviewRecordsTheRunWithoutPrintingOrTheEjec
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, CombinationPrintOutcomeTest, ::testing::Values(5, 6, 7),
-                         [](const auto& info) { return "combiprint" + std::to_string(info.param); });
+                         [](const auto& info) {
+                             return "combiprint" + std::to_string(info.param);
+                         });
 
 class FullCombinationPrintTest : public CombinationPrintOutcomeTest {};
 
@@ -189,7 +191,8 @@ TEST_P(FullCombinationPrintTest, WithoutAPrinterTheRunIsOnePdf) {
     const QStringList files = QDir(options.pdfFolder).entryList(QDir::Files);
     ASSERT_EQ(files.size(), 1);
     EXPECT_EQ(PdfReader(QDir(options.pdfFolder).filePath(files[0])).pageCount(), 2 * 5);
-    EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("StatusLine"))->toolTip().contains(files[0]));
+    EXPECT_TRUE(
+        window->findChild<QLabel*>(QStringLiteral("StatusLine"))->toolTip().contains(files[0]));
 }
 
 TEST_P(FullCombinationPrintTest, PreviewKeepsOneJobPerEntryAndPrintsThemAsTheRunDoes) {
@@ -259,8 +262,9 @@ TEST(JobStatusLineTest, BothFamiliesTellAPdfJobAlikeOnOneLine) {
     QTemporaryDir folder;
     FakeServices fakes;
     fakes.program.folder = folder.path();
-    fakes.printer.lastFile = folder.filePath(QString(40, QLatin1Char('k')) + QStringLiteral("/") +
-                                             QString(60, QLatin1Char('p')) + QStringLiteral(".pdf"));
+    fakes.printer.lastFile =
+        folder.filePath(QString(40, QLatin1Char('k')) + QStringLiteral("/") +
+                        QString(60, QLatin1Char('p')) + QStringLiteral(".pdf"));
     QFile key(folder.filePath(QStringLiteral("kulcs.txt")));
     ASSERT_TRUE(key.open(QIODevice::WriteOnly));
     key.write("01 02 03 04 05 06\r\n");
@@ -277,14 +281,15 @@ TEST(JobStatusLineTest, BothFamiliesTellAPdfJobAlikeOnOneLine) {
     ASSERT_TRUE(fakes.messageBox.shown.empty());
 
     QStringList tooltips;
-    for (QWidget* window : {static_cast<QWidget*>(&keyWindow),
-                            static_cast<QWidget*>(&combinationWindow)}) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(&keyWindow), static_cast<QWidget*>(&combinationWindow)}) {
         auto* line = window->findChild<QLabel*>(QStringLiteral("StatusLine"));
         ASSERT_NE(line, nullptr);
         tooltips << line->toolTip();
         EXPECT_TRUE(line->toolTip().endsWith(QDir::toNativeSeparators(fakes.printer.lastFile)));
         EXPECT_NE(line->text(), line->toolTip()) << "shortened";
-        EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->contentsRect().width());
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()),
+                  line->contentsRect().width());
         EXPECT_LE(line->geometry().right(), window->width());
     }
     EXPECT_EQ(tooltips[0], tooltips[1]);
@@ -314,6 +319,8 @@ TEST_P(FullCombinationPrintTest, PreviewChangesTheWindowOnlyWhenItPrints) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, FullCombinationPrintTest, ::testing::Values(7),
-                         [](const auto& info) { return "combiprint" + std::to_string(info.param); });
+                         [](const auto& info) {
+                             return "combiprint" + std::to_string(info.param);
+                         });
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "CombinationRuns.h"
 #include "CombinationSelection.h"
 #include "FakeServices.h"
-#include "PrintedOperations.h"
 #include "GameProfile.h"
+#include "PrintedOperations.h"
 #include "RowText.h"
 #include "SelectionKeys.h"
 #include "SlipLayout.h"
@@ -44,9 +44,7 @@ protected:
     TestPrinter printer;
     CombinationRunControls controls;
 
-    CombinationRunServices services() {
-        return {fakes.messageBox, fakes.busyPointer, printer};
-    }
+    CombinationRunServices services() { return {fakes.messageBox, fakes.busyPointer, printer}; }
 
     // Loads rows of `width` numbers each, marks the FIX numbers, picks a fitting system.
     void prepare(const QStringList& rows, const std::vector<int>& fix) {

@@ -361,7 +361,9 @@ TEST_P(WindowTest, PrintButtonsRunAndReportAPdfJob) {
     EXPECT_TRUE(fakes.messageBox.shown.empty());
     EXPECT_EQ(fakes.printer.jobsEnded, 1);
     EXPECT_EQ(fakes.printer.count(QStringLiteral("newPage")), 1);
-    EXPECT_TRUE(child<QLabel>(*w, "StatusLine")->toolTip().endsWith(QStringLiteral("/tmp/combiprint-test.pdf")));
+    EXPECT_TRUE(child<QLabel>(*w, "StatusLine")
+                    ->toolTip()
+                    .endsWith(QStringLiteral("/tmp/combiprint-test.pdf")));
 
     child<QLineEdit>(*w, "Text3")->setText(QStringLiteral("2"));
     child<QLineEdit>(*w, "Text4")->setText(QStringLiteral("99"));

@@ -94,7 +94,9 @@ TEST(DrawCheckWindowTest, KeyPrinterShowsTheClassesAndTheSlipAndFieldOfEveryWinn
     }
     const Table& winners = tables[1];
     ASSERT_EQ(winners.size(), 5u);
-    const QStringList expected[] = {{"1", "1", "1"}, {"5", "2", "2"}, {"7", "3", "1"},
+    const QStringList expected[] = {{"1", "1", "1"},
+                                    {"5", "2", "2"},
+                                    {"7", "3", "1"},
                                     {"3", "1", "3"}}; // row, slip, field: three rows a slip
     for (int w = 0; w < 4; ++w) {
         const QStringList shown = {winners[std::size_t(w + 1)][0], winners[std::size_t(w + 1)][1],

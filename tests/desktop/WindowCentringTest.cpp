@@ -86,7 +86,9 @@ protected:
         if (!client.hasMatch() || !e.hasMatch()) {
             return std::nullopt;
         }
-        const auto n = [](const QRegularExpressionMatch& m, int i) { return m.captured(i).toInt(); };
+        const auto n = [](const QRegularExpressionMatch& m, int i) {
+            return m.captured(i).toInt();
+        };
         return QRect(n(client, 4) - n(e, 1), n(client, 5) - n(e, 3),
                      n(client, 2) + n(e, 1) + n(e, 2), n(client, 3) + n(e, 3) + n(e, 4));
     }

@@ -5,8 +5,8 @@
 #include "GameProfile.h"
 #include "KeyDrawCheck.h"
 #include "KeySlipRun.h"
-#include "RandomRows.h"
 #include "PrintedOperations.h"
+#include "RandomRows.h"
 #include "RowText.h"
 #include "SlipLayout.h"
 

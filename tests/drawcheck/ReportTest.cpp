@@ -5,8 +5,8 @@
 #include "FakeServices.h"
 #include "GameProfile.h"
 #include "KeyDrawCheck.h"
-#include "RandomRows.h"
 #include "PrintedOperations.h"
+#include "RandomRows.h"
 #include "SystemTable.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
-// Composes slips of every deliverable, recorded and printed on the Qt print device, into PDFs and reads the
-// glyph positions back with pdftotext: every mark, Joker mark, system mark, slip number and
-// header line must lie within 0.1 mm of the place the slip layout gives it.
+// Composes slips of every deliverable, recorded and printed on the Qt print device, into PDFs and
+// reads the glyph positions back with pdftotext: every mark, Joker mark, system mark, slip number
+// and header line must lie within 0.1 mm of the place the slip layout gives it.
 
 #include "GameProfile.h"
 
-#include "PdfReader.h"
 #include "DeviceSurface.h"
+#include "PdfReader.h"
 #include "SlipComposer.h"
 #include "SlipLayout.h"
 

@@ -131,8 +131,8 @@ TEST(WriteProtectedCopyTest, ReadsItsOwnSettingsUntilTheUserSavesOwnOnes) {
     const QString settings = settingsFileName(PrinterFamily::Key, 6);
     writeFile(QDir(stick.executableFolder()).filePath(settings), "3,-2,45,2,1\r\n");
     QDir().mkpath(QFileInfo(stick.userFolder()).path());
-    const QFile::Permissions readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                        QFile::ReadOther | QFile::ExeOther;
+    const QFile::Permissions readable =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
     for (const char* below : {"../..", "..", "."}) {
         QFile::setPermissions(QDir(stick.executableFolder()).filePath(QString::fromLatin1(below)),
                               readable);
@@ -153,12 +153,12 @@ TEST(WriteProtectedCopyTest, ReadsItsOwnSettingsUntilTheUserSavesOwnOnes) {
             first.programFolder() + QLatin1Char('/') + settings, {"7", "1", "60", 0, 0});
         const QtProgramInfo next = start();
         const KeyPrinterSettings again = loadKeyPrinterSettings(next.readPath(settings), {});
-        const int result = !dropped                                         ? 2
-                           : !first.isInstalled()                           ? 3
-                           : read.offsetDown != QStringLiteral("3")         ? 4
+        const int result = !dropped                                                          ? 2
+                           : !first.isInstalled()                                            ? 3
+                           : read.offsetDown != QStringLiteral("3")                          ? 4
                            : !saved || !first.programFolder().startsWith(stick.userFolder()) ? 5
-                           : again.offsetDown != QStringLiteral("7")        ? 6
-                                                                            : 0;
+                           : again.offsetDown != QStringLiteral("7")                         ? 6
+                                                                                             : 0;
         _exit(result);
     }
     int status = 0;

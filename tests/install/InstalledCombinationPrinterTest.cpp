@@ -3,13 +3,13 @@
 // plain-row file of a full combination lands in the user's folder, where the key dialog opens
 // and loads it as a key. Nothing is written into the installation itself.
 #include "CombinationPrinterWindow.h"
-#include "FullCombinationTemplate.h"
 #include "FakeKeyListView.h"
+#include "FullCombinationTemplate.h"
 #include "FullCombinationWindow.h"
-#include "ModalDialogs.h"
 #include "GameProfile.h"
 #include "InstalledProgram.h"
 #include "KeyChooser.h"
+#include "ModalDialogs.h"
 
 #include <QDir>
 #include <QListWidget>

@@ -9,8 +9,7 @@
 
 InstalledPrefix::InstalledPrefix(Layout layout) : layout_(layout) {
     QDir().mkpath(executableFolder());
-    const QString data =
-        layout_ == Layout::Installed ? sharedDataFolder() : executableFolder();
+    const QString data = layout_ == Layout::Installed ? sharedDataFolder() : executableFolder();
     QDir().mkpath(data);
     const QDir shipped(QStringLiteral(SLIP_DATA_DIR));
     for (const QString& name : shipped.entryList(QDir::Files)) {

@@ -1,6 +1,5 @@
 #include "InstalledProgram.h"
 
-
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>

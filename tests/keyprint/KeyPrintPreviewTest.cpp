@@ -120,8 +120,7 @@ protected:
 
     // A window printing into its own PDF, with the same key and settings.
     std::unique_ptr<KeyPrinterWindow> windowPrintingInto(QtPrintDevice& pdf) {
-        auto window = std::make_unique<KeyPrinterWindow>(profile(),
-                                                         fake_.servicesPrintingOn(pdf));
+        auto window = std::make_unique<KeyPrinterWindow>(profile(), fake_.servicesPrintingOn(pdf));
         EXPECT_TRUE(window->load());
         fake_.fileDialog.answers.push_back(writeKey(keyRows(19)));
         window->findChild<QPushButton*>(QStringLiteral("Command3D4"))->click();
@@ -145,7 +144,6 @@ protected:
         ASSERT_EQ(fake_.preview.shown.size(), 1u);
         expectSamePdf(directPath, previewedPath);
     }
-
 };
 
 TEST_P(KeyPrintPreviewPdfTest, SlipRunWithOffsets) {

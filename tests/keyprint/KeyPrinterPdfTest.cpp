@@ -23,8 +23,7 @@ protected:
         }
         pdfPath_ = folder_.filePath(QStringLiteral("slips.pdf"));
         pdf_ = QtPrintDevice::toPdfFile(pdfPath_);
-        window_ = std::make_unique<KeyPrinterWindow>(profile(),
-                                                     fake_.servicesPrintingOn(*pdf_));
+        window_ = std::make_unique<KeyPrinterWindow>(profile(), fake_.servicesPrintingOn(*pdf_));
         ASSERT_TRUE(window_->load());
     }
 

@@ -45,8 +45,8 @@ TEST_P(KeyPrinterWindowTest, WindowHasItsTitleNameAndClientArea) {
     const auto* strip = window_->findChild<QWidget*>(QStringLiteral("ButtonStrip"));
     ASSERT_NE(strip, nullptr);
     EXPECT_EQ(strip->geometry().top(), twipsToPixels(twips.height()));
-    EXPECT_EQ(window_->size(), QSize(twipsToPixels(twips.width()),
-                                     twipsToPixels(twips.height()) + strip->height()));
+    EXPECT_EQ(window_->size(),
+              QSize(twipsToPixels(twips.width()), twipsToPixels(twips.height()) + strip->height()));
     const QString title = window_->windowTitle();
     EXPECT_TRUE(title.endsWith(game() == 7 ? "Kelvadata/2013" : "Kelvadata/2010"));
     EXPECT_TRUE(title.startsWith(game() == 7 ? "  Hetes" : game() == 5 ? " Ötös" : " Hatos"));

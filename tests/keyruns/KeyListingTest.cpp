@@ -303,9 +303,8 @@ TEST(KeyListingSix, WorkedExampleColumnsOfOneThirtyRows) {
     KeyListingControls controls;
     controls.rowsPerColumn = QStringLiteral("60");
     controls.rows = rowsOf(6, 130);
-    printKeyListing(
-        gameProfile(6), controls,
-        {fakes.messageBox, fakes.inputBox, fakes.busyPointer, fakes.clock, printer});
+    printKeyListing(gameProfile(6), controls,
+                    {fakes.messageBox, fakes.inputBox, fakes.busyPointer, fakes.clock, printer});
     const std::vector<Text> rows = printer.textsOf(fullRow(6));
     ASSERT_EQ(rows.size(), 130u);
     std::set<double> numberEnds;
@@ -326,9 +325,8 @@ TEST(KeyListingLongRows, FirstRowBeyondEightyFourCharactersGivesOneColumnPerPage
     controls.rowsPerColumn = QStringLiteral("2");
     controls.rows = QStringList{QStringLiteral("x").repeated(85), QStringLiteral("a"),
                                 QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
-    printKeyListing(
-        gameProfile(6), controls,
-        {fakes.messageBox, fakes.inputBox, fakes.busyPointer, fakes.clock, printer});
+    printKeyListing(gameProfile(6), controls,
+                    {fakes.messageBox, fakes.inputBox, fakes.busyPointer, fakes.clock, printer});
     EXPECT_EQ(printer.count(QStringLiteral("newPage")), 2);
     EXPECT_EQ(printer.textsOf(QStringLiteral("d"))[0].page, 2);
     EXPECT_EQ(printer.textsOf(QStringLiteral("2026-12-07")).size(), 3u);

@@ -40,9 +40,7 @@ struct Timeline {
     TestPrinter& printer;
     std::vector<std::pair<std::size_t, QString>> events; // recorded steps before, event
 
-    void note(const QString& event) {
-        events.emplace_back(printer.recording().stepCount(), event);
-    }
+    void note(const QString& event) { events.emplace_back(printer.recording().stepCount(), event); }
     std::vector<QString> merged() {
         const PrintRecording& recording = printer.recording();
         std::vector<QString> all;

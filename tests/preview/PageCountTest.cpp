@@ -1,5 +1,5 @@
-#include "PdfReader.h"
 #include "DeviceSurface.h"
+#include "PdfReader.h"
 #include "QtPrintDevice.h"
 
 #include <QFileInfo>

@@ -1,7 +1,7 @@
+#include "DeviceSurface.h"
 #include "FakeServices.h"
 #include "GameProfile.h"
 #include "KeyListing.h"
-#include "DeviceSurface.h"
 #include "PdfReader.h"
 #include "PreviewPageRenderer.h"
 #include "QtTextMetrics.h"

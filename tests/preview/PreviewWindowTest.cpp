@@ -1,7 +1,7 @@
 #include "PreviewWindow.h"
 #include "GameProfile.h"
-#include "QStringPrinting.h"
 #include "ModalDialogs.h"
+#include "QStringPrinting.h"
 #include "QtPreviewService.h"
 #include "QtPrintDevice.h"
 #include "QtTextMetrics.h"
@@ -66,9 +66,7 @@ int countPixels(const QImage& image, const QRect& area, bool (*kind)(QRgb)) {
 
 class PreviewWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        metrics = std::make_unique<QtTextMetrics>();
-    }
+    void SetUp() override { metrics = std::make_unique<QtTextMetrics>(); }
 
     std::unique_ptr<PreviewWindow> open(std::shared_ptr<const PrintRecording> recording,
                                         PreviewForm form) {
@@ -221,8 +219,7 @@ TEST_F(PreviewWindowTest, TheServiceReturnsTheButtonThatEndedThePreview) {
          {std::pair{QStringLiteral("Nyomtatás"), PreviewService::Choice::Print},
           std::pair{QStringLiteral("Bezár"), PreviewService::Choice::Close}}) {
         whenModal([caption = caption](QWidget* window) { button(*window, caption)->click(); });
-        EXPECT_EQ(service.show(keySlipRecording(*metrics, 1, {}, false), keyForm({})),
-                  choice)
+        EXPECT_EQ(service.show(keySlipRecording(*metrics, 1, {}, false), keyForm({})), choice)
             << caption.toStdString();
     }
 }

@@ -3,10 +3,10 @@
 #include "FakeServices.h"
 #include "FixedTextMetrics.h"
 #include "GameProfile.h"
-#include "QStringPrinting.h"
-#include "RecordingPrintSurface.h"
 #include "PrintDevice.h"
 #include "PrintedOperations.h"
+#include "QStringPrinting.h"
+#include "RecordingPrintSurface.h"
 #include "SlipComposer.h"
 
 #include <gtest/gtest.h>

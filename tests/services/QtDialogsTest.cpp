@@ -5,10 +5,10 @@
 #include "KeyChooser.h"
 #include "ModalDialogs.h"
 #include "PrinterFamily.h"
-#include "QtTranslation.h"
 #include "QtFileDialog.h"
 #include "QtInputBox.h"
 #include "QtMessageBox.h"
+#include "QtTranslation.h"
 
 #include <QApplication>
 #include <QFile>
@@ -16,11 +16,11 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
-#include <QTranslator>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -193,8 +193,8 @@ TEST_P(KeyDialogTest, ReadsTheKeyThatIsNamed) {
     fake.program.folder = dir.path();
     QtFileDialog dialog;
     const Services& f = fake.services();
-    Services services{f.messageBox, f.inputBox,    dialog,  f.busyPointer, f.program,   
-                      f.singleInstance, f.screen, f.clock, f.printer, f.preview};
+    Services services{f.messageBox,     f.inputBox, dialog,  f.busyPointer, f.program,
+                      f.singleInstance, f.screen,   f.clock, f.printer,     f.preview};
     const NamedKeyCase c = GetParam();
     whenShown<QFileDialog>([&c](QFileDialog* shown) {
         auto* name = shown->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -230,9 +230,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(QtHungarianTextsTest, DialogsShowNoEnglishText) {
     QTranslator* translator = installHungarianQtTexts(*qApp);
     ASSERT_NE(translator, nullptr) << "qtbase_hu.qm is not installed";
-    const QStringList english = {"Look in:", "File name:", "Files of type:", "&Open", "Open",
-                                 "Cancel", "&Cancel", "Back", "Detail View", "List View",
-                                 "Create New Folder", "Parent Directory"};
+    const QStringList english = {
+        "Look in:",    "File name:", "Files of type:",    "&Open",
+        "Open",        "Cancel",     "&Cancel",           "Back",
+        "Detail View", "List View",  "Create New Folder", "Parent Directory"};
     QStringList shown;
     const auto collect = [&shown](QWidget* window) {
         for (QWidget* w : window->findChildren<QWidget*>()) {

@@ -263,9 +263,7 @@ TEST(QtPrintDeviceFolder, PdfFileNameStaysFreeWhenTaken) {
 // A PDF that cannot be written whole is reported as such and never named as the job's file.
 class PdfNotWritableTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-    }
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
     static bool printJob(PrintSurface& surface) {
         return surface.setUnits(PrintSurface::Units::Millimetres) & surface.setPosX(10) &

@@ -26,7 +26,7 @@ public:
         QString title;
     };
     std::vector<Shown> shown;
-    std::deque<Result> answers;                    // next answers; Ok when empty
+    std::deque<Result> answers;                   // next answers; Ok when empty
     std::function<void(const Shown&)> whileShown; // runs while a box is up, to look around
 
     Result show(const QString& text, Icon icon, Buttons buttons, const QString& title) override {

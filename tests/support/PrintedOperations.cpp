@@ -49,23 +49,24 @@ void PrintedOperations::read(const PrintRecording& recording, std::uint32_t firs
             break;
         case Op::SetPosX:
             cursor.setPosX(recording.number(step.operand));
-            operations.push_back(QStringLiteral("setPosX ") + number(recording.number(step.operand)));
+            operations.push_back(QStringLiteral("setPosX ") +
+                                 number(recording.number(step.operand)));
             break;
         case Op::SetPosY:
             cursor.setPosY(recording.number(step.operand));
-            operations.push_back(QStringLiteral("setPosY ") + number(recording.number(step.operand)));
+            operations.push_back(QStringLiteral("setPosY ") +
+                                 number(recording.number(step.operand)));
             break;
         case Op::PrintLine:
         case Op::PrintOn: {
             const bool endLine = step.op == Op::PrintLine;
             const PrintFont& font = cursor.font();
             texts.push_back({jobsEnded, page, cursor.posX(),
-                             cursor.yInches() * cursor.unitsPerInch(), text, font.face,
-                             font.points, font.bold, cursor.units()});
+                             cursor.yInches() * cursor.unitsPerInch(), text, font.face, font.points,
+                             font.bold, cursor.units()});
             cursor.advancePast(text, endLine);
-            operations.push_back((endLine ? QStringLiteral("printText ")
-                                          : QStringLiteral("printText; ")) +
-                                 text);
+            operations.push_back(
+                (endLine ? QStringLiteral("printText ") : QStringLiteral("printText; ")) + text);
             break;
         }
         case Op::NewPage:

@@ -57,8 +57,8 @@ public:
     int refuseFromJob = -1;
     PrintJobOutcome refusal{PrintJobOutcome::Problem::PrinterRefuses,
                             QStringLiteral("Rejecting Jobs"), QString()};
-    QString lastFile;         // the PDF file every delivered job names; none when empty
-    int groupsBegun = 0;      // beginJobGroup calls
+    QString lastFile;                 // the PDF file every delivered job names; none when empty
+    int groupsBegun = 0;              // beginJobGroup calls
     FixedTextMetrics fixedMetrics;    // what it measures with
     TextMetrics* measuring = nullptr; // other metrics to measure with instead
 
