@@ -16,6 +16,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -259,6 +260,7 @@ TEST(QtHungarianTextsTest, DialogsShowNoEnglishText) {
                         QStringLiteral("LOTTO 6"));
     QCoreApplication::removeTranslator(translator);
     delete translator;
+    QLocale::setDefault(QLocale::c());
     EXPECT_TRUE(shown.contains(QStringLiteral("Mégse")));
     for (const QString& text : english) {
         EXPECT_FALSE(shown.contains(text)) << text.toStdString();
