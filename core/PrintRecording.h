@@ -63,7 +63,6 @@ public:
         std::uint32_t firstPage;
         std::uint32_t pageCount;
         int group; // index into groups(), or -1
-        Settings start;
         bool duplex = false; // printed on both sides (setDuplex in the job)
     };
 

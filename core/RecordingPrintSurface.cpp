@@ -26,7 +26,7 @@ void RecordingPrintSurface::ensureJob() {
     }
     jobOpen_ = true;
     PrintRecording& r = *recording_;
-    job_ = {r.nextStep(), 0, std::uint32_t(r.pages_.size()), 0, openGroup_, settings()};
+    job_ = {r.nextStep(), 0, std::uint32_t(r.pages_.size()), 0, openGroup_};
     firstUnsettledPage_ = r.pages_.size();
     startPage(r.nextStep());
 }

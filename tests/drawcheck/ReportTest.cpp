@@ -1,13 +1,11 @@
 // The result as copied text and as printed pages: the heading, one section per draw, every
 // cell of every table, pages that hold their lines, and column titles again on a new page.
-#include "CombinationDrawCheck.h"
 #include "DrawCheckReport.h"
 #include "FakeServices.h"
 #include "GameProfile.h"
 #include "KeyDrawCheck.h"
 #include "PrintedOperations.h"
 #include "RandomRows.h"
-#include "SystemTable.h"
 
 #include <gtest/gtest.h>
 
@@ -83,39 +81,6 @@ TEST(DrawCheckReport, TextAndPagesHoldEveryCellOfBothDrawsOfTheWeek) {
             }
         }
     }
-}
-
-// Combination slips: one column per winning class, each cell the slip's combinations in it.
-TEST(DrawCheckReport, ShowsEachWinningSlipsCombinationsByClass) {
-    const GameProfile& profile = gameProfile(5);
-    CombinationSelection selection(profile);
-    selection.setRows({rowText({1, 2, 3, 4, 5, 6, 7}), rowText({8, 9, 10, 11, 12, 13, 14})});
-    selection.setWidthCaption(QStringLiteral("7"));
-    selection.toggleNumber(90);
-    selection.selectSystem(int(systemTable(5).codes.indexOf(QStringLiteral("1 07"))));
-    const Draw draw = readDraws(profile, {QStringLiteral("1 2 3 8 90")}).draws.front();
-    const DrawCheckOutcome outcome = checkCombinationRows(selection, {draw});
-    ASSERT_TRUE(outcome.ok());
-    const DrawCheckReport report = drawCheckReport(
-        outcome.result,
-        {QStringLiteral("combiprint5"),
-         combinationCheckSubject(selection, CheckedSubject::CombinationRows), QDate()});
-    const DrawResult& checked = outcome.result.draws.front();
-    const ReportTable& winners = report.sections.front().tables.back();
-    const auto classes = outcome.result.winningClasses(checked);
-    ASSERT_EQ(winners.rows.size(), checked.winners.size());
-    ASSERT_EQ(checked.winners.size(), 2u);
-    for (std::size_t w = 0; w < winners.rows.size(); ++w) {
-        const QStringList& cells = winners.rows[w];
-        ASSERT_EQ(cells.size(), winners.columns.size());
-        ASSERT_EQ(cells.size() - qsizetype(classes.size()), 4);
-        EXPECT_EQ(cells[0], QString::number(checked.winners[w].number));
-        for (std::size_t c = 0; c < classes.size(); ++c) {
-            EXPECT_EQ(cells[qsizetype(4 + c)],
-                      QString::number(checked.winners[w].combinations[classes[c].first]));
-        }
-    }
-    EXPECT_EQ(winners.rows[0][0], QStringLiteral("1")); // three hits and the FIX: the better
 }
 
 } // namespace

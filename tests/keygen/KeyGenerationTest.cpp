@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
+#include <atomic>
+
 #include <algorithm>
 #include <random>
 #include <thread>
@@ -139,4 +143,26 @@ TEST(MakeKey, KeyRowsReadBackAsThePlayedNumbers) {
             EXPECT_EQ(numbers[std::size_t(r)][std::size_t(i)], rowValue(texts[r], i + 1));
         }
     }
+}
+
+// The progress a window polls only grows, stays within 0..1 and ends full.
+TEST(MakeKey, ProgressGrowsToFull) {
+    KeySearchProgress progress;
+    std::vector<double> seen;
+    std::atomic<bool> done{false};
+    std::jthread poller([&] {
+        while (!done.load()) {
+            seen.push_back(progress.fraction());
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    const KeyResult result = makeKey({16, 6, 4, 4}, {20'000'000, 2}, &progress);
+    done.store(true);
+    poller.join();
+    EXPECT_EQ(result.status, KeyStatus::Found);
+    EXPECT_DOUBLE_EQ(progress.fraction(), 1.0);
+    ASSERT_GT(seen.size(), 3u);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_TRUE(std::all_of(seen.begin(), seen.end(), [](double f) { return f >= 0 && f <= 1; }));
+    EXPECT_GT(std::count_if(seen.begin(), seen.end(), [](double f) { return f > 0 && f < 1; }), 0);
 }

@@ -58,14 +58,3 @@ TEST(KeyRequestProblem, NamesWhatIsWrong) {
     }
 }
 
-TEST(KeyRequestProblem, TooLargeAndCountTexts) {
-    EXPECT_EQ(groupedCount(32736), QStringLiteral("32 736"));
-    EXPECT_EQ(groupedCount(1234567), QStringLiteral("1 234 567"));
-    EXPECT_EQ(groupedCount(9999), QStringLiteral("9999"));
-    EXPECT_TRUE(keyTooLargeMessage(88513).contains(groupedCount(88513)));
-    EXPECT_TRUE(keyTooLargeMessage(88513).contains(groupedCount(32736)));
-    EXPECT_TRUE(keyTooLargeMessage(std::nullopt).contains(groupedCount(32736)));
-    EXPECT_EQ(keyTooLargeMessage(23755), keyTooLargeMessage(std::nullopt));
-    EXPECT_TRUE(keyRowCountLine(15, 14).contains(QStringLiteral("14")));
-    EXPECT_FALSE(keyRowCountLine(15, std::nullopt).contains(QLatin1Char('(')));
-}

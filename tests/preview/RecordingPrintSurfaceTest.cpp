@@ -101,13 +101,13 @@ TEST_F(RecordingPrintSurfaceTest, SettingsCarryOverIntoPagesButNotIntoTheNextJob
     EXPECT_FALSE(second.bold); // set after the page began
     // Every job starts from the printer's own settings, whatever the job before it set.
     for (const int job : {0, 1}) {
-        const PrintRecording::Settings start = r.job(job).start;
+        const PrintRecording::Settings start = r.page(int(r.job(job).firstPage)).start;
         EXPECT_EQ(r.text(start.face), QStringLiteral("times new roman"));
         EXPECT_EQ(start.units, PrintSurface::Units::Twips);
         EXPECT_EQ(start.points, 10);
         EXPECT_FALSE(start.bold);
     }
-    EXPECT_EQ(r.job(1).start.orientation, Orientation::Portrait);
+    EXPECT_EQ(r.page(int(r.job(1).firstPage)).start.orientation, Orientation::Portrait);
     EXPECT_EQ(r.page(2).orientation, Orientation::Portrait);
 }
 
@@ -116,7 +116,7 @@ TEST_F(RecordingPrintSurfaceTest, RefusedSettingsAreNotRecorded) {
     EXPECT_FALSE(surface.setOrientation(Orientation(3)));
     EXPECT_EQ(surface.recording().stepCount(), 0u);
     surface.endJob();
-    EXPECT_EQ(surface.recording().job(0).start.points, 10);
+    EXPECT_EQ(surface.recording().page(int(surface.recording().job(0).firstPage)).start.points, 10);
 }
 
 TEST_F(RecordingPrintSurfaceTest, GroupsHoldTheirJobs) {
@@ -175,7 +175,8 @@ TEST_F(RecordingPrintSurfaceTest, TakingTheRecordingStartsAnEmptyOne) {
     print(QStringLiteral("b"));
     surface.endJob();
     const PrintRecording& r = surface.recording();
-    EXPECT_EQ(r.text(r.job(0).start.face), QStringLiteral("times new roman"));
+    EXPECT_EQ(r.text(r.page(int(r.job(0).firstPage)).start.face),
+              QStringLiteral("times new roman"));
     EXPECT_EQ(taken->pageCount(), 1);
 }
 

@@ -2,15 +2,7 @@
 
 #include "PrintCursor.h"
 
-namespace {
-
 using Op = PrintRecording::Op;
-
-QString number(double value) {
-    return QString::number(value);
-}
-
-} // namespace
 
 void PrintedOperations::read(const PrintRecording& recording, std::uint32_t first,
                              std::uint32_t end, TextMetrics& metrics) {
@@ -18,77 +10,77 @@ void PrintedOperations::read(const PrintRecording& recording, std::uint32_t firs
     int page = 0;
     for (std::uint32_t i = first; i < end && i < recording.stepCount(); ++i) {
         const PrintRecording::Step step = recording.step(i);
+        const std::uint32_t operand = step.operand;
         const bool withText =
             step.op == Op::SetFontName || step.op == Op::PrintLine || step.op == Op::PrintOn;
-        const QString text = withText ? recording.text(step.operand) : QString();
+        const bool withNumber =
+            step.op == Op::SetFontSize || step.op == Op::SetPosX || step.op == Op::SetPosY;
+        const QString text = withText ? recording.text(operand) : QString();
+        const double value = withNumber ? recording.number(operand) : 0;
+        QString line;
         switch (step.op) {
         case Op::SetOrientation:
-            orientation = PrintSurface::Orientation(step.operand);
-            operations.push_back(QStringLiteral("setOrientation %1").arg(step.operand));
+            orientation = PrintSurface::Orientation(operand);
+            line = QStringLiteral("setOrientation %1").arg(operand);
             break;
         case Op::SetUnits:
-            cursor.setUnits(PrintSurface::Units(step.operand));
-            operations.push_back(PrintSurface::Units(step.operand) ==
-                                         PrintSurface::Units::Millimetres
-                                     ? QStringLiteral("setUnits mm")
-                                     : QStringLiteral("setUnits twips"));
+            cursor.setUnits(PrintSurface::Units(operand));
+            line = PrintSurface::Units(operand) == PrintSurface::Units::Millimetres
+                       ? QStringLiteral("setUnits mm")
+                       : QStringLiteral("setUnits twips");
             break;
         case Op::SetFontName:
             cursor.setFontName(text);
-            operations.push_back(QStringLiteral("setFontName ") + text);
+            line = QStringLiteral("setFontName ") + text;
             break;
         case Op::SetFontSize:
-            cursor.setFontSize(recording.number(step.operand));
-            operations.push_back(QStringLiteral("setFontSize ") +
-                                 number(recording.number(step.operand)));
+            cursor.setFontSize(value);
+            line = QStringLiteral("setFontSize ") + QString::number(value);
             break;
         case Op::SetBold:
-            cursor.setBold(step.operand != 0);
-            operations.push_back(step.operand != 0 ? QStringLiteral("setBold on")
-                                                   : QStringLiteral("setBold off"));
+            cursor.setBold(operand != 0);
+            line = operand != 0 ? QStringLiteral("setBold on") : QStringLiteral("setBold off");
             break;
         case Op::SetPosX:
-            cursor.setPosX(recording.number(step.operand));
-            operations.push_back(QStringLiteral("setPosX ") +
-                                 number(recording.number(step.operand)));
-            break;
         case Op::SetPosY:
-            cursor.setPosY(recording.number(step.operand));
-            operations.push_back(QStringLiteral("setPosY ") +
-                                 number(recording.number(step.operand)));
+            (step.op == Op::SetPosX ? cursor.setPosX(value) : cursor.setPosY(value));
+            line =
+                (step.op == Op::SetPosX ? QStringLiteral("setPosX ") : QStringLiteral("setPosY ")) +
+                QString::number(value);
             break;
         case Op::PrintLine:
         case Op::PrintOn: {
-            const bool endLine = step.op == Op::PrintLine;
             const PrintFont& font = cursor.font();
             texts.push_back({jobsEnded, page, cursor.posX(),
                              cursor.yInches() * cursor.unitsPerInch(), text, font.face, font.points,
                              font.bold, cursor.units()});
-            cursor.advancePast(text, endLine);
-            operations.push_back(
-                (endLine ? QStringLiteral("printText ") : QStringLiteral("printText; ")) + text);
+            cursor.advancePast(text, step.op == Op::PrintLine);
+            line = (step.op == Op::PrintLine ? QStringLiteral("printText ")
+                                             : QStringLiteral("printText; ")) +
+                   text;
             break;
         }
         case Op::NewPage:
             ++page;
             cursor.toPageStart();
-            operations.push_back(QStringLiteral("newPage"));
+            line = QStringLiteral("newPage");
             break;
         case Op::SetDuplex:
             duplex = true;
-            operations.push_back(QStringLiteral("setDuplex"));
+            line = QStringLiteral("setDuplex");
             break;
         case Op::EndJob:
             pagesInJob = page + 1;
             ++jobsEnded;
             page = 0;
             cursor.toJobStart();
-            operations.push_back(QStringLiteral("endJob"));
+            line = QStringLiteral("endJob");
             break;
         case Op::BeginGroup:
         case Op::EndGroup:
-            break;
+            continue;
         }
+        operations.push_back(line);
     }
 }
 
