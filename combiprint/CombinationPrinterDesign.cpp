@@ -1,6 +1,6 @@
-#include "CombinationPrinterDesign.h"
+#include "combiprint/CombinationPrinterDesign.h"
 
-#include "GameProfile.h"
+#include "core/base/GameProfile.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlDesign.h"
+#include "forms/ControlDesign.h"
 
 #include <QList>
 #include <QPoint>

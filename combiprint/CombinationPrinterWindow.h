@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CombinationPrinterDesign.h"
-#include "CombinationRuns.h"
-#include "CombinationSelection.h"
-#include "CombinationSelectionObserver.h"
-#include "GameProfile.h"
-#include "PrintPresenter.h"
-#include "Services.h"
+#include "combiprint/CombinationPrinterDesign.h"
+#include "core/base/GameProfile.h"
+#include "core/base/Services.h"
+#include "core/combination/CombinationRuns.h"
+#include "core/combination/CombinationSelection.h"
+#include "core/combination/CombinationSelectionObserver.h"
+#include "core/present/PrintPresenter.h"
 
 #include <QPointer>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "FullCombinationDesign.h"
+#include "combiprint/FullCombinationDesign.h"
 
-#include "GameProfile.h"
+#include "core/base/GameProfile.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
-#include "FullCombinationWindow.h"
+#include "combiprint/FullCombinationWindow.h"
 
-#include "FormBuilder.h"
+#include "forms/FormBuilder.h"
 
 #include <QButtonGroup>
 #include <QIcon>

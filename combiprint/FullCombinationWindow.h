@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FullCombinationChoice.h"
-#include "FullCombinationDesign.h"
-#include "GameProfile.h"
-#include "Services.h"
+#include "combiprint/FullCombinationDesign.h"
+#include "core/base/GameProfile.h"
+#include "core/base/Services.h"
+#include "core/fullcombination/FullCombinationChoice.h"
 
 #include <QDialog>
 #include <QList>

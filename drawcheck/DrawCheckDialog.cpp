@@ -1,10 +1,10 @@
-#include "DrawCheckDialog.h"
+#include "drawcheck/DrawCheckDialog.h"
 
-#include "DrawCheckTexts.h"
-#include "PreviewForm.h"
-#include "PreviewMenu.h"
-#include "PrintPresenter.h"
-#include "PrintSurface.h"
+#include "core/present/PreviewForm.h"
+#include "core/present/PrintPresenter.h"
+#include "core/print/PrintSurface.h"
+#include "core/results/DrawCheckTexts.h"
+#include "forms/PreviewMenu.h"
 
 #include <QAbstractTableModel>
 #include <QAction>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DrawCheckReport.h"
-#include "DrawCheckResult.h"
-#include "DrawEntry.h"
-#include "GameProfile.h"
-#include "Services.h"
+#include "core/base/GameProfile.h"
+#include "core/base/Services.h"
+#include "core/results/DrawCheckReport.h"
+#include "core/results/DrawCheckResult.h"
+#include "core/results/DrawEntry.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "ButtonStrip.h"
+#include "forms/ButtonStrip.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "ControlDesign.h"
+#include "forms/ControlDesign.h"
 
 #include <cmath>
 

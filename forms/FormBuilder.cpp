@@ -1,4 +1,4 @@
-#include "FormBuilder.h"
+#include "forms/FormBuilder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "JobStatusLine.h"
+#include "forms/JobStatusLine.h"
 
 #include <QDir>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "PreviewMenu.h"
+#include "forms/PreviewMenu.h"
 
 #include <QAction>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "TextBoxes.h"
+#include "forms/TextBoxes.h"
 
 #include <QEvent>
 #include <QLineEdit>

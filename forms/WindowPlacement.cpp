@@ -1,4 +1,4 @@
-#include "WindowPlacement.h"
+#include "forms/WindowPlacement.h"
 
 #include <QEvent>
 #include <QObject>

@@ -1,6 +1,6 @@
 // Fuzz target: the field reader over any bytes, read whole and in small pieces.
-#include "FieldReader.h"
-#include "FuzzInput.h"
+#include "core/base/FieldReader.h"
+#include "fuzz/FuzzInput.h"
 
 #include <QBuffer>
 #include <QStringList>

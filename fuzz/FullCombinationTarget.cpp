@@ -1,12 +1,12 @@
 // Fuzz target: loading any file as a full-combination template and converting it for a chosen
 // set of numbers. Byte 0 picks the game, N and whether one number too few or too many is chosen;
 // byte 1 picks which numbers; the rest is the template file.
-#include "FullCombinationConversion.h"
-#include "FullCombinationTemplate.h"
-#include "FuzzInput.h"
-#include "GameProfile.h"
-#include "KeyFile.h"
-#include "PlainSlipFile.h"
+#include "core/base/GameProfile.h"
+#include "core/files/KeyFile.h"
+#include "core/files/PlainSlipFile.h"
+#include "core/fullcombination/FullCombinationConversion.h"
+#include "core/fullcombination/FullCombinationTemplate.h"
+#include "fuzz/FuzzInput.h"
 
 #include <QFile>
 #include <QTemporaryDir>

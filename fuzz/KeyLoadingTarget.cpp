@@ -1,12 +1,12 @@
 // Fuzz target: choosing any file as a key, in any of the six programs, with the same bytes as
 // the last-folder file. The first byte picks the program and the fields-per-slip text.
-#include "FakeKeyListView.h"
-#include "FakeServices.h"
-#include "FieldReader.h"
-#include "FuzzInput.h"
-#include "KeyChooser.h"
-#include "KeyFile.h"
-#include "NumberText.h"
+#include "core/base/FieldReader.h"
+#include "core/base/NumberText.h"
+#include "core/files/KeyFile.h"
+#include "core/keys/KeyChooser.h"
+#include "fuzz/FuzzInput.h"
+#include "tests/support/FakeKeyListView.h"
+#include "tests/support/FakeServices.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Fuzz target: loading any settings file in both families, then saving what was loaded.
-#include "FuzzInput.h"
-#include "SettingsFile.h"
+#include "core/files/SettingsFile.h"
+#include "fuzz/FuzzInput.h"
 
 #include <QDir>
 #include <QFile>

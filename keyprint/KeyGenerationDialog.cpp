@@ -1,8 +1,8 @@
-#include "KeyGenerationDialog.h"
+#include "keyprint/KeyGenerationDialog.h"
 
-#include "KeyGenerationForm.h"
-#include "KeyPrinterModel.h"
-#include "KeyRequestCheck.h"
+#include "core/keys/KeyGenerationForm.h"
+#include "core/keys/KeyRequestCheck.h"
+#include "core/models/KeyPrinterModel.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

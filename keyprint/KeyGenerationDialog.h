@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GameProfile.h"
-#include "KeyGeneration.h"
-#include "Services.h"
+#include "core/base/GameProfile.h"
+#include "core/base/Services.h"
+#include "core/keysearch/KeyGeneration.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "KeyPrinterDesign.h"
+#include "keyprint/KeyPrinterDesign.h"
 
-#include "GameProfile.h"
+#include "core/base/GameProfile.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "GameProfile.h"
-#include "KeyGeneration.h"
-#include "KeyListView.h"
-#include "KeyPrinterDesign.h"
-#include "KeyPrinterModel.h"
-#include "PrintPresenter.h"
-#include "Services.h"
+#include "core/base/GameProfile.h"
+#include "core/base/Services.h"
+#include "core/keys/KeyListView.h"
+#include "core/keysearch/KeyGeneration.h"
+#include "core/models/KeyPrinterModel.h"
+#include "core/present/PrintPresenter.h"
+#include "keyprint/KeyPrinterDesign.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "SlipPicture.h"
+#include "keyprint/SlipPicture.h"
 
 #include <QColor>
 #include <QPainter>

@@ -1,5 +1,5 @@
-#include "KeyPrinterWindow.h"
-#include "ProgramMain.h"
+#include "keyprint/KeyPrinterWindow.h"
+#include "services/ProgramMain.h"
 
 int main(int argc, char* argv[]) {
     return runSlipPrinter<KeyPrinterWindow>(argc, argv, SLIP_PROGRAM_NAME, SLIP_GAME);

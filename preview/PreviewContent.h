@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PreviewForm.h"
-#include "PrintRecording.h"
-#include "TextMetrics.h"
+#include "core/present/PreviewForm.h"
+#include "core/print/PrintRecording.h"
+#include "core/print/TextMetrics.h"
 
 #include <QString>
 

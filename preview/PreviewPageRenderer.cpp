@@ -1,7 +1,7 @@
-#include "PreviewPageRenderer.h"
+#include "preview/PreviewPageRenderer.h"
 
-#include "PrintUnits.h"
-#include "RecordedPagePainter.h"
+#include "core/print/PrintUnits.h"
+#include "printing/RecordedPagePainter.h"
 
 #include <QColor>
 #include <QFont>

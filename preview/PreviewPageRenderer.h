@@ -1,10 +1,10 @@
 #pragma once
 
-#include "PreviewContent.h"
-#include "PrintRecording.h"
-#include "RecordedPagePainter.h"
-#include "SlipForm.h"
-#include "TextMetrics.h"
+#include "core/print/PrintRecording.h"
+#include "core/print/TextMetrics.h"
+#include "core/slip/SlipForm.h"
+#include "preview/PreviewContent.h"
+#include "printing/RecordedPagePainter.h"
 
 #include <QPixmap>
 #include <QRect>

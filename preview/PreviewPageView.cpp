@@ -1,5 +1,5 @@
-#include "PreviewPageView.h"
-#include "PrintUnits.h"
+#include "preview/PreviewPageView.h"
+#include "core/print/PrintUnits.h"
 
 #include <QPaintEvent>
 #include <QPainter>

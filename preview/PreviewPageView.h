@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PreviewPageRenderer.h"
+#include "preview/PreviewPageRenderer.h"
 
 #include <QAbstractScrollArea>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "PreviewWindow.h"
+#include "preview/PreviewWindow.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "PreviewContent.h"
-#include "PreviewPageRenderer.h"
-#include "PreviewPageView.h"
-#include "QtTextMetrics.h"
+#include "preview/PreviewContent.h"
+#include "preview/PreviewPageRenderer.h"
+#include "preview/PreviewPageView.h"
+#include "printing/QtTextMetrics.h"
 
 #include <QDialog>
 

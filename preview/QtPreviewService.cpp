@@ -1,7 +1,7 @@
-#include "QtPreviewService.h"
+#include "preview/QtPreviewService.h"
 
-#include "PreviewWindow.h"
-#include "PrintDevice.h"
+#include "core/print/PrintDevice.h"
+#include "preview/PreviewWindow.h"
 
 #include <utility>
 

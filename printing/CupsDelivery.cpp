@@ -1,4 +1,4 @@
-#include "CupsDelivery.h"
+#include "printing/CupsDelivery.h"
 
 #ifdef SLIP_HAS_CUPS
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintSurface.h"
+#include "core/print/PrintSurface.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "PdfJobFile.h"
+#include "printing/PdfJobFile.h"
 
 #include <QFileInfo>
 #include <QPageLayout>

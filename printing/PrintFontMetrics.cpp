@@ -1,4 +1,4 @@
-#include "PrintFontMetrics.h"
+#include "printing/PrintFontMetrics.h"
 
 QFont PrintFontMetrics::makeFont(const PrintFont& font) {
     QFont made(font.face);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextMetrics.h"
+#include "core/print/TextMetrics.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,10 +1,10 @@
-#include "QtPrintDevice.h"
+#include "printing/QtPrintDevice.h"
 
-#include "CupsDelivery.h"
-#include "PdfJobFile.h"
-#include "PrintRecording.h"
-#include "QtTextMetrics.h"
-#include "RecordedPagePainter.h"
+#include "core/print/PrintRecording.h"
+#include "printing/CupsDelivery.h"
+#include "printing/PdfJobFile.h"
+#include "printing/QtTextMetrics.h"
+#include "printing/RecordedPagePainter.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintDevice.h"
+#include "core/print/PrintDevice.h"
 
 #include <QDateTime>
 #include <QPainter>

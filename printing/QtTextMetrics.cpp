@@ -1,4 +1,4 @@
-#include "QtTextMetrics.h"
+#include "printing/QtTextMetrics.h"
 
 #include <QMarginsF>
 #include <QPageLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PrintFontMetrics.h"
-#include "TextMetrics.h"
+#include "core/print/TextMetrics.h"
+#include "printing/PrintFontMetrics.h"
 
 #include <memory>
 #include <utility>

@@ -1,10 +1,10 @@
-#include "RecordedPagePainter.h"
+#include "printing/RecordedPagePainter.h"
 
-#include "PrintCursor.h"
-#include "PrintFontMetrics.h"
-#include "PrintRecording.h"
-#include "PrintSurface.h"
-#include "RecordingReplay.h"
+#include "core/print/PrintCursor.h"
+#include "core/print/PrintRecording.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/RecordingReplay.h"
+#include "printing/PrintFontMetrics.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

@@ -1,4 +1,4 @@
-#include "PlatformInfo.h"
+#include "services/PlatformInfo.h"
 
 #include <QtGlobal>
 

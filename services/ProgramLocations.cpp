@@ -1,4 +1,4 @@
-#include "ProgramLocations.h"
+#include "services/ProgramLocations.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "GameProfile.h"
-#include "PlatformInfo.h"
-#include "QtServices.h"
-#include "QtTranslation.h"
+#include "core/base/GameProfile.h"
+#include "services/PlatformInfo.h"
+#include "services/QtServices.h"
+#include "services/QtTranslation.h"
 
 #include <QApplication>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "QtBusyPointer.h"
+#include "services/QtBusyPointer.h"
 
 #include <QApplication>
 #include <QCursor>

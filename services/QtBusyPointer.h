@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Services.h"
+#include "core/base/Services.h"
 
 // Busy pointer over the application's windows through Qt's override cursor. Repeated calls
 // with the same state change nothing, so the override stack stays balanced.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Services.h"
+#include "core/base/Services.h"
 
 // Today's date from the system clock, local time.
 class QtClock : public Clock {

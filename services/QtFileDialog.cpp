@@ -1,4 +1,4 @@
-#include "QtFileDialog.h"
+#include "services/QtFileDialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

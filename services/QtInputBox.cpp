@@ -1,4 +1,4 @@
-#include "QtInputBox.h"
+#include "services/QtInputBox.h"
 
 #include <QInputDialog>
 

@@ -1,4 +1,4 @@
-#include "QtMessageBox.h"
+#include "services/QtMessageBox.h"
 
 #include <QMessageBox>
 

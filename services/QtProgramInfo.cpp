@@ -1,6 +1,6 @@
-#include "QtProgramInfo.h"
+#include "services/QtProgramInfo.h"
 
-#include "GameFolder.h"
+#include "core/files/GameFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ProgramLocations.h"
-#include "Services.h"
+#include "core/base/Services.h"
+#include "services/ProgramLocations.h"
 
 #include <QStringList>
 

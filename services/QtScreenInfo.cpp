@@ -1,4 +1,4 @@
-#include "QtScreenInfo.h"
+#include "services/QtScreenInfo.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "QtServices.h"
+#include "services/QtServices.h"
 
 #include <QGuiApplication>
 

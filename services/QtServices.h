@@ -1,16 +1,16 @@
 #pragma once
 
-#include "QtBusyPointer.h"
-#include "QtClock.h"
-#include "QtFileDialog.h"
-#include "QtInputBox.h"
-#include "QtMessageBox.h"
-#include "QtPreviewService.h"
-#include "QtPrintDevice.h"
-#include "QtProgramInfo.h"
-#include "QtScreenInfo.h"
-#include "QtSingleInstance.h"
-#include "Services.h"
+#include "core/base/Services.h"
+#include "preview/QtPreviewService.h"
+#include "printing/QtPrintDevice.h"
+#include "services/QtBusyPointer.h"
+#include "services/QtClock.h"
+#include "services/QtFileDialog.h"
+#include "services/QtInputBox.h"
+#include "services/QtMessageBox.h"
+#include "services/QtProgramInfo.h"
+#include "services/QtScreenInfo.h"
+#include "services/QtSingleInstance.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "QtSingleInstance.h"
+#include "services/QtSingleInstance.h"
 
 #include <QDir>
 #include <QStandardPaths>

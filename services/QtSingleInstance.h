@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Services.h"
+#include "core/base/Services.h"
 
 #include <QLockFile>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "QtTranslation.h"
+#include "services/QtTranslation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,12 +1,12 @@
 // "Ellenőr" and the full-combination run over the largest full combination of combiprint7
 // (548 entries), the run printing onto the Qt print surface into a PDF.
 
-#include "CombinationRuns.h"
-#include "CombinationSelection.h"
-#include "GameProfile.h"
-#include "QtPrintDevice.h"
-#include "RecordingPrintSurface.h"
-#include "Services.h"
+#include "core/base/GameProfile.h"
+#include "core/base/Services.h"
+#include "core/combination/CombinationRuns.h"
+#include "core/combination/CombinationSelection.h"
+#include "core/print/RecordingPrintSurface.h"
+#include "printing/QtPrintDevice.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

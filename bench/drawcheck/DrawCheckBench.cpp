@@ -11,18 +11,18 @@
 // Each iteration times the check and its reference one after the other, turning round which goes
 // first, so their ratio compares them under the same machine load; the ratios are of the
 // thread's CPU time, which a machine shared with other work disturbs less than the wall clock.
-#include "BenchmarkReport.h"
-#include "CombinationDrawCheck.h"
-#include "CombinationSelection.h"
-#include "FakeServices.h"
-#include "FullCombinationChoice.h"
-#include "FullCombinationDrawCheck.h"
-#include "FullCombinationTemplate.h"
-#include "GameProfile.h"
-#include "KeyDrawCheck.h"
-#include "KeyFile.h"
-#include "KeyRowMasks.h"
-#include "SystemTable.h"
+#include "bench/support/BenchmarkReport.h"
+#include "core/base/GameProfile.h"
+#include "core/combination/CombinationSelection.h"
+#include "core/files/KeyFile.h"
+#include "core/fullcombination/FullCombinationChoice.h"
+#include "core/fullcombination/FullCombinationTemplate.h"
+#include "core/results/CombinationDrawCheck.h"
+#include "core/results/FullCombinationDrawCheck.h"
+#include "core/results/KeyDrawCheck.h"
+#include "core/results/KeyRowMasks.h"
+#include "core/slip/SystemTable.h"
+#include "tests/support/FakeServices.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // Each iteration times both, so the ratio compares them under the same machine load. The
 // *_cpu counters measure the thread's CPU time instead of the wall clock, which a machine
 // shared with other work disturbs less.
-#include "KeyFile.h"
+#include "core/files/KeyFile.h"
 
 #include <QFile>
 #include <QStringList>

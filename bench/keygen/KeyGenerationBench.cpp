@@ -4,11 +4,11 @@
 // the wall time and the CPU time of all threads (the wall time grows when other work shares
 // the machine, the CPU time much less). The best known sizes are only the yardstick here: the
 // search never sees them.
-#include "CoveringBound.h"
-#include "CoveringCheck.h"
-#include "KeyGeneration.h"
+#include "core/keysearch/CoveringBound.h"
+#include "core/keysearch/CoveringCheck.h"
+#include "core/keysearch/KeyGeneration.h"
 
-#include "BenchmarkReport.h"
+#include "bench/support/BenchmarkReport.h"
 
 #include <benchmark/benchmark.h>
 

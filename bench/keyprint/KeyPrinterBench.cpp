@@ -2,16 +2,16 @@
 // largest size, the bare read of that key for comparison, and program start to the first
 // shown window.
 
-#include "BenchmarkReport.h"
-#include "FakeServices.h"
-#include "GameProfile.h"
-#include "KeyFile.h"
-#include "KeyPrinterWindow.h"
-#include "KeySlipRun.h"
-#include "PreviewWindow.h"
-#include "QtServices.h"
-#include "QtTextMetrics.h"
-#include "RecordingPrintSurface.h"
+#include "bench/support/BenchmarkReport.h"
+#include "core/base/GameProfile.h"
+#include "core/files/KeyFile.h"
+#include "core/keys/KeySlipRun.h"
+#include "core/print/RecordingPrintSurface.h"
+#include "keyprint/KeyPrinterWindow.h"
+#include "preview/PreviewWindow.h"
+#include "printing/QtTextMetrics.h"
+#include "services/QtServices.h"
+#include "tests/support/FakeServices.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -4,14 +4,14 @@
 //   c) one page painted at 100 %, the form already drawn (scrolling) and with the form drawn;
 // with the ratio b / a and the peak memory of the process.
 
-#include "BenchmarkReport.h"
-#include "GameProfile.h"
-#include "PreviewPageRenderer.h"
-#include "PreviewWindow.h"
-#include "QtTextMetrics.h"
-#include "RecordingPrintSurface.h"
-#include "SlipComposer.h"
-#include "SlipLayout.h"
+#include "bench/support/BenchmarkReport.h"
+#include "core/base/GameProfile.h"
+#include "core/print/RecordingPrintSurface.h"
+#include "core/slip/SlipComposer.h"
+#include "core/slip/SlipLayout.h"
+#include "preview/PreviewPageRenderer.h"
+#include "preview/PreviewWindow.h"
+#include "printing/QtTextMetrics.h"
 
 #include <QApplication>
 #include <QImage>

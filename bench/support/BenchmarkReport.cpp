@@ -1,4 +1,4 @@
-#include "BenchmarkReport.h"
+#include "bench/support/BenchmarkReport.h"
 
 #include <QApplication>
 

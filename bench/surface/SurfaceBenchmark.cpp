@@ -3,12 +3,12 @@
 // QPainter calls on the same kind of device. Prints the time per slip of both, their ratio and
 // the peak memory of the process (run one benchmark a process to compare peaks).
 
-#include "BenchmarkReport.h"
-#include "GameProfile.h"
-#include "QtPrintDevice.h"
-#include "RecordingPrintSurface.h"
-#include "SlipComposer.h"
-#include "SlipLayout.h"
+#include "bench/support/BenchmarkReport.h"
+#include "core/base/GameProfile.h"
+#include "core/print/RecordingPrintSurface.h"
+#include "core/slip/SlipComposer.h"
+#include "core/slip/SlipLayout.h"
+#include "printing/QtPrintDevice.h"
 
 #include <QApplication>
 #include <QDir>

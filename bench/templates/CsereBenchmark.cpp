@@ -1,12 +1,12 @@
 // "Csere" of the full-combination window with the largest template of each game: the whole
 // handler (conversion, the window's list, the plain-row file, the hand-over), and the core
 // conversion alone.
-#include "FakeServices.h"
-#include "FullCombinationConversion.h"
-#include "FullCombinationHandOver.h"
-#include "FullCombinationTemplate.h"
-#include "FullCombinationWindow.h"
-#include "GameProfile.h"
+#include "combiprint/FullCombinationWindow.h"
+#include "core/base/GameProfile.h"
+#include "core/fullcombination/FullCombinationConversion.h"
+#include "core/fullcombination/FullCombinationHandOver.h"
+#include "core/fullcombination/FullCombinationTemplate.h"
+#include "tests/support/FakeServices.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,14 +1,14 @@
 // One combination slip printed from the real window through the Qt print surface into a PDF;
 // every mark and the slip number are read back with pdftotext and checked against the layout.
 
-#include "CombinationPrinterWindow.h"
-#include "FakeServices.h"
-#include "GameProfile.h"
+#include "combiprint/CombinationPrinterWindow.h"
+#include "core/base/GameProfile.h"
+#include "tests/support/FakeServices.h"
 
-#include "PdfReader.h"
-#include "QtPrintDevice.h"
-#include "SlipLayout.h"
-#include "SystemTable.h"
+#include "core/slip/SlipLayout.h"
+#include "core/slip/SystemTable.h"
+#include "printing/QtPrintDevice.h"
+#include "tests/support/PdfReader.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -2,16 +2,16 @@
 // the full-combination run stops at the first one, a run without a printer writes one PDF, and
 // "Előnézet…" shows the same run before it is printed from the preview.
 
-#include "CombinationPrinterWindow.h"
-#include "FakeServices.h"
-#include "GameProfile.h"
-#include "KeyPrinterWindow.h"
-#include "PdfComparison.h"
-#include "PreviewForm.h"
-#include "PrintRecording.h"
-#include "QtPrintDevice.h"
-#include "SelectionKeys.h"
-#include "SystemTable.h"
+#include "combiprint/CombinationPrinterWindow.h"
+#include "core/base/GameProfile.h"
+#include "core/present/PreviewForm.h"
+#include "core/print/PrintRecording.h"
+#include "core/slip/SystemTable.h"
+#include "keyprint/KeyPrinterWindow.h"
+#include "printing/QtPrintDevice.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/PdfComparison.h"
+#include "tests/support/SelectionKeys.h"
 
 #include <QAction>
 #include <QCheckBox>

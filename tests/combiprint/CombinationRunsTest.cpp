@@ -1,12 +1,12 @@
-#include "CombinationRuns.h"
-#include "CombinationSelection.h"
-#include "FakeServices.h"
-#include "GameProfile.h"
-#include "PrintedOperations.h"
-#include "RowText.h"
-#include "SelectionKeys.h"
-#include "SlipLayout.h"
-#include "SystemTable.h"
+#include "core/combination/CombinationRuns.h"
+#include "core/base/GameProfile.h"
+#include "core/base/RowText.h"
+#include "core/combination/CombinationSelection.h"
+#include "core/slip/SlipLayout.h"
+#include "core/slip/SystemTable.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/PrintedOperations.h"
+#include "tests/support/SelectionKeys.h"
 
 #include <gtest/gtest.h>
 

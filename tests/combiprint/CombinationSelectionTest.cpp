@@ -1,11 +1,11 @@
-#include "CombinationSelection.h"
-#include "CombinationSelectionObserver.h"
-#include "FakeServices.h"
-#include "GameProfile.h"
-#include "RowText.h"
-#include "SelectionKeys.h"
-#include "SystemTable.h"
-#include "SystemTables.h"
+#include "core/combination/CombinationSelection.h"
+#include "core/base/GameProfile.h"
+#include "core/base/RowText.h"
+#include "core/combination/CombinationSelectionObserver.h"
+#include "core/slip/SystemTable.h"
+#include "tests/combiprint/SystemTables.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/SelectionKeys.h"
 
 #include <gtest/gtest.h>
 

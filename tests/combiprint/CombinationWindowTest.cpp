@@ -1,9 +1,9 @@
-#include "CombinationPrinterWindow.h"
-#include "FakeServices.h"
-#include "GameProfile.h"
-#include "ModalDialogs.h"
-#include "SelectionKeys.h"
-#include "SystemTable.h"
+#include "combiprint/CombinationPrinterWindow.h"
+#include "core/base/GameProfile.h"
+#include "core/slip/SystemTable.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/ModalDialogs.h"
+#include "tests/support/SelectionKeys.h"
 
 #include <QApplication>
 #include <QCheckBox>

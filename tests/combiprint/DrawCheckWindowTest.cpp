@@ -1,13 +1,13 @@
 // "Találatok" as a player uses it after the draw: the key or the combination slips in the
 // window, the draw typed into the dialog, and the winning classes and winners read off its
 // tables. Nothing of the window changes.
-#include "CombinationPrinterWindow.h"
-#include "FakeServices.h"
-#include "GameProfile.h"
-#include "KeyPrinterWindow.h"
-#include "ModalDialogs.h"
-#include "SelectionKeys.h"
-#include "SystemTable.h"
+#include "combiprint/CombinationPrinterWindow.h"
+#include "core/base/GameProfile.h"
+#include "core/slip/SystemTable.h"
+#include "keyprint/KeyPrinterWindow.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/ModalDialogs.h"
+#include "tests/support/SelectionKeys.h"
 
 #include <QAbstractItemModel>
 #include <QDialog>

@@ -2,11 +2,11 @@
 // N numbers are chosen and converted with "Csere", and the main window then totals the entries
 // with "Ellenőr" and prints every entry.
 
-#include "CombinationPrinterWindow.h"
-#include "FakeServices.h"
-#include "GameProfile.h"
-#include "ModalDialogs.h"
-#include "SystemTable.h"
+#include "combiprint/CombinationPrinterWindow.h"
+#include "core/base/GameProfile.h"
+#include "core/slip/SystemTable.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/ModalDialogs.h"
 
 #include <QDialog>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "GameProfile.h"
-#include "PrintedOperations.h"
-#include "SlipComposer.h"
-#include "SlipLayout.h"
+#include "core/base/GameProfile.h"
+#include "core/slip/SlipComposer.h"
+#include "core/slip/SlipLayout.h"
+#include "tests/support/PrintedOperations.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Combination slips counted in closed form against the same slips expanded into every
 // combination they play, for random slips of every system of the three games.
-#include "CombinationDrawCheck.h"
-#include "FullCombinationDrawCheck.h"
-#include "GameProfile.h"
-#include "RandomRows.h"
-#include "SystemTable.h"
+#include "core/base/GameProfile.h"
+#include "core/results/CombinationDrawCheck.h"
+#include "core/results/FullCombinationDrawCheck.h"
+#include "core/slip/SystemTable.h"
+#include "tests/drawcheck/RandomRows.h"
 
 #include <gtest/gtest.h>
 

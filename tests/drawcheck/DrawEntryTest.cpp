@@ -1,7 +1,7 @@
 // The draw boxes of the result check: what is accepted, and every refusal with the piece of
 // text or the count it is about.
-#include "DrawEntry.h"
-#include "GameProfile.h"
+#include "core/results/DrawEntry.h"
+#include "core/base/GameProfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // Every shipped full-combination template, converted into chosen numbers as "Csere" does and
 // checked whole: its entries and plain rows together have, in every class, exactly as many
 // combinations as all K-number combinations of the chosen numbers.
-#include "CombinationSelection.h"
-#include "FakeServices.h"
-#include "FullCombinationChoice.h"
-#include "FullCombinationDrawCheck.h"
-#include "FullCombinationTemplate.h"
-#include "GameProfile.h"
-#include "RandomRows.h"
-#include "SystemTable.h"
+#include "core/base/GameProfile.h"
+#include "core/combination/CombinationSelection.h"
+#include "core/fullcombination/FullCombinationChoice.h"
+#include "core/fullcombination/FullCombinationTemplate.h"
+#include "core/results/FullCombinationDrawCheck.h"
+#include "core/slip/SystemTable.h"
+#include "tests/drawcheck/RandomRows.h"
+#include "tests/support/FakeServices.h"
 
 #include <gtest/gtest.h>
 

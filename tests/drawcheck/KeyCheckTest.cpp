@@ -1,14 +1,14 @@
 // Key rows against a draw: the classes as the rows themselves give them, the winners best
 // first, and each winner on the slip and field where "Szelv. kitölt" prints it, whatever the
 // fields-per-slip box holds.
-#include "FakeServices.h"
-#include "GameProfile.h"
-#include "KeyDrawCheck.h"
-#include "KeySlipRun.h"
-#include "PrintedOperations.h"
-#include "RandomRows.h"
-#include "RowText.h"
-#include "SlipLayout.h"
+#include "core/base/GameProfile.h"
+#include "core/base/RowText.h"
+#include "core/keys/KeySlipRun.h"
+#include "core/results/KeyDrawCheck.h"
+#include "core/slip/SlipLayout.h"
+#include "tests/drawcheck/RandomRows.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/PrintedOperations.h"
 
 #include <gtest/gtest.h>
 

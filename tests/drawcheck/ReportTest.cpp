@@ -1,11 +1,11 @@
 // The result as copied text and as printed pages: the heading, one section per draw, every
 // cell of every table, pages that hold their lines, and column titles again on a new page.
-#include "DrawCheckReport.h"
-#include "FakeServices.h"
-#include "GameProfile.h"
-#include "KeyDrawCheck.h"
-#include "PrintedOperations.h"
-#include "RandomRows.h"
+#include "core/base/GameProfile.h"
+#include "core/results/DrawCheckReport.h"
+#include "core/results/KeyDrawCheck.h"
+#include "tests/drawcheck/RandomRows.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/PrintedOperations.h"
 
 #include <gtest/gtest.h>
 

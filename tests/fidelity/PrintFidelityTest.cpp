@@ -2,12 +2,12 @@
 // reads the glyph positions back with pdftotext: every mark, Joker mark, system mark, slip number
 // and header line must lie within 0.1 mm of the place the slip layout gives it.
 
-#include "GameProfile.h"
+#include "core/base/GameProfile.h"
 
-#include "DeviceSurface.h"
-#include "PdfReader.h"
-#include "SlipComposer.h"
-#include "SlipLayout.h"
+#include "core/slip/SlipComposer.h"
+#include "core/slip/SlipLayout.h"
+#include "tests/support/DeviceSurface.h"
+#include "tests/support/PdfReader.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

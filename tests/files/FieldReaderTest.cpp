@@ -1,5 +1,5 @@
-#include "FieldReader.h"
-#include "KeyFile.h"
+#include "core/base/FieldReader.h"
+#include "core/files/KeyFile.h"
 
 #include <QBuffer>
 

@@ -1,5 +1,5 @@
-#include "FileAttributes.h"
-#include "SettingsFile.h"
+#include "core/files/FileAttributes.h"
+#include "core/files/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "KeyChooser.h"
-#include "FakeKeyListView.h"
-#include "FakeServices.h"
+#include "core/keys/KeyChooser.h"
+#include "tests/support/FakeKeyListView.h"
+#include "tests/support/FakeServices.h"
 
 #include <QDir>
 #include <QFile>

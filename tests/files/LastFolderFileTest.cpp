@@ -1,4 +1,4 @@
-#include "LastFolderFile.h"
+#include "core/files/LastFolderFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "SettingsFile.h"
-#include "NumberText.h"
+#include "core/files/SettingsFile.h"
+#include "core/base/NumberText.h"
 
 #include <QDir>
 #include <QFile>

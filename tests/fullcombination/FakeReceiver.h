@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FullCombinationHandOver.h"
+#include "core/fullcombination/FullCombinationHandOver.h"
 
 #include <QString>
 #include <QStringList>

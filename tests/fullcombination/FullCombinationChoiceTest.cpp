@@ -1,12 +1,12 @@
 // The rules of the full-combination window on its model alone: choosing numbers, loading the
 // template of N from the data folder, and "Csere" with its refusals and its hand-over.
 
-#include "FullCombinationChoice.h"
-#include "FakeReceiver.h"
-#include "FakeServices.h"
-#include "FullCombinationConversion.h"
-#include "FullCombinationTemplate.h"
-#include "GameProfile.h"
+#include "core/fullcombination/FullCombinationChoice.h"
+#include "core/base/GameProfile.h"
+#include "core/fullcombination/FullCombinationConversion.h"
+#include "core/fullcombination/FullCombinationTemplate.h"
+#include "tests/fullcombination/FakeReceiver.h"
+#include "tests/support/FakeServices.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,14 +1,14 @@
 // The main window and the full-combination window together: for every game and every N the
 // player opens the window, chooses N numbers, presses "Csere", and "Ellenőr" of the main window
 // then shows C(N, K), the total the chosen option promises.
-#include "CombinationPrinterWindow.h"
-#include "FakeServices.h"
-#include "FullCombinationTemplate.h"
-#include "FullCombinationWindow.h"
-#include "GameProfile.h"
-#include "ModalDialogs.h"
-#include "NumberText.h"
-#include "SystemTable.h"
+#include "combiprint/CombinationPrinterWindow.h"
+#include "combiprint/FullCombinationWindow.h"
+#include "core/base/GameProfile.h"
+#include "core/base/NumberText.h"
+#include "core/fullcombination/FullCombinationTemplate.h"
+#include "core/slip/SystemTable.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/ModalDialogs.h"
 
 #include <gtest/gtest.h>
 

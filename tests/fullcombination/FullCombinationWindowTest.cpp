@@ -1,13 +1,13 @@
-#include "FullCombinationWindow.h"
-#include "FakeKeyListView.h"
-#include "FakeReceiver.h"
-#include "FakeServices.h"
-#include "FullCombinationTemplate.h"
-#include "GameProfile.h"
-#include "KeyChooser.h"
-#include "NumberText.h"
-#include "RowText.h"
-#include "SystemTable.h"
+#include "combiprint/FullCombinationWindow.h"
+#include "core/base/GameProfile.h"
+#include "core/base/NumberText.h"
+#include "core/base/RowText.h"
+#include "core/fullcombination/FullCombinationTemplate.h"
+#include "core/keys/KeyChooser.h"
+#include "core/slip/SystemTable.h"
+#include "tests/fullcombination/FakeReceiver.h"
+#include "tests/support/FakeKeyListView.h"
+#include "tests/support/FakeServices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,17 +1,17 @@
 // Two games' programs run from one folder, in the build folder's layout and in an installed
 // one: each game keeps its own plain-row files, its key printer finds them where its key dialog
 // opens, and files from the folder all six programs used to share come over on the first start.
-#include "CombinationPrinterWindow.h"
-#include "FakeKeyListView.h"
-#include "FullCombinationTemplate.h"
-#include "FullCombinationWindow.h"
-#include "GameProfile.h"
-#include "InstalledProgram.h"
-#include "KeyChooser.h"
-#include "KeyPrinterWindow.h"
-#include "ModalDialogs.h"
-#include "RowText.h"
-#include "SettingsFile.h"
+#include "combiprint/CombinationPrinterWindow.h"
+#include "combiprint/FullCombinationWindow.h"
+#include "core/base/GameProfile.h"
+#include "core/base/RowText.h"
+#include "core/files/SettingsFile.h"
+#include "core/fullcombination/FullCombinationTemplate.h"
+#include "core/keys/KeyChooser.h"
+#include "keyprint/KeyPrinterWindow.h"
+#include "tests/install/InstalledProgram.h"
+#include "tests/support/FakeKeyListView.h"
+#include "tests/support/ModalDialogs.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,14 +2,14 @@
 // folder after a restart, it reads its templates and XX.BMP from the share folder, and the
 // plain-row file of a full combination lands in the user's folder, where the key dialog opens
 // and loads it as a key. Nothing is written into the installation itself.
-#include "CombinationPrinterWindow.h"
-#include "FakeKeyListView.h"
-#include "FullCombinationTemplate.h"
-#include "FullCombinationWindow.h"
-#include "GameProfile.h"
-#include "InstalledProgram.h"
-#include "KeyChooser.h"
-#include "ModalDialogs.h"
+#include "combiprint/CombinationPrinterWindow.h"
+#include "combiprint/FullCombinationWindow.h"
+#include "core/base/GameProfile.h"
+#include "core/fullcombination/FullCombinationTemplate.h"
+#include "core/keys/KeyChooser.h"
+#include "tests/install/InstalledProgram.h"
+#include "tests/support/FakeKeyListView.h"
+#include "tests/support/ModalDialogs.h"
 
 #include <QDir>
 #include <QListWidget>

@@ -1,9 +1,9 @@
 // The key printer window of an installed copy: its settings are saved into the user's folder
 // and come back after a restart, and its key dialog opens in that folder and reads the
 // last-folder file there. Nothing is written into the installation itself.
-#include "GameProfile.h"
-#include "InstalledProgram.h"
-#include "KeyPrinterWindow.h"
+#include "core/base/GameProfile.h"
+#include "keyprint/KeyPrinterWindow.h"
+#include "tests/install/InstalledProgram.h"
 
 #include <QFile>
 

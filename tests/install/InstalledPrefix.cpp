@@ -1,6 +1,6 @@
-#include "InstalledPrefix.h"
+#include "tests/install/InstalledPrefix.h"
 
-#include "GameFolder.h"
+#include "core/files/GameFolder.h"
 
 #include <QDir>
 #include <QDirIterator>

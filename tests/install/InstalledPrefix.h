@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramLocations.h"
+#include "services/ProgramLocations.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "InstalledProgram.h"
+#include "tests/install/InstalledProgram.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FakeServices.h"
-#include "InstalledPrefix.h"
-#include "QtProgramInfo.h"
+#include "services/QtProgramInfo.h"
+#include "tests/install/InstalledPrefix.h"
+#include "tests/support/FakeServices.h"
 
 #include <QAbstractButton>
 #include <QByteArray>

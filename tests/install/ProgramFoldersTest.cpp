@@ -1,9 +1,9 @@
 // Where a portable and an installed copy keep their files, decided by QtProgramInfo from the
 // folders it is given.
-#include "InstalledPrefix.h"
-#include "QtProgramInfo.h"
-#include "QtServices.h"
-#include "RecordingPrintSurface.h"
+#include "core/print/RecordingPrintSurface.h"
+#include "services/QtProgramInfo.h"
+#include "services/QtServices.h"
+#include "tests/install/InstalledPrefix.h"
 
 #include <QDir>
 #include <QFile>

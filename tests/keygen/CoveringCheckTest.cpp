@@ -1,6 +1,6 @@
-#include "CoveringCheck.h"
-#include "BruteForce.h"
-#include "CoveringBound.h"
+#include "core/keysearch/CoveringCheck.h"
+#include "core/keysearch/CoveringBound.h"
+#include "tests/keygen/BruteForce.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
-#include "KeyGeneration.h"
-#include "BruteForce.h"
-#include "KeyFile.h"
-#include "RowText.h"
+#include "core/keysearch/KeyGeneration.h"
+#include "core/base/RowText.h"
+#include "core/files/KeyFile.h"
+#include "core/keys/KeyGenerationForm.h"
+#include "tests/keygen/BruteForce.h"
 
 #include <gtest/gtest.h>
 

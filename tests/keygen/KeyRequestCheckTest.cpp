@@ -1,5 +1,5 @@
-#include "KeyRequestCheck.h"
-#include "GameProfile.h"
+#include "core/keys/KeyRequestCheck.h"
+#include "core/base/GameProfile.h"
 
 #include <gtest/gtest.h>
 
@@ -57,4 +57,3 @@ TEST(KeyRequestProblem, NamesWhatIsWrong) {
         }
     }
 }
-

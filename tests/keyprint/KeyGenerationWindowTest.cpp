@@ -1,11 +1,11 @@
 // "Kulcs készítés": the dialog the key printer window opens, the search off the user-interface
 // thread, loading the key into List1 and saving it as a key file.
 
-#include "KeyPrinterWindowFixture.h"
+#include "tests/keyprint/KeyPrinterWindowFixture.h"
 
-#include "KeyGenerationDialog.h"
-#include "KeyRequestCheck.h"
-#include "ModalDialogs.h"
+#include "core/keys/KeyRequestCheck.h"
+#include "keyprint/KeyGenerationDialog.h"
+#include "tests/support/ModalDialogs.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

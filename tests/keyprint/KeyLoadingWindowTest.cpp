@@ -1,9 +1,9 @@
 // Loading a key through the window ("Kulcs választás") and the captions that follow it: the
 // counts, the width, the selected row in Label7 and the slip count after Text6 loses the focus.
 
-#include "KeyPrinterWindowFixture.h"
+#include "tests/keyprint/KeyPrinterWindowFixture.h"
 
-#include "NumberText.h"
+#include "core/base/NumberText.h"
 
 #include <QFocusEvent>
 

@@ -1,9 +1,9 @@
 // A print job of the key printer that does not reach the printer is told once, after the busy
 // pointer is back, and the window keeps its values; Text6 is corrected before anything else.
 
-#include "KeyPrinterWindowFixture.h"
+#include "tests/keyprint/KeyPrinterWindowFixture.h"
 
-#include "QtPrintDevice.h"
+#include "printing/QtPrintDevice.h"
 
 #include <QDir>
 

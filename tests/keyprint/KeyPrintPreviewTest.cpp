@@ -1,14 +1,14 @@
 // "Előnézet…" on the key printer's print buttons: the same run into a recording, shown instead
 // of printed, and printed from the preview exactly as the button prints it.
 
-#include "KeyPrinterWindowFixture.h"
+#include "tests/keyprint/KeyPrinterWindowFixture.h"
 
-#include "PdfComparison.h"
-#include "PreviewForm.h"
-#include "PrintRecording.h"
-#include "QtPrintDevice.h"
-#include "QtTextMetrics.h"
-#include "SlipLayout.h"
+#include "core/present/PreviewForm.h"
+#include "core/print/PrintRecording.h"
+#include "core/slip/SlipLayout.h"
+#include "printing/QtPrintDevice.h"
+#include "printing/QtTextMetrics.h"
+#include "tests/support/PdfComparison.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,12 +2,12 @@
 // into a PDF, the marks read back from the PDF and checked against the slip
 // layout.
 
-#include "KeyPrinterWindowFixture.h"
+#include "tests/keyprint/KeyPrinterWindowFixture.h"
 
-#include "PdfReader.h"
-#include "QtPrintDevice.h"
-#include "RowText.h"
-#include "SlipLayout.h"
+#include "core/base/RowText.h"
+#include "core/slip/SlipLayout.h"
+#include "printing/QtPrintDevice.h"
+#include "tests/support/PdfReader.h"
 
 #include <QFile>
 #include <QStandardPaths>

@@ -1,7 +1,7 @@
-#include "KeyPrinterWindowFixture.h"
+#include "tests/keyprint/KeyPrinterWindowFixture.h"
 
-#include "RowText.h"
-#include "SlipLayout.h"
+#include "core/base/RowText.h"
+#include "core/slip/SlipLayout.h"
 
 #include <QFile>
 #include <QItemSelectionModel>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FakeServices.h"
-#include "GameProfile.h"
-#include "KeyPrinterWindow.h"
+#include "core/base/GameProfile.h"
+#include "keyprint/KeyPrinterWindow.h"
+#include "tests/support/FakeServices.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // The key printer window itself: its controls as designed, the load handler, and the handlers
 // that need no printing.
 
-#include "KeyPrinterWindowFixture.h"
+#include "tests/keyprint/KeyPrinterWindowFixture.h"
 
-#include "KeyPrinterDesign.h"
-#include "SlipLayout.h"
+#include "core/slip/SlipLayout.h"
+#include "keyprint/KeyPrinterDesign.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

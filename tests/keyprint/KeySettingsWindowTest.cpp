@@ -1,7 +1,7 @@
 // The settings file saved by "Beállítás mentése" and read by the load handler, through the
 // window and a real program folder.
 
-#include "KeyPrinterWindowFixture.h"
+#include "tests/keyprint/KeyPrinterWindowFixture.h"
 
 #include <QFile>
 

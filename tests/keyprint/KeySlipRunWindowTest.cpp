@@ -1,11 +1,11 @@
 // The two slip runs started from the window: every control reaches the run, the corrected
 // Text6 comes back, and the marks land where the slip layout puts them.
 
-#include "KeyPrinterWindowFixture.h"
+#include "tests/keyprint/KeyPrinterWindowFixture.h"
 
-#include "NumberText.h"
-#include "RowText.h"
-#include "SlipLayout.h"
+#include "core/base/NumberText.h"
+#include "core/base/RowText.h"
+#include "core/slip/SlipLayout.h"
 
 #include <algorithm>
 #include <tuple>

@@ -1,7 +1,7 @@
-#include "KeyListing.h"
-#include "FakeServices.h"
-#include "GameProfile.h"
-#include "PrintedOperations.h"
+#include "core/keys/KeyListing.h"
+#include "core/base/GameProfile.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/PrintedOperations.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "DeviceSurface.h"
-#include "PdfReader.h"
-#include "QtPrintDevice.h"
+#include "printing/QtPrintDevice.h"
+#include "tests/support/DeviceSurface.h"
+#include "tests/support/PdfReader.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -1,11 +1,11 @@
-#include "DeviceSurface.h"
-#include "FakeServices.h"
-#include "GameProfile.h"
-#include "KeyListing.h"
-#include "PdfReader.h"
-#include "PreviewPageRenderer.h"
-#include "QtTextMetrics.h"
-#include "SlipComposer.h"
+#include "core/base/GameProfile.h"
+#include "core/keys/KeyListing.h"
+#include "core/slip/SlipComposer.h"
+#include "preview/PreviewPageRenderer.h"
+#include "printing/QtTextMetrics.h"
+#include "tests/support/DeviceSurface.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/PdfReader.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,12 +1,12 @@
-#include "PreviewWindow.h"
-#include "GameProfile.h"
-#include "ModalDialogs.h"
-#include "QStringPrinting.h"
-#include "QtPreviewService.h"
-#include "QtPrintDevice.h"
-#include "QtTextMetrics.h"
-#include "RecordingPrintSurface.h"
-#include "SlipComposer.h"
+#include "preview/PreviewWindow.h"
+#include "core/base/GameProfile.h"
+#include "core/print/RecordingPrintSurface.h"
+#include "core/slip/SlipComposer.h"
+#include "preview/QtPreviewService.h"
+#include "printing/QtPrintDevice.h"
+#include "printing/QtTextMetrics.h"
+#include "tests/preview/QStringPrinting.h"
+#include "tests/support/ModalDialogs.h"
 
 #include <QApplication>
 #include <QImage>

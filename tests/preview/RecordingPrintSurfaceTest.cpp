@@ -1,8 +1,8 @@
-#include "RecordingPrintSurface.h"
-#include "FixedTextMetrics.h"
-#include "GameProfile.h"
-#include "QStringPrinting.h"
-#include "SlipComposer.h"
+#include "core/print/RecordingPrintSurface.h"
+#include "core/base/GameProfile.h"
+#include "core/slip/SlipComposer.h"
+#include "tests/preview/QStringPrinting.h"
+#include "tests/support/FixedTextMetrics.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "RecordingReplay.h"
+#include "core/print/RecordingReplay.h"
 
-#include "FakeServices.h"
-#include "FixedTextMetrics.h"
-#include "GameProfile.h"
-#include "PrintDevice.h"
-#include "PrintedOperations.h"
-#include "QStringPrinting.h"
-#include "RecordingPrintSurface.h"
-#include "SlipComposer.h"
+#include "core/base/GameProfile.h"
+#include "core/print/PrintDevice.h"
+#include "core/print/RecordingPrintSurface.h"
+#include "core/slip/SlipComposer.h"
+#include "tests/preview/QStringPrinting.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/FixedTextMetrics.h"
+#include "tests/support/PrintedOperations.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "SlipForm.h"
-#include "FixedTextMetrics.h"
-#include "GameProfile.h"
-#include "QStringPrinting.h"
-#include "RecordingPrintSurface.h"
-#include "SlipComposer.h"
-#include "StepReader.h"
-#include "SystemTable.h"
+#include "core/slip/SlipForm.h"
+#include "core/base/GameProfile.h"
+#include "core/print/RecordingPrintSurface.h"
+#include "core/slip/SlipComposer.h"
+#include "core/slip/SystemTable.h"
+#include "tests/preview/QStringPrinting.h"
+#include "tests/preview/StepReader.h"
+#include "tests/support/FixedTextMetrics.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintRecording.h"
+#include "core/print/PrintRecording.h"
 
 #include <QString>
 

@@ -2,10 +2,10 @@
 // printer and stores every job it prints. Qt hands a job over without looking at the answer, so
 // these tests show what the surface itself finds out.
 
-#include "DeviceSurface.h"
-#include "PdfReader.h"
-#include "PrivateCupsServer.h"
-#include "QtPrintDevice.h"
+#include "printing/QtPrintDevice.h"
+#include "tests/services/PrivateCupsServer.h"
+#include "tests/support/DeviceSurface.h"
+#include "tests/support/PdfReader.h"
 
 #include <QDir>
 #include <QFile>

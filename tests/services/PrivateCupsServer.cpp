@@ -1,4 +1,4 @@
-#include "PrivateCupsServer.h"
+#include "tests/services/PrivateCupsServer.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,14 +1,14 @@
 
-#include "FakeKeyListView.h"
-#include "FakeServices.h"
-#include "GameProfile.h"
-#include "KeyChooser.h"
-#include "ModalDialogs.h"
-#include "PrinterFamily.h"
-#include "QtFileDialog.h"
-#include "QtInputBox.h"
-#include "QtMessageBox.h"
-#include "QtTranslation.h"
+#include "core/base/GameProfile.h"
+#include "core/base/PrinterFamily.h"
+#include "core/keys/KeyChooser.h"
+#include "services/QtFileDialog.h"
+#include "services/QtInputBox.h"
+#include "services/QtMessageBox.h"
+#include "services/QtTranslation.h"
+#include "tests/support/FakeKeyListView.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/ModalDialogs.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "QtPrintDevice.h"
+#include "printing/QtPrintDevice.h"
 
-#include "DeviceSurface.h"
-#include "PdfReader.h"
+#include "tests/support/DeviceSurface.h"
+#include "tests/support/PdfReader.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "QtServices.h"
+#include "services/QtServices.h"
 
-#include "QtSingleInstance.h"
-#include "RecordingPrintSurface.h"
+#include "core/print/RecordingPrintSurface.h"
+#include "services/QtSingleInstance.h"
 
 #include <QApplication>
 #include <QFile>

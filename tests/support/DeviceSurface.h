@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QtPrintDevice.h"
-#include "RecordingPrintSurface.h"
+#include "core/print/RecordingPrintSurface.h"
+#include "printing/QtPrintDevice.h"
 
 #include <memory>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyListView.h"
+#include "core/keys/KeyListView.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "PreviewForm.h"
-#include "PrintRecording.h"
-#include "PrintedOperations.h"
-#include "Services.h"
+#include "core/base/Services.h"
+#include "core/present/PreviewForm.h"
+#include "core/print/PrintRecording.h"
+#include "tests/support/PrintedOperations.h"
 
 #include <QDate>
 #include <QSize>

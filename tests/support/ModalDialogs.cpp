@@ -1,4 +1,4 @@
-#include "ModalDialogs.h"
+#include "tests/support/ModalDialogs.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "PdfComparison.h"
+#include "tests/support/PdfComparison.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ void expectSamePdf(const QString& expectedPath, const QString& actualPath) {
         EXPECT_EQ(a.page, e.page) << e.text.toStdString();
         EXPECT_TRUE(near(a.left, e.left) && near(a.top, e.top) && near(a.right, e.right) &&
                     near(a.bottom, e.bottom))
-            << e.text.toStdString() << " on page " << e.page << " at (" << e.left << ", "
-            << e.top << ") is at (" << a.left << ", " << a.top << ")";
+            << e.text.toStdString() << " on page " << e.page << " at (" << e.left << ", " << e.top
+            << ") is at (" << a.left << ", " << a.top << ")";
     }
 }

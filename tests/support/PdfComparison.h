@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PdfReader.h"
+#include "tests/support/PdfReader.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "PrintedOperations.h"
+#include "tests/support/PrintedOperations.h"
 
-#include "PrintCursor.h"
+#include "core/print/PrintCursor.h"
 
 using Op = PrintRecording::Op;
 

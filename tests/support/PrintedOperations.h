@@ -1,11 +1,11 @@
 #pragma once
 
-#include "FixedTextMetrics.h"
-#include "PrintDevice.h"
-#include "PrintRecording.h"
-#include "PrintSurface.h"
-#include "RecordingPrintSurface.h"
-#include "TextMetrics.h"
+#include "core/print/PrintDevice.h"
+#include "core/print/PrintRecording.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/RecordingPrintSurface.h"
+#include "core/print/TextMetrics.h"
+#include "tests/support/FixedTextMetrics.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CombinationSelection.h"
+#include "core/combination/CombinationSelection.h"
 
 #include <QString>
 #include <QStringList>

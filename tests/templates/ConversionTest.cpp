@@ -1,9 +1,9 @@
-#include "FullCombinationConversion.h"
-#include "FullCombinationTemplate.h"
-#include "GameProfile.h"
-#include "KeyFile.h"
-#include "PlainSlipFile.h"
-#include "RowText.h"
+#include "core/base/GameProfile.h"
+#include "core/base/RowText.h"
+#include "core/files/KeyFile.h"
+#include "core/files/PlainSlipFile.h"
+#include "core/fullcombination/FullCombinationConversion.h"
+#include "core/fullcombination/FullCombinationTemplate.h"
 
 #include <gtest/gtest.h>
 

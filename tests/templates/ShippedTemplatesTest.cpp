@@ -1,8 +1,8 @@
 // Every shipped template, checked exhaustively against the rules a template must keep: exact
 // partition of all K-subsets, systems of the game's table, FIX ranks apart from the combination
 // set of the entry's variant, every rank above 12 convertible, and the fewest items.
-#include "FullCombinationTemplate.h"
-#include "SystemTable.h"
+#include "core/fullcombination/FullCombinationTemplate.h"
+#include "core/slip/SystemTable.h"
 
 #include <gtest/gtest.h>
 
@@ -178,8 +178,8 @@ INSTANTIATE_TEST_SUITE_P(AllTemplates, ShippedTemplate, ::testing::ValuesIn(allC
 
 } // namespace
 
-#include "FullCombinationConversion.h"
-#include "GameProfile.h"
+#include "core/base/GameProfile.h"
+#include "core/fullcombination/FullCombinationConversion.h"
 
 namespace {
 

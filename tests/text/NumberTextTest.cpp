@@ -1,6 +1,6 @@
-#include "NumberText.h"
-#include "RowText.h"
-#include "SystemTable.h"
+#include "core/base/NumberText.h"
+#include "core/base/RowText.h"
+#include "core/slip/SystemTable.h"
 
 #include <gtest/gtest.h>
 

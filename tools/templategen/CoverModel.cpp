@@ -1,6 +1,6 @@
-#include "CoverModel.h"
+#include "tools/templategen/CoverModel.h"
 
-#include "SystemTable.h"
+#include "core/slip/SystemTable.h"
 
 #include <bit>
 

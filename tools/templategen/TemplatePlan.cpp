@@ -1,4 +1,4 @@
-#include "TemplatePlan.h"
+#include "tools/templategen/TemplatePlan.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CoverModel.h"
+#include "tools/templategen/CoverModel.h"
 
 #include <QString>
 

@@ -3,9 +3,9 @@
 // program whose optimum is the fewest items for one game and N, for an LP solver such as cbc:
 //   templategen <folder>
 //   templategen --lp <game> <N> <file.lp>
-#include "TemplatePlan.h"
+#include "tools/templategen/TemplatePlan.h"
 
-#include "SystemTable.h"
+#include "core/slip/SystemTable.h"
 
 #include <QFile>
 #include <QString>
