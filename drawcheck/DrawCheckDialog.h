@@ -59,7 +59,6 @@ private:
     QWidget* makeButtonRow();
     CheckedSubject chosenSubject() const;
     void showReport();
-    void refuse(const QString& text);
     void copy();
     void print(bool preview);
 
