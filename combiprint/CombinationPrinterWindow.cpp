@@ -397,7 +397,7 @@ CombinationRunControls CombinationPrinterWindow::runControls() const {
 PrintRunResult CombinationPrinterWindow::runOn(Run run, CombinationSelection& selection,
                                                CombinationRuns& runs, PrintSurface& printer,
                                                bool showEjectNotice) {
-    const CombinationRunServices services{services_.messageBox, services_.busyPointer, printer,
+    const SlipRunServices services{services_.messageBox, services_.busyPointer, printer,
                                           showEjectNotice};
     switch (run) {
     case Run::FromTo:

@@ -42,13 +42,13 @@ PrintRunResult resultOf(const std::optional<PrintJobOutcome>& outcome) {
 
 PrintRunResult CombinationRuns::runAllRows(const CombinationSelection& selection,
                                            const CombinationRunControls& controls,
-                                           CombinationRunServices services) {
+                                           SlipRunServices services) {
     return resultOf(printRows(selection, controls, services, 0, int(selection.rows().size()) - 1));
 }
 
 PrintRunResult CombinationRuns::runFromTo(const CombinationSelection& selection,
                                           const CombinationRunControls& controls,
-                                          CombinationRunServices services) {
+                                          SlipRunServices services) {
     const long long first = rowNumber(controls.firstRow);
     long long last = rowNumber(controls.lastRow);
     // Zero and negative row numbers are refused alike: there is no row before the first.
@@ -69,7 +69,7 @@ PrintRunResult CombinationRuns::runFromTo(const CombinationSelection& selection,
 
 PrintRunResult CombinationRuns::runFullCombination(CombinationSelection& selection,
                                                    const CombinationRunControls& controls,
-                                                   CombinationRunServices services) {
+                                                   SlipRunServices services) {
     PrintRunResult result;
     if (selection.entries().isEmpty()) {
         return result;
@@ -92,7 +92,7 @@ PrintRunResult CombinationRuns::runFullCombination(CombinationSelection& selecti
 
 std::optional<PrintJobOutcome> CombinationRuns::printRows(const CombinationSelection& selection,
                                                           const CombinationRunControls& controls,
-                                                          CombinationRunServices services,
+                                                          SlipRunServices services,
                                                           int first, int last) {
     if (!selection.validateSelection(services.messageBox)) {
         return std::nullopt;

@@ -84,7 +84,7 @@ SlipOrigin keyRunOrigin(const GameProfile& profile, const KeyRunControls& contro
 }
 
 PrintJobOutcome printKeySlips(const GameProfile& profile, const KeyRunControls& controls,
-                              const KeySlipJob& job, KeyRunServices services) {
+                              const KeySlipJob& job, SlipRunServices services) {
     const auto orientation = landscape(controls) ? PrintSurface::Orientation::Landscape
                                                  : PrintSurface::Orientation::Portrait;
     PrintSurface& printer = services.printer;
