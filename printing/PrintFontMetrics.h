@@ -23,6 +23,8 @@ public:
     double cellHeight() const { return metrics_.height() / dpi_; }
     // Ascent in device pixels: the baseline lies this far below a character cell's top.
     double ascentPixels() const { return metrics_.ascent(); }
+    // The tight box of the text's glyphs, from the character cell's top-left, in inches.
+    InkBox inkBounds(const QString& text) const;
 
 private:
     QFontMetricsF metrics_;

@@ -3,12 +3,14 @@
 #include "core/print/PrintCursor.h"
 #include "core/print/PrintRecording.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/PrintableArea.h"
 #include "core/print/RecordingReplay.h"
 #include "printing/PrintFontMetrics.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPen>
 
 namespace {
 
@@ -18,8 +20,11 @@ constexpr double pageDpi = 1200;
 // and orientation belong to the caller and do nothing here.
 class PainterPrintSurface : public PrintSurface {
 public:
-    PainterPrintSurface(QPainter& painter, TextMetrics& metrics, RecordedPagePainter& fonts)
-        : painter_(painter), cursor_(metrics), fonts_(fonts) {}
+    PainterPrintSurface(QPainter& painter, TextMetrics& metrics, RecordedPagePainter& fonts,
+                        const PrintableArea* markArea)
+        : painter_(painter), cursor_(metrics), fonts_(fonts), markArea_(markArea) {}
+
+    int redMarks = 0;
 
     bool setOrientation(Orientation) override { return true; }
     bool setUnits(Units units) override {
@@ -64,7 +69,30 @@ public:
         cursor_.advancePast(text, endLine);
         return true;
     }
+    bool printMark(const QString& mark) override {
+        const bool lands = !markArea_ || markArea_->holds(cursor_.inkOnPage(mark));
+        if (lands) {
+            return printText(mark, true);
+        }
+        ++redMarks;
+        const QPen pen = painter_.pen();
+        painter_.setPen(Qt::red);
+        printText(mark, true);
+        painter_.setPen(pen);
+        return true;
+    }
+    bool drawLine(double fromX, double fromY, double toX, double toY, double width) override {
+        const double pixels = pageDpi / cursor_.unitsPerInch();
+        QPen pen(Qt::black, width * pixels, Qt::SolidLine, Qt::FlatCap);
+        const QPen text = painter_.pen();
+        painter_.setPen(pen);
+        painter_.drawLine(QPointF(fromX * pixels, fromY * pixels),
+                          QPointF(toX * pixels, toY * pixels));
+        painter_.setPen(text);
+        return true;
+    }
     double measureText(const QString& text) override { return cursor_.measureText(text); }
+    InkBox measureInk(const QString& text) override { return cursor_.measureInk(text); }
     bool newPage() override { return true; }
     PrintJobOutcome endJob() override { return {}; }
     bool setDuplex() override { return true; }
@@ -80,6 +108,7 @@ private:
     QPainter& painter_;
     PrintCursor cursor_;
     RecordedPagePainter& fonts_;
+    const PrintableArea* markArea_;
     bool fontStale_ = true;
     double ascent_ = 0; // of the painter's font, in page pixels
 };
@@ -109,13 +138,15 @@ const RecordedPagePainter::PaintedFont& RecordedPagePainter::fontFor(const Print
     return fonts_.back();
 }
 
-void RecordedPagePainter::paint(QPainter& painter, const PrintRecording& recording, int page) {
+int RecordedPagePainter::paint(QPainter& painter, const PrintRecording& recording, int page,
+                               const PrintableArea* markArea) {
     painter.save();
     if (scale_ != 1.0) {
         painter.scale(scale_, scale_);
     }
     painter.setPen(Qt::black);
-    PainterPrintSurface surface(painter, metrics_, *this);
+    PainterPrintSurface surface(painter, metrics_, *this, markArea);
     replayPage(recording, page, surface);
     painter.restore();
+    return surface.redMarks;
 }
