@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 
 class QPaintDevice;
@@ -23,10 +24,14 @@ public:
     double cellHeight() const { return metrics_.height() / dpi_; }
     // Ascent in device pixels: the baseline lies this far below a character cell's top.
     double ascentPixels() const { return metrics_.ascent(); }
-    // The tight box of the text's glyphs, from the character cell's top-left, in inches.
+    // The tight box of the text's glyphs, from the character cell's top-left, in inches: the
+    // outlines of the glyphs the device draws (fallback fonts included), kept per text.
     InkBox inkBounds(const QString& text) const;
 
 private:
+    QFont font_;
+    const QPaintDevice* device_;
     QFontMetricsF metrics_;
     double dpi_;
+    mutable QHash<QString, InkBox> inks_;
 };
