@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <cmath>
+
 namespace {
 
 constexpr double pageDpi = 1200;
@@ -75,20 +77,25 @@ public:
             return printText(mark, true);
         }
         ++redMarks;
-        const QPen pen = painter_.pen();
         painter_.setPen(Qt::red);
         printText(mark, true);
-        painter_.setPen(pen);
+        painter_.setPen(linePen_);
         return true;
     }
+    // A line no thicker than a pixel of the device (a preview) is drawn one pixel wide, which is
+    // many times faster than filling its outline; a thicker one (a printed page) is stroked with
+    // its width. The line pen is black, and the text takes its colour from it too.
     bool drawLine(double fromX, double fromY, double toX, double toY, double width) override {
         const double pixels = pageDpi / cursor_.unitsPerInch();
-        QPen pen(Qt::black, width * pixels, Qt::SolidLine, Qt::FlatCap);
-        const QPen text = painter_.pen();
-        painter_.setPen(pen);
+        const double penWidth = width * pixels;
+        const double onDevice = penWidth * std::abs(painter_.deviceTransform().m11());
+        const double used = onDevice <= 1 ? 0 : penWidth;
+        if (used != linePen_.widthF()) {
+            linePen_.setWidthF(used);
+            painter_.setPen(linePen_);
+        }
         painter_.drawLine(QPointF(fromX * pixels, fromY * pixels),
                           QPointF(toX * pixels, toY * pixels));
-        painter_.setPen(text);
         return true;
     }
     double measureText(const QString& text) override { return cursor_.measureText(text); }
@@ -109,6 +116,7 @@ private:
     PrintCursor cursor_;
     RecordedPagePainter& fonts_;
     const PrintableArea* markArea_;
+    QPen linePen_{Qt::black, 0, Qt::SolidLine, Qt::FlatCap}; // the painter's pen
     bool fontStale_ = true;
     double ascent_ = 0; // of the painter's font, in page pixels
 };
@@ -144,8 +152,8 @@ int RecordedPagePainter::paint(QPainter& painter, const PrintRecording& recordin
     if (scale_ != 1.0) {
         painter.scale(scale_, scale_);
     }
-    painter.setPen(Qt::black);
     PainterPrintSurface surface(painter, metrics_, *this, markArea);
+    painter.setPen(QPen(Qt::black, 0, Qt::SolidLine, Qt::FlatCap));
     replayPage(recording, page, surface);
     painter.restore();
     return surface.redMarks;

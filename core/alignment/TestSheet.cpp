@@ -151,18 +151,21 @@ void outline(PrintSurface& surface, const Paper& paper, const MmRect& r) {
     drawOnPaper(surface, paper, {right, r.top}, {right, bottom}, outlineWidth);
 }
 
-// The words of the text in lines no wider than the width, measured in the current font.
+// The words of the text in lines no wider than the width, measured in the current font: each
+// word once, a line as its words and the blanks between them.
 QStringList brokenIntoLines(PrintSurface& surface, const QString& text, double width) {
+    const double blank = surface.measureText(QStringLiteral(" "));
     QStringList lines;
     QString line;
+    double used = 0;
     for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (!line.isEmpty() && surface.measureText(longer) > width) {
+        const double wordWidth = surface.measureText(word);
+        if (!line.isEmpty() && used + blank + wordWidth > width) {
             lines << line;
-            line = word;
-        } else {
-            line = longer;
+            line.clear();
         }
+        used = line.isEmpty() ? wordWidth : used + blank + wordWidth;
+        line = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
     }
     if (!line.isEmpty()) {
         lines << line;
