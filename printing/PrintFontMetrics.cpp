@@ -15,6 +15,24 @@ QFont PrintFontMetrics::makeFont(const PrintFont& font) {
 PrintFontMetrics::PrintFontMetrics(const QFont& font, const QPaintDevice* device, double dpi)
     : font_(font), device_(device), metrics_(font, device), dpi_(dpi) {}
 
+double PrintFontMetrics::advance(const QString& text) const {
+    constexpr qsizetype shortText = 16;
+    constexpr qsizetype keptTexts = 1024;
+    if (text.size() > shortText) {
+        return metrics_.horizontalAdvance(text) / dpi_;
+    }
+    const auto kept = advances_.constFind(text);
+    if (kept != advances_.constEnd()) {
+        return *kept;
+    }
+    if (advances_.size() >= keptTexts) {
+        advances_.clear();
+    }
+    const double inches = metrics_.horizontalAdvance(text) / dpi_;
+    advances_.insert(text, inches);
+    return inches;
+}
+
 // QFontMetricsF::tightBoundingRect puts the bottom of every glyph on the baseline (a bullet's,
 // an asterisk's), so the box is taken from the outlines of the glyphs laid out on the device.
 InkBox PrintFontMetrics::inkBounds(const QString& text) const {

@@ -19,7 +19,8 @@ public:
     // dpi: the device's pixels per inch, as the job works with them.
     PrintFontMetrics(const QFont& font, const QPaintDevice* device, double dpi);
 
-    double advance(const QString& text) const { return metrics_.horizontalAdvance(text) / dpi_; }
+    // Short texts (words, numbers, marks) are measured once and kept, a bounded number of them.
+    double advance(const QString& text) const;
     double lineSpacing() const { return metrics_.lineSpacing() / dpi_; }
     double cellHeight() const { return metrics_.height() / dpi_; }
     // Ascent in device pixels: the baseline lies this far below a character cell's top.
@@ -34,4 +35,5 @@ private:
     QFontMetricsF metrics_;
     double dpi_;
     mutable QHash<QString, InkBox> inks_;
+    mutable QHash<QString, double> advances_;
 };

@@ -83,8 +83,9 @@ public:
         return true;
     }
     // A line no thicker than a pixel of the device (a preview) is drawn one pixel wide, which is
-    // many times faster than filling its outline; a thicker one (a printed page) is stroked with
-    // its width. The line pen is black, and the text takes its colour from it too.
+    // many times faster than filling its outline, and without smoothing when it runs along an
+    // axis (it is as sharp, and faster still); a thicker one (a printed page) is stroked with its
+    // width. The line pen is black, and the text takes its colour from it too.
     bool drawLine(double fromX, double fromY, double toX, double toY, double width) override {
         const double pixels = pageDpi / cursor_.unitsPerInch();
         const double penWidth = width * pixels;
@@ -93,6 +94,10 @@ public:
         if (used != linePen_.widthF()) {
             linePen_.setWidthF(used);
             painter_.setPen(linePen_);
+        }
+        const bool smooth = used > 0 || (fromX != toX && fromY != toY);
+        if (smooth != painter_.testRenderHint(QPainter::Antialiasing)) {
+            painter_.setRenderHint(QPainter::Antialiasing, smooth);
         }
         painter_.drawLine(QPointF(fromX * pixels, fromY * pixels),
                           QPointF(toX * pixels, toY * pixels));
