@@ -1,5 +1,6 @@
 #include "combiprint/CombinationPrinterWindow.h"
 
+#include "calibration/AlignmentDialog.h"
 #include "combiprint/FullCombinationWindow.h"
 #include "core/base/InstanceCheck.h"
 #include "core/base/Maker.h"
@@ -209,6 +210,7 @@ void CombinationPrinterWindow::fitWindow() {
     auto* strip = new ButtonStrip(*this, twipsToPixels(used.bottom() + 90), width);
     checkDrawButton_ =
         strip->addButton(QStringLiteral("CheckDrawButton"), QStringLiteral("Találatok"));
+    alignButton_ = strip->addButton(QStringLiteral("AlignButton"), QStringLiteral("Igazítás"));
     const int statusTop = strip->geometry().bottom() + 1;
     statusLine_->setGeometry(8, statusTop, width - 16, 20);
     setFixedSize(width, statusTop + 26);
@@ -239,6 +241,7 @@ void CombinationPrinterWindow::connectHandlers() {
     }
     connect(fullCombinationButton_, &QPushButton::clicked, this, [this] { openFullCombination(); });
     connect(checkDrawButton_, &QPushButton::clicked, this, [this] { checkDraws(); });
+    connect(alignButton_, &QPushButton::clicked, this, [this] { align(); });
     connect(addRowButton_, &QPushButton::clicked, this,
             [&selection] { selection.addCombinationRow(); });
     connect(clearButton_, &QPushButton::clicked, this,
@@ -375,6 +378,12 @@ void CombinationPrinterWindow::checkDraws() {
     dialog.exec();
 }
 
+// "Igazítás": the test sheet, the readings, the offsets they lead to set and saved.
+void CombinationPrinterWindow::align() {
+    AlignmentDialog dialog(model_, this);
+    dialog.exec();
+}
+
 // ---- events ----
 
 void CombinationPrinterWindow::closeEvent(QCloseEvent* event) {
@@ -405,8 +414,13 @@ void CombinationPrinterWindow::showChanges(CombinationPrinterModel::Parts parts)
     if (parts & Part::Controls) {
         showControls();
     }
-    if (parts & Part::PrintedFile) {
-        statusLine_->showJobFile(model_.printedFile());
+    if (parts & Part::Status) {
+        const StatusLine& status = model_.status();
+        if (status.note.isEmpty()) {
+            statusLine_->showJobFile(status.pdfFile);
+        } else {
+            statusLine_->showNote(status.note);
+        }
     }
 }
 

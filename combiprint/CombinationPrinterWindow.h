@@ -68,6 +68,7 @@ private:
     // Handlers of what the model does not do by itself.
     void openFullCombination();
     void checkDraws();
+    void align();
 
     // The controls as they stand, handed to the model whenever one of them changes.
     void takeControls();
@@ -117,6 +118,7 @@ private:
     QPushButton* chooseKeyButton_ = nullptr;       // Command3D4
     QPushButton* exitButton_ = nullptr;            // Command3D2
     QPushButton* checkDrawButton_ = nullptr;       // "Találatok", under the design
+    QPushButton* alignButton_ = nullptr;           // "Igazítás", under the design
     QPushButton* gridTemplate_ = nullptr;          // Command3D5(0)
     QRadioButton* systemTemplate_ = nullptr;       // Option3(0)
     std::vector<QPushButton*> numberButtons_;      // index n = Command3D5(n); 0 is the template

@@ -20,6 +20,12 @@ void JobStatusLine::showJobFile(const QString& path) {
     elide();
 }
 
+void JobStatusLine::showNote(const QString& note) {
+    fullText_ = note;
+    setToolTip(fullText_);
+    elide();
+}
+
 void JobStatusLine::resizeEvent(QResizeEvent* event) {
     QLabel::resizeEvent(event);
     elide();

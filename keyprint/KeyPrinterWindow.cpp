@@ -1,5 +1,6 @@
 #include "keyprint/KeyPrinterWindow.h"
 
+#include "calibration/AlignmentDialog.h"
 #include "core/base/InstanceCheck.h"
 #include "core/results/KeyDrawCheck.h"
 #include "drawcheck/DrawCheckDialog.h"
@@ -166,6 +167,7 @@ void KeyPrinterWindow::buildButtonStrip() {
         strip->addButton(QStringLiteral("CheckDrawButton"), QStringLiteral("Találatok"));
     makeKeyButton_ =
         strip->addButton(QStringLiteral("MakeKeyButton"), QStringLiteral("Kulcs készítés"));
+    alignButton_ = strip->addButton(QStringLiteral("AlignButton"), QStringLiteral("Igazítás"));
     clientSize_.rheight() += strip->height();
     setFixedSize(clientSize_);
 }
@@ -207,6 +209,7 @@ void KeyPrinterWindow::connectHandlers() {
     connect(chooseKeyButton_, &QPushButton::clicked, this, [this] { model_.chooseKey(); });
     connect(checkDrawButton_, &QPushButton::clicked, this, [this] { checkDraws(); });
     connect(makeKeyButton_, &QPushButton::clicked, this, [this] { generateKey(); });
+    connect(alignButton_, &QPushButton::clicked, this, [this] { align(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { model_.saveSettings(); });
     connect(exitButton_, &QPushButton::clicked, this, [this] { close(); });
     // A row selected by mouse, keyboard or code shows its caption; a click on the row that is
@@ -299,6 +302,12 @@ void KeyPrinterWindow::generateKey() {
     dialog.exec();
 }
 
+// "Igazítás": the test sheet, the readings, the offsets they lead to set and saved.
+void KeyPrinterWindow::align() {
+    AlignmentDialog dialog(model_, this);
+    dialog.exec();
+}
+
 // "Kilép" or the window's frame: the program ends at once, without saving.
 void KeyPrinterWindow::closeEvent(QCloseEvent* event) {
     event->accept();
@@ -321,8 +330,8 @@ void KeyPrinterWindow::showChanges(KeyPrinterModel::Parts parts) {
     if (parts & KeyPrinterModel::Part::Controls) {
         showControls();
     }
-    if (parts & KeyPrinterModel::Part::PrintedFile) {
-        showPrintedFile(model_.printedFile());
+    if (parts & KeyPrinterModel::Part::Status) {
+        showStatus(model_.status());
     }
 }
 
@@ -347,11 +356,15 @@ void KeyPrinterWindow::showControls() {
     }
 }
 
-// A job written as a PDF names its file under the controls; a job on a printer takes the line
-// away again.
-void KeyPrinterWindow::showPrintedFile(const QString& file) {
-    statusLine_->showJobFile(file);
-    if (file.isEmpty()) {
+// A job written as a PDF names its file under the controls, a save says what it saved; a job on
+// a printer takes the line away again.
+void KeyPrinterWindow::showStatus(const StatusLine& status) {
+    if (status.note.isEmpty()) {
+        statusLine_->showJobFile(status.pdfFile);
+    } else {
+        statusLine_->showNote(status.note);
+    }
+    if (statusLine_->fullText().isEmpty()) {
         statusLine_->hide();
         setFixedSize(clientSize_);
         return;

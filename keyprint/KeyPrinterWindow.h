@@ -68,13 +68,14 @@ private:
     void rowClicked();
     void checkDraws();
     void generateKey();
+    void align();
 
     // The controls as they stand, handed to the model whenever one of them changes.
     void takeControls();
     // What the model says changed.
     void showChanges(KeyPrinterModel::Parts parts);
     void showControls();
-    void showPrintedFile(const QString& file);
+    void showStatus(const StatusLine& status);
 
     const GameProfile& profile_;
     const KeyPrinterDesign& design_;
@@ -103,6 +104,7 @@ private:
     QPushButton* exitButton_ = nullptr;        // Command3D2
     QPushButton* checkDrawButton_ = nullptr;   // "Találatok", under the design
     QPushButton* makeKeyButton_ = nullptr;     // "Kulcs készítés", under the design
+    QPushButton* alignButton_ = nullptr;       // "Igazítás", under the design
     QLabel* slipCountLabel_ = nullptr;         // Label4
     QLabel* widthLabel_ = nullptr;             // Label8 (keyprint7: Label6)
     QLabel* selectedRowLabel_ = nullptr;       // Label7

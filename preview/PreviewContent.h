@@ -3,10 +3,12 @@
 #include "core/present/PreviewForm.h"
 #include "core/print/PrintRecording.h"
 #include "core/print/TextMetrics.h"
+#include "printing/PrinterMargins.h"
 
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 // What a preview window shows and does.
 struct PreviewContent {
@@ -16,4 +18,7 @@ struct PreviewContent {
     // The measures the recording was made with, kept by whoever made it; the window makes its
     // own when none is given.
     TextMetrics* metrics = nullptr;
+    // The printer's unprintable margins, where a mark is shown red; the default printer's when
+    // none are given.
+    std::optional<PrinterMargins> margins = std::nullopt;
 };

@@ -93,9 +93,28 @@ void paintSlipForm(QPainter& painter, const SlipForm& form) {
 } // namespace
 
 PreviewPageRenderer::PreviewPageRenderer(std::shared_ptr<const PrintRecording> recording,
-                                         const PreviewForm& form, TextMetrics& metrics)
+                                         const PreviewForm& form, TextMetrics& metrics,
+                                         const PrinterMargins& margins)
     : recording_(std::move(recording)), metrics_(metrics), formAsked_(form),
-      form_(makeForm(form, metrics)), pages_(metrics, PrintUnits::millimetresPerInch) {}
+      form_(makeForm(form, metrics)), margins_(margins),
+      marksOutside_(size_t(recording_ ? recording_->pageCount() : 0), -1),
+      pages_(metrics, PrintUnits::millimetresPerInch) {}
+
+PrintableArea PreviewPageRenderer::printableArea(int page) const {
+    const PrintSurface::Orientation pageOrientation = orientation(page);
+    return margins_.printableArea(pageSizeMm(pageOrientation), pageOrientation);
+}
+
+int PreviewPageRenderer::marksOutside(int page) {
+    if (page < 0 || size_t(page) >= marksOutside_.size()) {
+        return 0;
+    }
+    int& counted = marksOutside_[size_t(page)];
+    if (counted < 0) {
+        counted = ::marksOutside(*recording_, page, metrics_, printableArea(page));
+    }
+    return counted;
+}
 
 int PreviewPageRenderer::pageCount() const {
     return recording_ ? recording_->pageCount() : 0;
@@ -176,6 +195,7 @@ void PreviewPageRenderer::paint(QPainter& painter, int page, const QRect& target
     const QSizeF mm = pageSizeMm(pageOrientation);
     painter.translate(target.topLeft());
     painter.scale(target.width() / mm.width(), target.height() / mm.height());
-    pages_.paint(painter, *recording_, page);
+    const PrintableArea area = printableArea(page);
+    pages_.paint(painter, *recording_, page, &area);
     painter.restore();
 }

@@ -21,13 +21,18 @@ QString pageCaption(int page, int count) {
     return QStringLiteral("oldal %1 / %2").arg(count == 0 ? 0 : page + 1).arg(count);
 }
 
+QString marksOutsideCaption(int marks) {
+    return QStringLiteral("%1 jel a nyomtatható területen kívül esik").arg(marks);
+}
+
 } // namespace
 
 PreviewWindow::PreviewWindow(PreviewContent content, QWidget* parent)
     : QDialog(parent), content_(std::move(content)),
       ownMetrics_(content_.metrics ? nullptr : std::make_unique<QtTextMetrics>()),
       renderer_(content_.recording, content_.form,
-                content_.metrics ? *content_.metrics : *ownMetrics_),
+                content_.metrics ? *content_.metrics : *ownMetrics_,
+                content_.margins ? *content_.margins : defaultPrinterMargins()),
       view_(new PreviewPageView(renderer_, this)) {
     setWindowTitle(titlePrefix + content_.programName);
     auto* layout = new QVBoxLayout(this);
@@ -37,6 +42,10 @@ PreviewWindow::PreviewWindow(PreviewContent content, QWidget* parent)
     top->addWidget(makeNavigationBar());
     layout->addLayout(top);
     layout->addWidget(view_, 1);
+    marksLabel_ = new QLabel(this);
+    marksLabel_->setObjectName(QStringLiteral("marksOutside"));
+    marksLabel_->setStyleSheet(QStringLiteral("color: #c00000;"));
+    layout->addWidget(marksLabel_);
     layout->addWidget(makeButtonBar());
     connect(view_, &PreviewPageView::currentPageChanged, this, &PreviewWindow::showCurrentPage);
     showCurrentPage(view_->currentPage());
@@ -118,4 +127,7 @@ void PreviewWindow::showCurrentPage(int page) {
     }
     previousButton_->setEnabled(page > 0);
     nextButton_->setEnabled(page + 1 < count);
+    const int marks = count == 0 ? 0 : renderer_.marksOutside(page);
+    // The line keeps its place when empty, so the view does not change size while scrolling.
+    marksLabel_->setText(marks > 0 ? marksOutsideCaption(marks) : QString());
 }

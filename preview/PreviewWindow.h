@@ -17,8 +17,9 @@ class QSpinBox;
 
 // "Előnézet – <program>": the pages of a recorded run as they will be printed, slips over their
 // faint form, with zoom ("Egész oldal", "Oldalszélesség", "100 %"), page navigation and the
-// page label "oldal n / összesen". "Nyomtatás" closes it accepted, "Bezár" rejected: whoever
-// showed it prints afterwards when asked to.
+// page label "oldal n / összesen"; under the page, how many of its marks fall where the printer
+// cannot print ("3 jel a nyomtatható területen kívül esik"), those marks painted red. "Nyomtatás"
+// closes it accepted, "Bezár" rejected: whoever showed it prints afterwards when asked to.
 class PreviewWindow : public QDialog {
     Q_OBJECT
 
@@ -40,6 +41,7 @@ private:
     PreviewPageView* view_;
     QButtonGroup* zoomButtons_ = nullptr;
     QLabel* pageLabel_ = nullptr;
+    QLabel* marksLabel_ = nullptr; // the current page's marks that cannot land
     QSpinBox* pageBox_ = nullptr;
     QPushButton* previousButton_ = nullptr;
     QPushButton* nextButton_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 
 class QPaintDevice;
@@ -18,13 +19,21 @@ public:
     // dpi: the device's pixels per inch, as the job works with them.
     PrintFontMetrics(const QFont& font, const QPaintDevice* device, double dpi);
 
-    double advance(const QString& text) const { return metrics_.horizontalAdvance(text) / dpi_; }
+    // Short texts (words, numbers, marks) are measured once and kept, a bounded number of them.
+    double advance(const QString& text) const;
     double lineSpacing() const { return metrics_.lineSpacing() / dpi_; }
     double cellHeight() const { return metrics_.height() / dpi_; }
     // Ascent in device pixels: the baseline lies this far below a character cell's top.
     double ascentPixels() const { return metrics_.ascent(); }
+    // The tight box of the text's glyphs, from the character cell's top-left, in inches: the
+    // outlines of the glyphs the device draws (fallback fonts included), kept per text.
+    InkBox inkBounds(const QString& text) const;
 
 private:
+    QFont font_;
+    const QPaintDevice* device_;
     QFontMetricsF metrics_;
     double dpi_;
+    mutable QHash<QString, InkBox> inks_;
+    mutable QHash<QString, double> advances_;
 };

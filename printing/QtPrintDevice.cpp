@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -29,6 +30,31 @@ void orient(QPagedPaintDevice& device, PrintSurface::Orientation orientation) {
 }
 
 const PrintJobOutcome failed{PrintJobOutcome::Problem::Failed, QString(), QString()};
+
+// The print engine's CUPS job options: a list of name and value pairs that Qt's CUPS engine hands
+// to the spooler with the job (Qt has no public name for the key).
+constexpr auto cupsOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// Asks the print system to print the page as it is drawn: a driver or filter that fits the page
+// to the paper would move every mark off its cell.
+void requestNoScaling(QPrinter& printer) {
+    QPrintEngine* engine = printer.printEngine();
+    if (!engine) {
+        return;
+    }
+    const QString name = QStringLiteral("print-scaling");
+    QStringList options = engine->property(cupsOptionsKey).toStringList();
+    qsizetype i = 0;
+    while (i + 1 < options.size()) {
+        if (options[i] == name) {
+            options.remove(i, 2);
+        } else {
+            i += 2;
+        }
+    }
+    options << name << QStringLiteral("none");
+    engine->setProperty(cupsOptionsKey, options);
+}
 
 } // namespace
 
@@ -107,6 +133,7 @@ PrintJobOutcome QtPrintDevice::printOnPrinter(const PrintRecording& recording, i
         printer.setDuplex(QPrinter::DuplexLongSide);
     }
     orient(printer, recording.page(int(recording.job(job).firstPage)).orientation);
+    requestNoScaling(printer);
     QPainter painter;
     if (!painter.begin(&printer)) {
         return failed;

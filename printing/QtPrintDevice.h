@@ -19,8 +19,10 @@ class QtTextMetrics;
 // recording's, never an earlier job's. Pages are painted in device pixels of a 1200 dpi page
 // (or the printer's own resolution) with their origin at the paper's top-left corner.
 //
-// With a default printer every job goes to it. Without one (or when told so) every job is
-// written as an A4 PDF named "<program>-<yyyyMMdd-HHmmss>.pdf" in the given folder, with "-2",
+// With a default printer every job goes to it, asking the print system for no scaling (the CUPS
+// job option print-scaling=none), so that a driver's "fit to page" does not move the marks. Without
+// one (or when told so) every job is written as an A4 PDF named "<program>-<yyyyMMdd-HHmmss>.pdf"
+// in the given folder, with "-2",
 // "-3" ... added when the name is taken; the job's outcome names the file. Nothing throws.
 //
 // Delivery is checked: a job for a printer asks the print system at its start whether the queue

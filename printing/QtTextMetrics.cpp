@@ -44,3 +44,7 @@ double QtTextMetrics::lineSpacing(const PrintFont& font) {
 double QtTextMetrics::cellHeight(const PrintFont& font) {
     return metricsOf(font).cellHeight();
 }
+
+InkBox QtTextMetrics::inkBounds(const PrintFont& font, const QString& text) {
+    return metricsOf(font).inkBounds(text);
+}

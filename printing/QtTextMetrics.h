@@ -23,6 +23,7 @@ public:
     double advance(const PrintFont& font, const QString& text) override;
     double lineSpacing(const PrintFont& font) override;
     double cellHeight(const PrintFont& font) override;
+    InkBox inkBounds(const PrintFont& font, const QString& text) override;
 
 private:
     const PrintFontMetrics& metricsOf(const PrintFont& font);

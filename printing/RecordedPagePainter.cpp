@@ -3,12 +3,16 @@
 #include "core/print/PrintCursor.h"
 #include "core/print/PrintRecording.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/PrintableArea.h"
 #include "core/print/RecordingReplay.h"
 #include "printing/PrintFontMetrics.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPen>
+
+#include <cmath>
 
 namespace {
 
@@ -18,8 +22,11 @@ constexpr double pageDpi = 1200;
 // and orientation belong to the caller and do nothing here.
 class PainterPrintSurface : public PrintSurface {
 public:
-    PainterPrintSurface(QPainter& painter, TextMetrics& metrics, RecordedPagePainter& fonts)
-        : painter_(painter), cursor_(metrics), fonts_(fonts) {}
+    PainterPrintSurface(QPainter& painter, TextMetrics& metrics, RecordedPagePainter& fonts,
+                        const PrintableArea* markArea)
+        : painter_(painter), cursor_(metrics), fonts_(fonts), markArea_(markArea) {}
+
+    int redMarks = 0;
 
     bool setOrientation(Orientation) override { return true; }
     bool setUnits(Units units) override {
@@ -64,7 +71,40 @@ public:
         cursor_.advancePast(text, endLine);
         return true;
     }
+    bool printMark(const QString& mark) override {
+        const bool lands = !markArea_ || markArea_->holds(cursor_.inkOnPage(mark));
+        if (lands) {
+            return printText(mark, true);
+        }
+        ++redMarks;
+        painter_.setPen(Qt::red);
+        printText(mark, true);
+        painter_.setPen(linePen_);
+        return true;
+    }
+    // A line no thicker than a pixel of the device (a preview) is drawn one pixel wide, which is
+    // many times faster than filling its outline, and without smoothing when it runs along an
+    // axis (it is as sharp, and faster still); a thicker one (a printed page) is stroked with its
+    // width. The line pen is black, and the text takes its colour from it too.
+    bool drawLine(double fromX, double fromY, double toX, double toY, double width) override {
+        const double pixels = pageDpi / cursor_.unitsPerInch();
+        const double penWidth = width * pixels;
+        const double onDevice = penWidth * std::abs(painter_.deviceTransform().m11());
+        const double used = onDevice <= 1 ? 0 : penWidth;
+        if (used != linePen_.widthF()) {
+            linePen_.setWidthF(used);
+            painter_.setPen(linePen_);
+        }
+        const bool smooth = used > 0 || (fromX != toX && fromY != toY);
+        if (smooth != painter_.testRenderHint(QPainter::Antialiasing)) {
+            painter_.setRenderHint(QPainter::Antialiasing, smooth);
+        }
+        painter_.drawLine(QPointF(fromX * pixels, fromY * pixels),
+                          QPointF(toX * pixels, toY * pixels));
+        return true;
+    }
     double measureText(const QString& text) override { return cursor_.measureText(text); }
+    InkBox measureInk(const QString& text) override { return cursor_.measureInk(text); }
     bool newPage() override { return true; }
     PrintJobOutcome endJob() override { return {}; }
     bool setDuplex() override { return true; }
@@ -80,6 +120,8 @@ private:
     QPainter& painter_;
     PrintCursor cursor_;
     RecordedPagePainter& fonts_;
+    const PrintableArea* markArea_;
+    QPen linePen_{Qt::black, 0, Qt::SolidLine, Qt::FlatCap}; // the painter's pen
     bool fontStale_ = true;
     double ascent_ = 0; // of the painter's font, in page pixels
 };
@@ -109,13 +151,15 @@ const RecordedPagePainter::PaintedFont& RecordedPagePainter::fontFor(const Print
     return fonts_.back();
 }
 
-void RecordedPagePainter::paint(QPainter& painter, const PrintRecording& recording, int page) {
+int RecordedPagePainter::paint(QPainter& painter, const PrintRecording& recording, int page,
+                               const PrintableArea* markArea) {
     painter.save();
     if (scale_ != 1.0) {
         painter.scale(scale_, scale_);
     }
-    painter.setPen(Qt::black);
-    PainterPrintSurface surface(painter, metrics_, *this);
+    PainterPrintSurface surface(painter, metrics_, *this, markArea);
+    painter.setPen(QPen(Qt::black, 0, Qt::SolidLine, Qt::FlatCap));
     replayPage(recording, page, surface);
     painter.restore();
+    return surface.redMarks;
 }

@@ -2,15 +2,19 @@
 //   a) the run composed onto the recording surface alone;
 //   b) the same, then the preview window made, shown and its first page painted;
 //   c) one page painted at 100 %, the form already drawn (scrolling) and with the form drawn;
-// with the ratio b / a and the peak memory of the process.
+//   d) one slip of keyprint6 recorded, its preview opened and first page painted, and the same
+//      for the test sheet ("Próbalap") of keyprint6, in the same run;
+// with the ratios b / a and sheet / one slip, and the peak memory of the process.
 
 #include "bench/support/BenchmarkReport.h"
+#include "core/alignment/TestSheet.h"
 #include "core/base/GameProfile.h"
 #include "core/print/RecordingPrintSurface.h"
 #include "core/slip/SlipComposer.h"
 #include "core/slip/SlipLayout.h"
 #include "preview/PreviewPageRenderer.h"
 #include "preview/PreviewWindow.h"
+#include "printing/PrinterMargins.h"
 #include "printing/QtTextMetrics.h"
 
 #include <QApplication>
@@ -123,6 +127,58 @@ void BM_OpenPreviewOnly(benchmark::State& state) {
     }
 }
 
+// One slip of the all-rows run (8 rows), recorded with the device's metrics made once, as a
+// program makes them.
+std::shared_ptr<const PrintRecording> recordOneSlip(TextMetrics& metrics) {
+    RecordingPrintSurface recorder(metrics);
+    const GameProfile& profile = gameProfile(game);
+    recorder.setOrientation(PrintSurface::Orientation::Portrait);
+    setUpSlipSurface(recorder);
+    const std::vector<KeyRow> rows(keyRowsAsText().begin(),
+                                   keyRowsAsText().begin() + fieldsPerSlip);
+    composeKeySlips(recorder, keySlip(game), profile.numbersPerRow, profile.highestNumber, rows,
+                    fieldsPerSlip, KeyRunMode::AllRows, MarkStyle{mark, true}, origin());
+    recorder.endJob();
+    return recorder.takeRecording();
+}
+
+std::shared_ptr<const PrintRecording> recordTestSheet(TextMetrics& metrics) {
+    RecordingPrintSurface recorder(metrics);
+    printTestSheet(recorder,
+                   {PrinterFamily::Key, game, QStringLiteral("keyprint6"), QStringLiteral("0"),
+                    QStringLiteral("0"), mark, false, QDate(2025, 3, 14)});
+    return recorder.takeRecording();
+}
+
+bool openPreviewOf(std::shared_ptr<const PrintRecording> recording, const PreviewForm& form,
+                   TextMetrics& metrics) {
+    PreviewWindow window({QStringLiteral("keyprint6"), std::move(recording), form, &metrics});
+    window.resize(760, 900);
+    window.show();
+    const QPixmap shown = window.pageView().viewport()->grab();
+    window.close();
+    return window.pageView().lastPaintedPages().first == 0 && !shown.isNull();
+}
+
+void BM_OneSlipPreview(benchmark::State& state) {
+    QtTextMetrics metrics;
+    for (auto _ : state) {
+        if (!openPreviewOf(recordOneSlip(metrics), keySlipForm(), metrics)) {
+            state.SkipWithError("the first page was not painted");
+        }
+    }
+}
+
+// The sheet draws its own cell outlines: it is shown on a plain page.
+void BM_TestSheetPreview(benchmark::State& state) {
+    QtTextMetrics metrics;
+    for (auto _ : state) {
+        if (!openPreviewOf(recordTestSheet(metrics), PreviewForm{}, metrics)) {
+            state.SkipWithError("the first page was not painted");
+        }
+    }
+}
+
 // One page at 100 % (96 dpi A4) into an image, as the view paints it while scrolling: the white
 // page with its form kept drawn, the page's marks replayed.
 void paintPages(benchmark::State& state, bool formKept) {
@@ -169,6 +225,13 @@ void printSummary(const TimesReporter& reporter) {
     if (const auto page = reporter.mean("BM_PaintPageAt100PercentWithForm")) {
         std::printf("one page at 100 %% with its form drawn: %.3f ms real\n", page->real);
     }
+    const auto slip = reporter.mean("BM_OneSlipPreview");
+    const auto sheet = reporter.mean("BM_TestSheetPreview");
+    if (slip && sheet) {
+        std::printf("one slip: record + preview + first page %.2f ms real; test sheet %.2f ms "
+                    "real\nratio sheet/slip: %.3f real, %.3f CPU (goal <= 1.5)\n",
+                    slip->real, sheet->real, sheet->real / slip->real, sheet->cpu / slip->cpu);
+    }
 }
 
 } // namespace
@@ -178,9 +241,17 @@ BENCHMARK(BM_RecordAndOpenPreview)->Unit(benchmark::kMillisecond)->Iterations(5)
 BENCHMARK(BM_OpenPreviewOnly)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 BENCHMARK(BM_PaintPageAt100Percent)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PaintPageAt100PercentWithForm)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_OneSlipPreview)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_TestSheetPreview)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
-    // The key is built before anything is timed.
+    // The key is built, and the printer's margins asked (once per run, as a program does),
+    // before anything is timed.
     return runDrawingBenchmarks(
-        argc, argv, [] { keyRowsAsText(); }, printSummary);
+        argc, argv,
+        [] {
+            keyRowsAsText();
+            defaultPrinterMargins();
+        },
+        printSummary);
 }

@@ -81,6 +81,12 @@ SettingsLocation settingsLocation(const ProgramInfo& program, PrinterFamily fami
     return {name, program.readPath(name), program.programFolder() + QLatin1Char('/') + name};
 }
 
+QString settingsSaveFailedMessage(const QString& fileName) {
+    return QStringLiteral("A beállítások mentése nem sikerült: a(z) ") + fileName +
+           QStringLiteral(" állomány nem írható ! A beállítások csak a program futása alatt "
+                          "érvényesek.");
+}
+
 QString settingsFileName(PrinterFamily family, int game) {
     if (family == PrinterFamily::Key) {
         switch (game) {

@@ -36,6 +36,10 @@ struct SettingsLocation {
 };
 SettingsLocation settingsLocation(const ProgramInfo& program, PrinterFamily family, int game);
 
+// The message of a save that failed: "A beállítások mentése nem sikerült: a(z) beall6k.txt
+// állomány nem írható ! ..."
+QString settingsSaveFailedMessage(const QString& fileName);
+
 // Loading starts from the window's current values and returns them with the file's applied.
 // An out-of-range option index keeps the current selection. A missing or unreadable file leaves
 // a key printer's values unchanged and gives a combination printer "0", "0" and mark 0.

@@ -26,10 +26,6 @@ int rowCount(const KeyRunControls& controls) {
     return int(std::min<qsizetype>(controls.rows.size(), 1 << 30));
 }
 
-bool landscape(const KeyRunControls& controls) {
-    return controls.orientationIndex != 0;
-}
-
 void composeRows(PrintSurface& printer, const GameProfile& profile, const KeyRunControls& controls,
                  const KeySlipJob& job, SlipOrigin origin) {
     std::vector<KeyRow> rows;
@@ -43,6 +39,10 @@ void composeRows(PrintSurface& printer, const GameProfile& profile, const KeyRun
 }
 
 } // namespace
+
+bool keyRunLandscape(const KeyRunControls& controls) {
+    return controls.orientationIndex != 0;
+}
 
 int slipRunFieldsPerSlip(const GameProfile& profile, const QString& fieldsPerSlip) {
     const int maximum = keySlip(profile.game).maxFieldsPerSlip;
@@ -80,13 +80,13 @@ std::optional<KeySlipJob> checkFromToRun(const GameProfile& profile, const KeyRu
 
 SlipOrigin keyRunOrigin(const GameProfile& profile, const KeyRunControls& controls) {
     return keySlipOrigin(keySlip(profile.game), controls.offsetDown, controls.offsetRight,
-                         landscape(controls));
+                         keyRunLandscape(controls));
 }
 
 PrintJobOutcome printKeySlips(const GameProfile& profile, const KeyRunControls& controls,
                               const KeySlipJob& job, SlipRunServices services) {
-    const auto orientation = landscape(controls) ? PrintSurface::Orientation::Landscape
-                                                 : PrintSurface::Orientation::Portrait;
+    const auto orientation = keyRunLandscape(controls) ? PrintSurface::Orientation::Landscape
+                                                       : PrintSurface::Orientation::Portrait;
     PrintSurface& printer = services.printer;
     if (controls.ejectFirst && services.showEjectNotice) {
         services.messageBox.error(pageEjectNotice, profile.keyTitle);

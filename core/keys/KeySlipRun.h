@@ -61,3 +61,5 @@ PrintJobOutcome printKeySlips(const GameProfile& profile, const KeyRunControls& 
 
 // Where the marks of a run's slips start: X0, Y0 from the offsets and the orientation.
 SlipOrigin keyRunOrigin(const GameProfile& profile, const KeyRunControls& controls);
+// Whether a slip run prints landscape: unless "álló" is selected.
+bool keyRunLandscape(const KeyRunControls& controls);

@@ -54,12 +54,36 @@ bool CombinationPrinterModel::saveSettings() {
             {controls_.offsetDown, controls_.offsetRight, controls_.markIndex})) {
         return true;
     }
-    services_.messageBox.error(QStringLiteral("A beállítások mentése nem sikerült: a(z) ") +
-                                   settingsFile().fileName +
-                                   QStringLiteral(" állomány nem írható ! A beállítások csak a "
-                                                  "program futása alatt érvényesek."),
+    services_.messageBox.error(settingsSaveFailedMessage(settingsFile().fileName),
                                Maker::messageTitle);
     return false;
+}
+
+// The mark a run takes: the selected one, or the one the last run kept.
+TestSheetRequest CombinationPrinterModel::testSheet() const {
+    const QString selected = markSymbolForOption(controls_.markIndex);
+    return {PrinterFamily::Combination,
+            profile_.game,
+            services_.program.executableName(),
+            controls_.offsetDown,
+            controls_.offsetRight,
+            selected.isEmpty() ? runs_.storedMarkSymbol() : selected,
+            false,
+            services_.clock.today()};
+}
+
+QString CombinationPrinterModel::messageTitle() const {
+    return Maker::messageTitle;
+}
+
+bool CombinationPrinterModel::applyOffsets(const QString& offsetDown, const QString& offsetRight) {
+    setOffsets(offsetDown, offsetRight);
+    if (!saveSettings()) {
+        return false;
+    }
+    status_ = StatusLine{{}, offsetsSavedNote(settingsFile().fileName, offsetDown, offsetRight)};
+    emit changed(Part::Status);
+    return true;
 }
 
 void CombinationPrinterModel::chooseKey() {
@@ -124,6 +148,6 @@ void CombinationPrinterModel::preview(Run run) {
 
 // A run written as a PDF names its file; a run on a printer clears it.
 void CombinationPrinterModel::showPrintedFile(const QString& file) {
-    printedFile_ = file;
-    emit changed(Part::PrintedFile);
+    status_ = StatusLine{file, {}};
+    emit changed(Part::Status);
 }

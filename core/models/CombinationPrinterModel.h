@@ -5,6 +5,7 @@
 #include "core/combination/CombinationSelection.h"
 #include "core/files/SettingsFile.h"
 #include "core/keys/KeyChooser.h"
+#include "core/models/AlignmentTarget.h"
 #include "core/present/PrintPresenter.h"
 #include "core/present/WindowServices.h"
 
@@ -18,7 +19,7 @@
 // mark, Joker), the settings file and the print flow of its buttons. The window hands each
 // change of a control to setControls() and each click to an operation here or of the selection,
 // and shows what changed() names.
-class CombinationPrinterModel : public QObject, private PrintStatusView {
+class CombinationPrinterModel : public QObject, public AlignmentTarget, private PrintStatusView {
     Q_OBJECT
 
 public:
@@ -29,8 +30,8 @@ public:
         Entries = int(SelectionPart::Entries),
         System = int(SelectionPart::System),
         Counters = int(SelectionPart::Counters),
-        Controls = 0x20,    // the controls' values (the settings were read)
-        PrintedFile = 0x40, // where the last run went: a PDF file, or nothing for a printer
+        Controls = 0x20, // the controls' values (the settings were read)
+        Status = 0x40,   // the status line: where the last run went, what was saved
     };
     Q_DECLARE_FLAGS(Parts, Part)
 
@@ -39,14 +40,14 @@ public:
     CombinationPrinterModel(const GameProfile& profile, const WindowServices& services);
 
     const GameProfile& profile() const { return profile_; }
-    const Services& services() const { return services_; }
+    const Services& services() const override { return services_; }
     CombinationSelection& selection() { return selection_; }
     const CombinationSelection& selection() const { return selection_; }
     const CombinationRunControls& controls() const { return controls_; }
-    // The PDF file the last run was written to; empty after a run on a printer.
-    const QString& printedFile() const { return printedFile_; }
-    // The print flow, for the dialogs that print (the result check).
-    PrintPresenter& presenter() { return presenter_; }
+    // The status line under the window.
+    const StatusLine& status() const { return status_; }
+    // The print flow, for the dialogs that print (the result check, the test sheet).
+    PrintPresenter& presenter() override { return presenter_; }
 
     // The window's controls as they stand now; the window shows them already.
     void setControls(const CombinationRunControls& controls) { controls_ = controls; }
@@ -58,6 +59,11 @@ public:
     // "Beállítás mentése": the offsets and the mark into the settings file; a failure is told.
     // Says whether the file was written.
     bool saveSettings();
+    // "Igazítás": the test sheet with the offsets and the mark a run would print with now, and
+    // the offsets it led to applied and saved.
+    TestSheetRequest testSheet() const override;
+    QString messageTitle() const override;
+    bool applyOffsets(const QString& offsetDown, const QString& offsetRight) override;
     // "Kulcs választás".
     void chooseKey();
     // "7-s kombinációk" before the full-combination window opens: the selection cleared (List1
@@ -89,7 +95,7 @@ private:
     KeyChooser keyChooser_;
     PrintPresenter presenter_;
     CombinationRunControls controls_;
-    QString printedFile_;
+    StatusLine status_;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(CombinationPrinterModel::Parts)

@@ -53,6 +53,30 @@ bool KeyPrinterModel::saveSettings() {
     return saveKeyPrinterSettings(settingsFile().savePath, settings());
 }
 
+TestSheetRequest KeyPrinterModel::testSheet() const {
+    return {PrinterFamily::Key,
+            profile_.game,
+            services_.program.executableName(),
+            controls_.offsetDown,
+            controls_.offsetRight,
+            markSymbolForOption(controls_.markIndex),
+            keyRunLandscape(controls_),
+            services_.clock.today()};
+}
+
+// Unlike "Beállítás mentése", a save asked for by "Alkalmaz" that fails is told.
+bool KeyPrinterModel::applyOffsets(const QString& offsetDown, const QString& offsetRight) {
+    setOffsets(offsetDown, offsetRight);
+    const SettingsLocation file = settingsFile();
+    if (!saveSettings()) {
+        services_.messageBox.error(settingsSaveFailedMessage(file.fileName), profile_.keyTitle);
+        return false;
+    }
+    status_ = StatusLine{{}, offsetsSavedNote(file.fileName, offsetDown, offsetRight)};
+    emit changed(Part::Status);
+    return true;
+}
+
 void KeyPrinterModel::chooseKey() {
     chooser_.choose(*this);
 }
@@ -190,6 +214,6 @@ void KeyPrinterModel::setSlipCountCaption(const QString& text) {
 
 // A job written as a PDF names its file; a job on a printer takes it away again.
 void KeyPrinterModel::showPrintedFile(const QString& file) {
-    printedFile_ = file;
-    emit changed(Part::PrintedFile);
+    status_ = StatusLine{file, {}};
+    emit changed(Part::Status);
 }

@@ -6,6 +6,7 @@
 #include "core/keys/KeyListView.h"
 #include "core/keys/KeyListing.h"
 #include "core/keys/KeySlipRun.h"
+#include "core/models/AlignmentTarget.h"
 #include "core/present/PrintPresenter.h"
 #include "core/present/WindowServices.h"
 #include "core/results/KeyRowMasks.h"
@@ -19,15 +20,18 @@
 // checking draws, the captions loading and clicks set, the values of the window's controls, the
 // settings file and the print flow of its buttons. The window hands each change of a control to
 // setControls() and each click to an operation here, and shows what changed() names.
-class KeyPrinterModel : public QObject, private KeyListView, private PrintStatusView {
+class KeyPrinterModel : public QObject,
+                        public AlignmentTarget,
+                        private KeyListView,
+                        private PrintStatusView {
     Q_OBJECT
 
 public:
     enum class Part {
-        Rows = 0x1,        // List1
-        Captions = 0x2,    // Label4, Label5, Label7, Label8 (keyprint7: Label6)
-        Controls = 0x4,    // the controls' values (Text6 corrected, the settings read)
-        PrintedFile = 0x8, // where the last run went: a PDF file, or nothing for a printer
+        Rows = 0x1,     // List1
+        Captions = 0x2, // Label4, Label5, Label7, Label8 (keyprint7: Label6)
+        Controls = 0x4, // the controls' values (Text6 corrected, the settings read)
+        Status = 0x8,   // the status line: where the last run went, what was saved
     };
     Q_DECLARE_FLAGS(Parts, Part)
 
@@ -44,14 +48,14 @@ public:
     KeyPrinterModel(const GameProfile& profile, const WindowServices& services);
 
     const GameProfile& profile() const { return profile_; }
-    const Services& services() const { return services_; }
+    const Services& services() const override { return services_; }
     const QStringList& rows() const { return rows_; }
     const Captions& captions() const { return captions_; }
     const KeyRunControls& controls() const { return controls_; }
-    // The PDF file the last run was written to; empty after a run on a printer.
-    const QString& printedFile() const { return printedFile_; }
-    // The print flow, for the dialogs that print (the result check).
-    PrintPresenter& presenter() { return presenter_; }
+    // The status line under the window.
+    const StatusLine& status() const { return status_; }
+    // The print flow, for the dialogs that print (the result check, the test sheet).
+    PrintPresenter& presenter() override { return presenter_; }
     // The rows prepared for checking draws: made at the first check after a key is loaded and
     // kept for the next, so loading a key takes no longer for it.
     const KeyRowMasks& rowMasks();
@@ -70,6 +74,12 @@ public:
     // "Beállítás mentése": silent; a failed save leaves the old file and the window as they
     // were. Says whether the file was written.
     bool saveSettings();
+
+    // "Igazítás": the test sheet as "Szelv. kitölt" would print it now (orientation, landscape
+    // shift, offsets, mark), and the offsets it led to applied and saved.
+    TestSheetRequest testSheet() const override;
+    QString messageTitle() const override { return profile_.keyTitle; }
+    bool applyOffsets(const QString& offsetDown, const QString& offsetRight) override;
 
     // "Kulcs választás": the dialog, the key read into the rows, the captions.
     void chooseKey();
@@ -124,7 +134,7 @@ private:
     bool masksStale_ = true;
     Captions captions_;
     KeyRunControls controls_;
-    QString printedFile_;
+    StatusLine status_;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(KeyPrinterModel::Parts)

@@ -42,6 +42,19 @@ double PrintCursor::measureText(const QString& text) {
     return metrics_.advance(font_, text) * unitsPerInch();
 }
 
+InkBox PrintCursor::measureInk(const QString& text) {
+    const InkBox inches = metrics_.inkBounds(font_, text);
+    const double u = unitsPerInch();
+    return {inches.left * u, inches.top * u, inches.width * u, inches.height * u};
+}
+
+InkBox PrintCursor::inkOnPage(const QString& text) {
+    InkBox ink = metrics_.inkBounds(font_, text);
+    ink.left += x_;
+    ink.top += y_;
+    return ink;
+}
+
 void PrintCursor::toPageStart() {
     x_ = 0;
     y_ = 0;

@@ -30,6 +30,10 @@ public:
     // Moves past a printed text: to the start of the next line, or just after the text.
     void advancePast(const QString& text, bool endLine);
     double measureText(const QString& text);
+    // The text's ink from the current position: in the current unit relative to the position
+    // (measureInk), or in inches from the page's top-left corner (inkOnPage).
+    InkBox measureInk(const QString& text);
+    InkBox inkOnPage(const QString& text);
     // Back to the page's top-left corner (a new page).
     void toPageStart();
     // The state of a new job: the page's top-left corner, twips and the default font.

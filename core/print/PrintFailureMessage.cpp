@@ -34,9 +34,10 @@ QString failure(const PrintJobOutcome& outcome) {
 
 QString printFailureMessage(const PrintJobOutcome& outcome, PrintedWork work) {
     const QString notPrinted =
-        work == PrintedWork::Listing   ? QStringLiteral("Az A4-s lista nem lett kinyomtatva.")
-        : work == PrintedWork::Results ? QStringLiteral("A találatok nem lettek kinyomtatva.")
-                                       : QStringLiteral("A szelvények nem lettek kinyomtatva.");
+        work == PrintedWork::Listing     ? QStringLiteral("Az A4-s lista nem lett kinyomtatva.")
+        : work == PrintedWork::Results   ? QStringLiteral("A találatok nem lettek kinyomtatva.")
+        : work == PrintedWork::TestSheet ? QStringLiteral("A próbalap nem lett kinyomtatva.")
+                                         : QStringLiteral("A szelvények nem lettek kinyomtatva.");
     return failure(outcome) + QStringLiteral("\n") + notPrinted;
 }
 

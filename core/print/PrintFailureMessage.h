@@ -6,7 +6,7 @@
 #include <QString>
 
 // What a failed print job was printing, for the message that tells the user.
-enum class PrintedWork { Slips, Listing, FullCombination, Results };
+enum class PrintedWork { Slips, Listing, FullCombination, Results, TestSheet };
 
 // The message shown once when a print job did not reach its destination: that it failed and
 // why, and what was not printed ("A nyomtatás nem sikerült: a nyomtató nem fogad nyomtatási

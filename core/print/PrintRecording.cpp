@@ -19,7 +19,8 @@ size_t PrintRecording::memoryUsed() const {
     size_t bytes = blocks_.size() * blockSize * sizeof(std::uint32_t) +
                    blocks_.capacity() * sizeof(blocks_[0]) + numbers_.capacity() * sizeof(double) +
                    pages_.capacity() * sizeof(Page) + jobs_.capacity() * sizeof(Job) +
-                   groups_.capacity() * sizeof(Group) + texts_.capacity() * sizeof(QString);
+                   groups_.capacity() * sizeof(Group) + texts_.capacity() * sizeof(QString) +
+                   lines_.capacity() * sizeof(Line);
     for (const QString& text : texts_) {
         bytes += size_t(text.capacity()) * sizeof(QChar);
     }
@@ -51,7 +52,13 @@ std::uint32_t PrintRecording::numberIndex(double value) {
     return it->second;
 }
 
+std::uint32_t PrintRecording::lineIndex(const Line& line) {
+    lines_.push_back(line);
+    return std::uint32_t(lines_.size() - 1);
+}
+
 void PrintRecording::shrinkToFit() {
+    lines_.shrink_to_fit();
     blocks_.shrink_to_fit();
     numbers_.shrink_to_fit();
     texts_.shrink_to_fit();

@@ -12,9 +12,9 @@
 
 // Print jobs as a series of recorded operations, with the pages and jobs they make on the
 // printer. Each operation takes four bytes: its code and one operand, an index into the
-// recording's table of texts or of numbers, each text and number stored once however often it is
-// printed, so a run of thousands of slips stays small. The operations are kept in blocks that
-// are never moved, so a growing recording needs no room for a copy of itself.
+// recording's table of texts, of numbers or of lines, each text and number stored once however
+// often it is printed, so a run of thousands of slips stays small. The operations are kept in
+// blocks that are never moved, so a growing recording needs no room for a copy of itself.
 class PrintRecording {
 public:
     enum class Op : std::uint8_t {
@@ -32,6 +32,17 @@ public:
         SetDuplex,
         BeginGroup,
         EndGroup,
+        PrintMark, // operand: text; printMark (a mark in a slip's cell, printText ending the line)
+        DrawLine,  // operand: line
+    };
+
+    // A drawn line, in the unit in force when it was drawn.
+    struct Line {
+        double fromX;
+        double fromY;
+        double toX;
+        double toY;
+        double width;
     };
 
     struct Step {
@@ -81,6 +92,7 @@ public:
     }
     const QString& text(std::uint32_t index) const { return texts_[index]; }
     double number(std::uint32_t index) const { return numbers_[index]; }
+    const Line& line(std::uint32_t index) const { return lines_[index]; }
     int textCount() const { return int(texts_.size()); }
     int numberCount() const { return int(numbers_.size()); }
 
@@ -100,6 +112,7 @@ private:
 
     std::uint32_t textIndex(const QString& text);
     std::uint32_t numberIndex(double value);
+    std::uint32_t lineIndex(const Line& line);
     std::uint32_t append(Op op, std::uint32_t operand = 0);
     std::uint32_t nextStep() const { return stepCount_; }
     // Gives back what the growing tables reserved beyond their contents.
@@ -116,6 +129,7 @@ private:
     QHash<QString, std::uint32_t> textIndex_;
     std::vector<double> numbers_;
     std::unordered_map<std::uint64_t, std::uint32_t> numberIndex_; // by bit pattern
+    std::vector<Line> lines_;
     std::vector<Page> pages_;
     std::vector<Job> jobs_;
     std::vector<Group> groups_;

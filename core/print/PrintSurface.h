@@ -26,6 +26,19 @@ struct PrintJobOutcome {
     bool delivered() const { return problem == Problem::None; }
 };
 
+// The box the ink of a printed text covers, relative to the top-left corner of its first
+// character cell (where printText places the text): right and down positive. An empty text, or
+// one that puts no ink on the page, gives an empty box at that corner.
+struct InkBox {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+
+    double centreX() const { return left + width / 2; }
+    double centreY() const { return top + height / 2; }
+};
+
 // The page printer every printing run draws on. A job begins with the first operation after
 // start-up or after the previous endJob. Every operation returns control; false reports that
 // the step failed (for example when there is no printer), and the caller goes on.
@@ -49,6 +62,15 @@ public:
     // Line-ending: X returns to 0 and Y moves down one line; continuing: X moves past the text.
     virtual bool printText(const QString& text, bool endLine = true) = 0;
     virtual double measureText(const QString& text) = 0;
+    // Where the text's ink lies when printed in the current font, in the current unit, measured
+    // as the device draws it.
+    virtual InkBox measureInk(const QString& text) = 0;
+    // Prints a mark into a slip's cell or box: printText ending the line, told apart from other
+    // text so that a preview can show a mark that falls where the printer cannot print.
+    virtual bool printMark(const QString& mark) = 0;
+    // A straight line from one point to another, `width` thick, in the current unit, with flat
+    // ends. The current position does not move.
+    virtual bool drawLine(double fromX, double fromY, double toX, double toY, double width) = 0;
     // Ends the current page; called before anything was printed it still gives one empty page.
     virtual bool newPage() = 0;
     // Finishes the job and hands it over; says whether the job as a whole reached its

@@ -111,9 +111,33 @@ bool RecordingPrintSurface::printText(const QString& text, bool endLine) {
     return true;
 }
 
+bool RecordingPrintSurface::printMark(const QString& mark) {
+    ensureJob();
+    settleStartedPages();
+    record(Op::PrintMark, recording_->textIndex(mark));
+    cursor_.advancePast(mark, true);
+    return true;
+}
+
+bool RecordingPrintSurface::drawLine(double fromX, double fromY, double toX, double toY,
+                                     double width) {
+    if (!(width >= 0)) {
+        return false;
+    }
+    ensureJob();
+    settleStartedPages();
+    record(Op::DrawLine, recording_->lineIndex({fromX, fromY, toX, toY, width}));
+    return true;
+}
+
 double RecordingPrintSurface::measureText(const QString& text) {
     ensureJob();
     return cursor_.measureText(text);
+}
+
+InkBox RecordingPrintSurface::measureInk(const QString& text) {
+    ensureJob();
+    return cursor_.measureInk(text);
 }
 
 bool RecordingPrintSurface::newPage() {

@@ -12,10 +12,10 @@ class PrintDevice;
 // The print surface every run composes onto: it records every operation, making pages and jobs
 // as a page printer makes them: a newPage before anything was printed still gives a blank page,
 // the page after the last newPage of a job is no page, and a page takes the orientation in force
-// when its first text is printed (or when the job ends). Every job starts from the printer's
-// defaults (portrait, twips, the default font, one-sided), whatever the job before it set.
-// Widths and positions come from the given metrics, which measure as the device that prints the
-// recording does, so runs that compute positions from measureText and posX record the positions
+// when its first text or line is printed (or when the job ends). Every job starts from the
+// printer's defaults (portrait, twips, the default font, one-sided), whatever the job before it
+// set. Widths and positions come from the given metrics, which measure as the device that prints
+// the recording does, so runs that compute positions from measureText and posX record the positions
 // they print at.
 //
 // With a device, each job is printed on it as soon as it ends, and endJob reports what the
@@ -35,6 +35,9 @@ public:
     double posX() const override;
     bool printText(const QString& text, bool endLine = true) override;
     double measureText(const QString& text) override;
+    InkBox measureInk(const QString& text) override;
+    bool printMark(const QString& mark) override;
+    bool drawLine(double fromX, double fromY, double toX, double toY, double width) override;
     bool newPage() override;
     PrintJobOutcome endJob() override;
     bool setDuplex() override;

@@ -30,6 +30,14 @@ void replayStep(const PrintRecording& recording, PrintRecording::Step step, Prin
     case Op::PrintOn:
         target.printText(recording.text(step.operand), false);
         break;
+    case Op::PrintMark:
+        target.printMark(recording.text(step.operand));
+        break;
+    case Op::DrawLine: {
+        const PrintRecording::Line& line = recording.line(step.operand);
+        target.drawLine(line.fromX, line.fromY, line.toX, line.toY, line.width);
+        break;
+    }
     case Op::SetOrientation: // the page's own orientation is given before its steps
     case Op::NewPage:
     case Op::EndJob:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/print/PrintSurface.h"
+
 #include <QString>
 
 // The font text is printed with: face, size in points and boldness.
@@ -23,4 +25,6 @@ public:
     virtual double lineSpacing(const PrintFont& font) = 0;
     // Height of a character cell: ascent plus descent.
     virtual double cellHeight(const PrintFont& font) = 0;
+    // The tight box of the text's ink, from the top-left corner of its character cell.
+    virtual InkBox inkBounds(const PrintFont& font, const QString& text) = 0;
 };

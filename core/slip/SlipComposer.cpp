@@ -10,6 +10,7 @@ namespace {
 
 const QString headerFace = QStringLiteral("times new roman");
 const QString markFace = QStringLiteral("arial black");
+constexpr double slipPoints = 9;
 
 // Prints one text with its top-left corner at (x, y), ending the line.
 void printAt(PrintSurface& surface, double x, double y, const QString& text) {
@@ -20,6 +21,13 @@ void printAt(PrintSurface& surface, double x, double y, const QString& text) {
 
 double baseOf(HeaderBase base, const SlipOrigin& origin) {
     return base == HeaderBase::HeaderTop ? headerBase(origin.y0) : origin.y0;
+}
+
+// Prints a mark with its top-left corner at (x, y).
+void markAt(PrintSurface& surface, double x, double y, const QString& mark) {
+    surface.setPosX(x);
+    surface.setPosY(y);
+    surface.printMark(mark);
 }
 
 void printHeaderItem(PrintSurface& surface, const HeaderItem& item, const SlipOrigin& origin) {
@@ -35,7 +43,7 @@ void printSlipNumber(PrintSurface& surface, const SlipNumberPlace& place, long l
 void printJoker(PrintSurface& surface, MmPoint yes, MmPoint no, const MarkStyle& style,
                 const SlipOrigin& origin) {
     const MmPoint box = style.jokerYes ? yes : no;
-    printAt(surface, origin.x0 + box.x, origin.y0 + box.y, style.markSymbol);
+    markAt(surface, origin.x0 + box.x, origin.y0 + box.y, style.markSymbol);
 }
 
 bool inRange(int number, int highestNumber) {
@@ -55,8 +63,8 @@ void markRow(PrintSurface& surface, const NumberGrid& grid, MmPoint fieldOrigin,
             continue;
         }
         const MmPoint cell = grid.cellOffset(n);
-        printAt(surface, origin.x0 + fieldOrigin.x + cell.x, origin.y0 + fieldOrigin.y + cell.y,
-                style.markSymbol);
+        markAt(surface, origin.x0 + fieldOrigin.x + cell.x, origin.y0 + fieldOrigin.y + cell.y,
+               style.markSymbol);
     }
 }
 
@@ -126,7 +134,21 @@ void setUpSlipSurface(PrintSurface& surface) {
     surface.setFontName(headerFace);
     surface.setUnits(PrintSurface::Units::Millimetres);
     surface.setBold(true);
-    surface.setFontSize(9);
+    surface.setFontSize(slipPoints);
+}
+
+PrintFont slipMarkFont() {
+    return {markFace, slipPoints, true};
+}
+
+MmPoint markInkCentre(PrintSurface& surface, const QString& markSymbol) {
+    const PrintFont font = slipMarkFont();
+    surface.setUnits(PrintSurface::Units::Millimetres);
+    surface.setFontName(font.face);
+    surface.setBold(font.bold);
+    surface.setFontSize(font.points);
+    const InkBox ink = surface.measureInk(markSymbol);
+    return {ink.centreX(), ink.centreY()};
 }
 
 void composeKeySlips(PrintSurface& surface, const KeySlip& layout, int numbersPerRow,
@@ -185,13 +207,13 @@ void composeCombinationSlips(PrintSurface& surface, const CombinationSlip& layou
         const MmPoint fixOrigin = layout.fixFieldOrigin();
         for (int n : fix) {
             const MmPoint cell = layout.grid.cellOffset(n);
-            printAt(surface, origin.x0 + fixOrigin.x + cell.x, origin.y0 + fixOrigin.y + cell.y,
-                    style.markSymbol);
+            markAt(surface, origin.x0 + fixOrigin.x + cell.x, origin.y0 + fixOrigin.y + cell.y,
+                   style.markSymbol);
         }
         // No system chosen (negative index): no box is marked.
         if (systemIndex >= 0) {
             const MmPoint box = layout.systemBox(systemIndex);
-            printAt(surface, origin.x0 + box.x, origin.y0 + box.y, style.markSymbol);
+            markAt(surface, origin.x0 + box.x, origin.y0 + box.y, style.markSymbol);
         }
     }
 }

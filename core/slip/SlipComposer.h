@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/print/TextMetrics.h"
 #include "core/slip/SlipLayout.h"
 
 #include <QString>
@@ -66,8 +67,18 @@ KeySlipPlace allRowsSlipPlace(int position, int fieldsPerSlip);
 // Font face, millimetres, bold, 9 points: done once before the first slip of a job.
 void setUpSlipSurface(PrintSurface& surface);
 
+// The font every mark of a slip is printed in: "arial black", 9 points, bold.
+PrintFont slipMarkFont();
+
+// The centre of a mark's ink, from the point the mark is printed at (its character cell's
+// top-left), in millimetres, as the surface's device draws the mark. The one measure of where a
+// mark lands: the test sheet centres its crosses with it. Leaves the surface in millimetres and
+// the mark's font.
+MmPoint markInkCentre(PrintSurface& surface, const QString& markSymbol);
+
 // Places the rows into the fields of key slips, P fields per slip: header, Joker mark and one
-// mark per number; every slip but the first begins with newPage. Does not end the job.
+// mark per number (each printed with printMark); every slip but the first begins with newPage.
+// Does not end the job.
 // Numbers outside 1..N are not marked, and a row's numbers beyond K are not marked.
 void composeKeySlips(PrintSurface& surface, const KeySlip& layout, int numbersPerRow,
                      int highestNumber, const std::vector<KeyRow>& rows, int fieldsPerSlip,

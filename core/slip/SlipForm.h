@@ -52,9 +52,12 @@ inline constexpr MmSize slipFormCellSize{3.6, 3.6};
 MmSize markCellSize(TextMetrics& metrics, const QString& markSymbol);
 
 // Every number cell of each of the 2F fields of the key slip of game 5, 6 or 7 and its two Joker
-// boxes, for marks of the given size printed from the origin.
+// boxes, for marks of the given size printed from the origin. With a mark's centre instead of its
+// size (its ink centre, markInkCentre), each cell is centred on that point of its mark.
 SlipForm keySlipForm(int game, SlipOrigin origin, MmSize markCell);
+SlipForm keySlipForm(int game, SlipOrigin origin, MmPoint markCentre);
 
 // The FIX field (field 1), the combination field (field 2), the Joker boxes and one box per
 // system of the game with its code, for the combination slip of game 5, 6 or 7.
 SlipForm combinationSlipForm(int game, SlipOrigin origin, MmSize markCell);
+SlipForm combinationSlipForm(int game, SlipOrigin origin, MmPoint markCentre);

@@ -3,6 +3,7 @@
 #include "core/slip/SlipComposer.h"
 #include "preview/PreviewPageRenderer.h"
 #include "printing/QtTextMetrics.h"
+#include "printing/RecordedPagePainter.h"
 #include "tests/support/DeviceSurface.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/PdfReader.h"
@@ -170,6 +171,61 @@ TEST_F(PreviewRenderingTest, LinesFollowAtTheLineSpacing) {
         pixelsPerMm;
     for (size_t i = 1; i < lineTops.size(); ++i) {
         EXPECT_NEAR(lineTops[i] - lineTops[0], double(i) * spacing, 1.5) << i;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The inked pixels' bounding box within a rectangle of the image.
+QRect inkedBox(const QImage& image, const QRect& within) {
+    QRect box;
+    for (int y = within.top(); y <= within.bottom(); ++y) {
+        for (int x = within.left(); x <= within.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+// What the page painter draws stands where the recording's measures say: each mark's ink fills
+// the box its metrics give (to 0.05 mm), and a drawn line is as long and as thick as drawn.
+TEST_F(PreviewRenderingTest, MarkInkAndLinesStandWhereMeasured) {
+    constexpr double perMm = 40;
+    for (const QString& mark : {QStringLiteral("x"), QStringLiteral("*"), QStringLiteral("•")}) {
+        SCOPED_TRACE(mark.toStdString());
+        const auto recording = recordJobs(
+            [&](PrintSurface& s) {
+                setUpSlipSurface(s);
+                markInkCentre(s, mark); // the mark's font
+                s.setPosX(10);
+                s.setPosY(10);
+                s.printMark(mark);
+                s.drawLine(30, 12, 50, 12, 0.3);
+                s.endJob();
+            },
+            *metrics);
+        QImage image(int(60 * perMm), int(25 * perMm), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            RecordedPagePainter(*metrics, 25.4 * perMm).paint(painter, *recording, 0);
+        }
+        const InkBox ink = metrics->inkBounds(slipMarkFont(), mark);
+        const QRect painted = inkedBox(image, QRect(0, 0, int(25 * perMm), image.height()));
+        EXPECT_NEAR(painted.left() / perMm, 10 + ink.left * 25.4, 0.05);
+        EXPECT_NEAR(painted.top() / perMm, 10 + ink.top * 25.4, 0.05);
+        EXPECT_NEAR(painted.right() / perMm, 10 + (ink.left + ink.width) * 25.4, 0.05);
+        EXPECT_NEAR(painted.bottom() / perMm, 10 + (ink.top + ink.height) * 25.4, 0.05);
+        const QRect line =
+            inkedBox(image, QRect(int(25 * perMm), 0, int(35 * perMm), image.height()));
+        EXPECT_NEAR(line.left() / perMm, 30, 0.05);
+        EXPECT_NEAR((line.right() + 1) / perMm, 50, 0.05);
+        EXPECT_NEAR(line.top() / perMm, 11.85, 0.05);
+        EXPECT_NEAR((line.bottom() + 1) / perMm, 12.15, 0.05);
     }
 }
 

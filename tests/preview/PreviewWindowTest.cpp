@@ -7,10 +7,12 @@
 #include "printing/QtTextMetrics.h"
 #include "tests/preview/QStringPrinting.h"
 #include "tests/support/ModalDialogs.h"
+#include "tests/support/PrintedOperations.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -209,6 +211,63 @@ TEST_F(PreviewWindowTest, FormCellsSurroundTheMarksAtTheOffsets) {
                                 QSize(2 * outline + 5, 2 * outline + 5)),
                           isFormColour),
               10);
+}
+
+bool isRed(QRgb pixel) {
+    return qRed(pixel) > 150 && qGreen(pixel) < 100 && qBlue(pixel) < 100;
+}
+
+// Marks off the page or in the printer's unprintable margins are painted red and counted under
+// the page; the others stay black.
+TEST_F(PreviewWindowTest, MarksThatCannotLandAreRedAndCounted) {
+    RecordingPrintSurface recorder(*metrics);
+    setUpSlipSurface(recorder);
+    // keyprint6 pushed 77 mm to the left: number 1 lies 6 mm from the paper's left edge, 8 lies
+    // 1.8 mm from it, 15 and the Joker's mark fall off the paper.
+    composeKeySlips(recorder, keySlip(game), 6, 45, {{0, QStringLiteral("01 08 15")}}, 8,
+                    KeyRunMode::AllRows, MarkStyle{QStringLiteral("x"), true}, SlipOrigin{-77, 20});
+    recorder.endJob();
+    const std::shared_ptr<const PrintRecording> recording = recorder.takeRecording();
+    std::vector<PrintedOperations::Text> marks;
+    for (const auto& t : readRecording(*recording, *metrics).texts) {
+        if (t.mark) {
+            marks.push_back(t); // the Joker's, 1, 8, 15
+        }
+    }
+    ASSERT_EQ(marks.size(), 4u);
+    const struct {
+        double marginMm;
+        int outside;
+        bool eightIsRed;
+    } cases[] = {{0, 2, false}, {5, 3, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.marginMm);
+        const QMarginsF margin(c.marginMm, c.marginMm, c.marginMm, c.marginMm);
+        const PrinterMargins margins{margin, margin};
+        PreviewWindow window(
+            {QStringLiteral("keyprint6"), recording, PreviewForm{}, metrics.get(), margins});
+        window.show();
+        QApplication::processEvents();
+        const QLabel* line = window.findChild<QLabel*>(QStringLiteral("marksOutside"));
+        ASSERT_NE(line, nullptr);
+        EXPECT_TRUE(line->text().startsWith(QString::number(c.outside) + QStringLiteral(" jel ")))
+            << line->text().toStdString();
+
+        PreviewPageRenderer renderer(recording, PreviewForm{}, *metrics, margins);
+        QImage image(2100, 2970, QImage::Format_RGB32);
+        QPainter painter(&image);
+        renderer.paint(painter, 0, image.rect());
+        painter.end();
+        for (size_t m = 1; m <= 2; ++m) {
+            // The mark's ink box in pixels of the page at 10 per millimetre.
+            const InkBox ink = metrics->inkBounds(slipMarkFont(), marks[m].text);
+            const QRect box(int((marks[m].x + ink.left * 25.4) * 10),
+                            int((marks[m].y + ink.top * 25.4) * 10), int(ink.width * 254) + 1,
+                            int(ink.height * 254) + 1);
+            EXPECT_EQ(countPixels(image, box, isRed) > 0, m == 2 && c.eightIsRed) << "mark " << m;
+            EXPECT_GT(countPixels(image, box, isRed) + countPixels(image, box, isInk), 3);
+        }
+    }
 }
 
 // The service says which button ended the preview; the caller prints only on "Nyomtatás".

@@ -33,7 +33,8 @@ inline std::vector<PrintedText> printedTexts(const PrintRecording& recording) {
                 y = recording.number(step.operand);
             } else if (step.op == Op::SetFontName) {
                 face = recording.text(step.operand);
-            } else if (step.op == Op::PrintLine || step.op == Op::PrintOn) {
+            } else if (step.op == Op::PrintLine || step.op == Op::PrintOn ||
+                       step.op == Op::PrintMark) {
                 texts.push_back({p, x, y, recording.text(step.operand), face});
             }
         }

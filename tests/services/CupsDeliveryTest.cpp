@@ -74,6 +74,16 @@ TEST_F(CupsDeliveryTest, AcceptedJobIsDeliveredAndStored) {
     EXPECT_TRUE(pdfsWritten().isEmpty());
 }
 
+// The spooler is asked to print every job as drawn, not fitted to the paper.
+TEST_F(CupsDeliveryTest, JobAsksForNoScaling) {
+    EXPECT_TRUE(printSlip(QStringLiteral("x")));
+    ASSERT_TRUE(surface->endJob().delivered());
+    ASSERT_TRUE(server->waitForStoredJobs(1)) << log();
+    const QStringList options = server->storedJobOptions().front().split(QLatin1Char(' '));
+    EXPECT_TRUE(options.contains(QStringLiteral("print-scaling=none")))
+        << options.join(' ').toStdString();
+}
+
 // A landscape slip job, then a job that sets no orientation (the listing): the printer gets the
 // second one portrait.
 TEST_F(CupsDeliveryTest, AJobAfterALandscapeJobIsPortrait) {

@@ -54,15 +54,17 @@ bool writeFile(const QString& path, const QByteArray& text, QFileDevice::Permiss
 }
 
 // Stores the document of every job as job-<5-digit job number> in the folder its device URI
-// names, written under another name first so that a counted job is complete.
+// names, written under another name first so that a counted job is complete, and the job's
+// options as the scheduler hands them to the backend in options-<5-digit job number>.
 const char* const storeBackend = R"(#!/bin/sh
 if [ $# -eq 0 ]; then
     echo 'direct store "Unknown" "Job store"'
     exit 0
 fi
 dir="${DEVICE_URI#store:}"
-name=$(printf 'job-%05d' "$1")
-cat "${6:--}" > "$dir/.$name" && mv "$dir/.$name" "$dir/$name"
+number=$(printf '%05d' "$1")
+printf '%s\n' "$5" > "$dir/options-$number"
+cat "${6:--}" > "$dir/.job-$number" && mv "$dir/.job-$number" "$dir/job-$number"
 )";
 
 bool socketAnswers(const QString& path) {
@@ -252,6 +254,15 @@ QStringList PrivateCupsServer::storedJobs() const {
         name = jobs.filePath(name);
     }
     return names;
+}
+
+QStringList PrivateCupsServer::storedJobOptions() const {
+    QStringList options;
+    for (QString job : storedJobs()) {
+        QFile file(job.replace(QStringLiteral("/job-"), QStringLiteral("/options-")));
+        options << (file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString());
+    }
+    return options;
 }
 
 bool PrivateCupsServer::waitForStoredJobs(int count, int timeoutMs) const {

@@ -47,6 +47,9 @@ public:
 
     // Jobs the backend has stored, in the order of their job numbers.
     QStringList storedJobs() const;
+    // The options the scheduler gave each stored job's backend ("name=value" separated by
+    // blanks), in the same order.
+    QStringList storedJobOptions() const;
     // Waits until the backend has stored this many jobs; false after timeoutMs.
     bool waitForStoredJobs(int count, int timeoutMs = 10000) const;
     // Jobs the queue holds and has not printed yet; -1 when the server cannot be asked.

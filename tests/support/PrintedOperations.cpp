@@ -11,8 +11,8 @@ void PrintedOperations::read(const PrintRecording& recording, std::uint32_t firs
     for (std::uint32_t i = first; i < end && i < recording.stepCount(); ++i) {
         const PrintRecording::Step step = recording.step(i);
         const std::uint32_t operand = step.operand;
-        const bool withText =
-            step.op == Op::SetFontName || step.op == Op::PrintLine || step.op == Op::PrintOn;
+        const bool withText = step.op == Op::SetFontName || step.op == Op::PrintLine ||
+                              step.op == Op::PrintOn || step.op == Op::PrintMark;
         const bool withNumber =
             step.op == Op::SetFontSize || step.op == Op::SetPosX || step.op == Op::SetPosY;
         const QString text = withText ? recording.text(operand) : QString();
@@ -49,15 +49,26 @@ void PrintedOperations::read(const PrintRecording& recording, std::uint32_t firs
                 QString::number(value);
             break;
         case Op::PrintLine:
-        case Op::PrintOn: {
+        case Op::PrintOn:
+        case Op::PrintMark: {
             const PrintFont& font = cursor.font();
+            const bool endLine = step.op != Op::PrintOn;
             texts.push_back({jobsEnded, page, cursor.posX(),
                              cursor.yInches() * cursor.unitsPerInch(), text, font.face, font.points,
-                             font.bold, cursor.units()});
-            cursor.advancePast(text, step.op == Op::PrintLine);
-            line = (step.op == Op::PrintLine ? QStringLiteral("printText ")
-                                             : QStringLiteral("printText; ")) +
-                   text;
+                             font.bold, cursor.units(), step.op == Op::PrintMark});
+            cursor.advancePast(text, endLine);
+            line = (endLine ? QStringLiteral("printText ") : QStringLiteral("printText; ")) + text;
+            break;
+        }
+        case Op::DrawLine: {
+            const PrintRecording::Line& l = recording.line(operand);
+            lines.push_back({jobsEnded, page, l.fromX, l.fromY, l.toX, l.toY, l.width});
+            line = QStringLiteral("drawLine %1 %2 %3 %4 %5")
+                       .arg(l.fromX)
+                       .arg(l.fromY)
+                       .arg(l.toX)
+                       .arg(l.toY)
+                       .arg(l.width);
             break;
         }
         case Op::NewPage:

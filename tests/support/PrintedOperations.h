@@ -13,9 +13,11 @@
 #include <vector>
 
 // The operations of recorded jobs read back for tests: every operation as a line ("setPosX 83",
-// "printText *", "printText; *" for text that continues the line, "newPage", "endJob"), and every
-// printed text with its job, page, position (in the unit in force), face, size and boldness,
-// the position followed as the printer follows it with the metrics the recording was made with.
+// "printText *", "printText; *" for text that continues the line, "newPage", "endJob"; a mark
+// reads as the text it prints, "drawLine 1 2 3 4 0.1" for a line), every printed text with its
+// job, page, position (in the unit in force), face, size, boldness and whether it is a mark, the
+// position followed as the printer follows it with the metrics the recording was made with, and
+// every drawn line with its job and page.
 struct PrintedOperations {
     struct Text {
         int job;
@@ -27,10 +29,21 @@ struct PrintedOperations {
         double size;
         bool bold;
         PrintSurface::Units units;
+        bool mark = false;
+    };
+    struct Line {
+        int job;
+        int page; // 0-based within the job
+        double fromX;
+        double fromY;
+        double toX;
+        double toY;
+        double width;
     };
 
     std::vector<QString> operations;
     std::vector<Text> texts;
+    std::vector<Line> lines;
     int jobsEnded = 0;
     int pagesInJob = 1; // newPage calls + 1 of the last job read
     bool duplex = false;
