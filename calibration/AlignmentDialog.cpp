@@ -62,7 +62,7 @@ void AlignmentDialog::buildControls() {
     resultLabel_ = new QLabel(this);
     resultLabel_->setObjectName(QStringLiteral("AlignmentResult"));
     resultLabel_->setWordWrap(true);
-    resultLabel_->setMinimumHeight(3 * fontMetrics().lineSpacing());
+    resultLabel_->setMinimumHeight(6 * fontMetrics().lineSpacing());
     resultLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     applyButton_ = new QPushButton(QStringLiteral("Alkalmaz"), this);

@@ -4,11 +4,15 @@
 //   c) one page painted at 100 %, the form already drawn (scrolling) and with the form drawn;
 //   d) one slip of keyprint6 recorded, its preview opened and first page painted, and the same
 //      for the test sheet ("Próbalap") of keyprint6, in the same run;
-// with the ratios b / a and sheet / one slip, and the peak memory of the process.
+//   e) the "Igazítás" dialog of keyprint6 opened and painted;
+// with the ratios b / a, sheet / one slip and dialog / one slip, and the peak memory of the
+// process.
 
 #include "bench/support/BenchmarkReport.h"
+#include "calibration/AlignmentDialog.h"
 #include "core/alignment/TestSheet.h"
 #include "core/base/GameProfile.h"
+#include "core/models/KeyPrinterModel.h"
 #include "core/print/RecordingPrintSurface.h"
 #include "core/slip/SlipComposer.h"
 #include "core/slip/SlipLayout.h"
@@ -16,6 +20,7 @@
 #include "preview/PreviewWindow.h"
 #include "printing/PrinterMargins.h"
 #include "printing/QtTextMetrics.h"
+#include "services/QtServices.h"
 
 #include <QApplication>
 #include <QImage>
@@ -179,6 +184,22 @@ void BM_TestSheetPreview(benchmark::State& state) {
     }
 }
 
+// The dialog made, shown with its controls painted, and closed; the window's model is made once,
+// as a running program has it.
+void BM_AlignmentDialogOpen(benchmark::State& state) {
+    QtServices platform(QStringLiteral("keyprint6"));
+    KeyPrinterModel model(gameProfile(game), platform.services());
+    for (auto _ : state) {
+        AlignmentDialog dialog(model);
+        dialog.show();
+        const QPixmap shown = dialog.grab();
+        dialog.close();
+        if (shown.isNull()) {
+            state.SkipWithError("the dialog was not painted");
+        }
+    }
+}
+
 // One page at 100 % (96 dpi A4) into an image, as the view paints it while scrolling: the white
 // page with its form kept drawn, the page's marks replayed.
 void paintPages(benchmark::State& state, bool formKept) {
@@ -232,6 +253,12 @@ void printSummary(const TimesReporter& reporter) {
                     "real\nratio sheet/slip: %.3f real, %.3f CPU (goal <= 1.5)\n",
                     slip->real, sheet->real, sheet->real / slip->real, sheet->cpu / slip->cpu);
     }
+    const auto dialog = reporter.mean("BM_AlignmentDialogOpen");
+    if (slip && dialog) {
+        std::printf("Igazítás dialog opened and painted %.2f ms real\nratio dialog/slip: %.3f "
+                    "real, %.3f CPU (goal <= 1.5)\n",
+                    dialog->real, dialog->real / slip->real, dialog->cpu / slip->cpu);
+    }
 }
 
 } // namespace
@@ -243,6 +270,7 @@ BENCHMARK(BM_PaintPageAt100Percent)->Unit(benchmark::kMillisecond)->UseRealTime(
 BENCHMARK(BM_PaintPageAt100PercentWithForm)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OneSlipPreview)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_TestSheetPreview)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_AlignmentDialogOpen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
     // The key is built, and the printer's margins asked (once per run, as a program does),
