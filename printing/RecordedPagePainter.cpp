@@ -1,6 +1,6 @@
 #include "printing/RecordedPagePainter.h"
 
-#include "core/print/PrintCursor.h"
+#include "core/print/CursorSurface.h"
 #include "core/print/PrintRecording.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrintableArea.h"
@@ -20,46 +20,14 @@ constexpr double pageDpi = 1200;
 
 // The page's operations drawn with a painter in pixels of the 1200 dpi page. Page and job ends
 // and orientation belong to the caller and do nothing here.
-class PainterPrintSurface : public PrintSurface {
+class PainterPrintSurface : public CursorSurface {
 public:
     PainterPrintSurface(QPainter& painter, TextMetrics& metrics, RecordedPagePainter& fonts,
                         const PrintableArea* markArea)
-        : painter_(painter), cursor_(metrics), fonts_(fonts), markArea_(markArea) {}
+        : CursorSurface(metrics), painter_(painter), fonts_(fonts), markArea_(markArea) {}
 
     int redMarks = 0;
 
-    bool setOrientation(Orientation) override { return true; }
-    bool setUnits(Units units) override {
-        cursor_.setUnits(units);
-        return true;
-    }
-    bool setFontName(const QString& face) override {
-        cursor_.setFontName(face);
-        fontStale_ = true;
-        return true;
-    }
-    bool setFontSize(double points) override {
-        if (!(points > 0)) {
-            return false;
-        }
-        cursor_.setFontSize(points);
-        fontStale_ = true;
-        return true;
-    }
-    bool setBold(bool bold) override {
-        cursor_.setBold(bold);
-        fontStale_ = true;
-        return true;
-    }
-    bool setPosX(double x) override {
-        cursor_.setPosX(x);
-        return true;
-    }
-    bool setPosY(double y) override {
-        cursor_.setPosY(y);
-        return true;
-    }
-    double posX() const override { return cursor_.posX(); }
     bool printText(const QString& text, bool endLine) override {
         if (fontStale_) {
             useCurrentFont();
@@ -103,13 +71,9 @@ public:
                           QPointF(toX * pixels, toY * pixels));
         return true;
     }
-    double measureText(const QString& text) override { return cursor_.measureText(text); }
-    InkBox measureInk(const QString& text) override { return cursor_.measureInk(text); }
-    bool newPage() override { return true; }
-    PrintJobOutcome endJob() override { return {}; }
-    bool setDuplex() override { return true; }
 
 private:
+    void fontChanged() override { fontStale_ = true; }
     void useCurrentFont() {
         const RecordedPagePainter::PaintedFont& painted = fonts_.fontFor(cursor_.font(), painter_);
         painter_.setFont(painted.font);
@@ -118,7 +82,6 @@ private:
     }
 
     QPainter& painter_;
-    PrintCursor cursor_;
     RecordedPagePainter& fonts_;
     const PrintableArea* markArea_;
     QPen linePen_{Qt::black, 0, Qt::SolidLine, Qt::FlatCap}; // the painter's pen
