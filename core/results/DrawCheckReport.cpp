@@ -4,6 +4,8 @@
 #include "core/results/DrawCheckTexts.h"
 #include "core/slip/SystemTable.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace {
@@ -42,14 +44,32 @@ QString itemColumn(CheckedItem item) {
     return {};
 }
 
+QString prizeText(std::optional<long long> prize) {
+    return prize ? Text::forints(*prize) : Text::unknownPrize;
+}
+
+// The classes; for a draw picked from an archive, its winners and prize per winner in each class
+// and what the rows or combinations of the class would have been paid.
 ReportTable classTable(const DrawCheckResult& result, const DrawResult& draw) {
     const bool rows = result.subject == CheckedSubject::Key;
     ReportTable table{Text::classTable,
                       {Text::hitsColumn, rows ? Text::rowsColumn : Text::combinationsColumn},
                       {},
                       {}};
+    if (draw.prizes) {
+        table.columns << Text::archiveWinnersColumn << Text::prizePerWinnerColumn
+                      << Text::prizeTotalColumn;
+    }
     for (const auto& [hits, count] : result.winningClasses(draw)) {
-        table.rows.push_back({Text::hitsClass(hits), QString::number(count)});
+        QStringList cells{Text::hitsClass(hits), QString::number(count)};
+        if (draw.prizes) {
+            const long long winners = draw.prizes->winners[std::size_t(hits)];
+            const std::optional<long long> prize = draw.prizes->prize(hits);
+            cells << (winners >= 0 ? QString::number(winners) : Text::unknownPrize)
+                  << prizeText(prize)
+                  << (count == 0 ? Text::forints(0) : prizeText(prize ? *prize * count : prize));
+        }
+        table.rows.push_back(std::move(cells));
     }
     return table;
 }
@@ -129,6 +149,105 @@ ReportTable uncheckedTable(const std::vector<Unchecked>& unchecked) {
     for (const Unchecked& item : unchecked) {
         table.rows.push_back(
             {itemColumn(item.item) + QLatin1Char(' ') + QString::number(item.number), item.reason});
+    }
+    return table;
+}
+
+// The best item of a draw as the winning-draw table and the summary name it.
+QString bestItemText(const BestItem& best) {
+    if (best.item == CheckedItem::KeyRow) {
+        return Text::bestKeyRow(best.number, best.slip, best.field);
+    }
+    return Text::numberedItem(best.number, itemColumn(best.item));
+}
+
+int topClass(const HitCounts& combinations) {
+    for (int h = maxNumbersPerRow; h > 0; --h) {
+        if (combinations[std::size_t(h)] > 0) {
+            return h;
+        }
+    }
+    return 0;
+}
+
+QString winPrize(const ArchiveWin& win) {
+    QString text = Text::forints(win.prize);
+    if (win.unknownPrizeWins > 0) {
+        text += QLatin1Char(' ') + Text::unknownPrizeCount(int(win.unknownPrizeWins));
+    }
+    return text;
+}
+
+std::vector<int> drawnNumbers(const DrawArchive& archive, const ArchiveWin& win) {
+    return archive.lines[win.line].draws[std::size_t(win.draw)].numbers();
+}
+
+ReportTable summaryTable(const ArchiveCheckResult& result, const DrawArchive& archive) {
+    ReportTable table{
+        Text::summaryTable, {Text::summaryItemColumn, Text::summaryValueColumn}, {}, {}};
+    table.rows.push_back(
+        {Text::drawsChecked,
+         Text::drawsCheckedValue(result.draws, result.weeks, result.oldest, result.newest)});
+    table.rows.push_back({Text::winningDraws, QString::number(result.wins.size())});
+    for (int h = std::min(result.numbersPerRow, maxNumbersPerRow); h >= result.fewestWinningHits;
+         --h) {
+        table.rows.push_back(
+            {Text::winsOfClass(h), QString::number(result.winsByClass[std::size_t(h)])});
+    }
+    table.rows.push_back({Text::totalPrize, Text::forints(result.total)});
+    table.rows.push_back({Text::unknownPrizeWins, QString::number(result.unknownPrizeWins)});
+    QString best = Text::noBestDraw;
+    if (result.best) {
+        const ArchiveWin& win = result.wins[*result.best];
+        best = archiveDrawName(archive, win.line, win.draw) + QStringLiteral(": ") + winPrize(win) +
+               QStringLiteral(", ") + Text::hitsClass(topClass(win.combinations)) +
+               QStringLiteral(" (") + bestItemText(win.best) + QLatin1Char(')');
+    }
+    table.rows.push_back({Text::bestDraw, best});
+    return table;
+}
+
+ReportTable winningDrawTable(const ArchiveCheckResult& result, const DrawArchive& archive) {
+    ReportTable table{
+        Text::winningDrawTable, {Text::drawColumn, Text::drawnColumn}, {}, Text::noWinningDraw};
+    const int top = std::min(result.numbersPerRow, maxNumbersPerRow);
+    for (int h = top; h >= result.fewestWinningHits; --h) {
+        table.columns << Text::hitsClass(h);
+    }
+    table.columns << Text::prizeColumn << Text::bestItemColumn;
+    table.rows.reserve(result.wins.size());
+    for (const ArchiveWin& win : result.wins) {
+        QStringList cells{archiveDrawName(archive, win.line, win.draw),
+                          twoDigitList(drawnNumbers(archive, win))};
+        for (int h = top; h >= result.fewestWinningHits; --h) {
+            cells << QString::number(win.combinations[std::size_t(h)]);
+        }
+        cells << winPrize(win) << bestItemText(win.best);
+        table.rows.push_back(std::move(cells));
+    }
+    return table;
+}
+
+// The frequencies in groups of columns side by side, read down each group: N numbers on a
+// fifth as many lines.
+ReportTable frequencyTable(const std::vector<long long>& frequencies) {
+    constexpr int groups = 5;
+    ReportTable table{Text::frequencyTable, {}, {}, {}};
+    const int highest = int(frequencies.size()) - 1;
+    const int lines = (highest + groups - 1) / groups;
+    for (int g = 0; g < groups; ++g) {
+        table.columns << Text::numberColumn << Text::timesDrawnColumn;
+    }
+    for (int r = 0; r < lines; ++r) {
+        QStringList cells;
+        for (int g = 0; g < groups; ++g) {
+            const int number = g * lines + r + 1;
+            if (number <= highest) {
+                cells << QString::number(number)
+                      << QString::number(frequencies[std::size_t(number)]);
+            }
+        }
+        table.rows.push_back(std::move(cells));
     }
     return table;
 }
@@ -269,6 +388,22 @@ DrawCheckReport drawCheckReport(const DrawCheckResult& result, const DrawCheckHe
         }
         report.sections.push_back(std::move(section));
     }
+    if (!result.unchecked.empty()) {
+        report.sections.push_back({QString(), {uncheckedTable(result.unchecked)}});
+    }
+    return report;
+}
+
+DrawCheckReport archiveCheckReport(const ArchiveCheckResult& result, const DrawArchive& archive,
+                                   const DrawCheckHeading& heading) {
+    DrawCheckReport report;
+    report.heading << Text::heading(heading.program) << heading.subject
+                   << Text::archiveSubject(QFileInfo(archive.path).fileName(), result.draws,
+                                           result.weeks)
+                   << Text::dateLine(heading.date.toString(QStringLiteral("yyyy-MM-dd")));
+    report.sections.push_back({Text::checkAllButton,
+                               {summaryTable(result, archive), winningDrawTable(result, archive),
+                                frequencyTable(result.frequencies)}});
     if (!result.unchecked.empty()) {
         report.sections.push_back({QString(), {uncheckedTable(result.unchecked)}});
     }

@@ -291,6 +291,37 @@ void tallyRows(const std::uint64_t* low, const std::uint64_t* high, std::size_t 
     }
 }
 
+// Counts the rows by hits as tallyRows does, and keeps the first row with the most hits: a row
+// replaces it only with more hits, without a branch.
+template <bool TwoWords>
+void classifyRows(const std::uint64_t* low, const std::uint64_t* high, std::size_t rows,
+                  const NumberMask& draw, KeyRowMasks::Classes& classes) {
+    constexpr std::size_t block = 255;
+    const std::uint64_t drawLow = draw.low;
+    const std::uint64_t drawHigh = draw.high;
+    int bestRow = -1;
+    int bestHits = 0;
+    for (std::size_t start = 0; start < rows; start += block) {
+        const std::size_t end = std::min(rows, start + block);
+        std::uint64_t lanes = 0;
+        for (std::size_t i = start; i < end; ++i) {
+            int hits = std::popcount(low[i] & drawLow);
+            if constexpr (TwoWords) {
+                hits += std::popcount(high[i] & drawHigh);
+            }
+            lanes += std::uint64_t{1} << (8 * hits);
+            const bool more = hits > bestHits;
+            bestRow = more ? int(i) : bestRow;
+            bestHits = more ? hits : bestHits;
+        }
+        for (std::size_t h = 0; h < classes.rows.size(); ++h) {
+            classes.rows[h] += static_cast<long long>((lanes >> (8 * h)) & 0xff);
+        }
+    }
+    classes.bestRow = bestRow;
+    classes.bestHits = bestHits;
+}
+
 } // namespace
 
 KeyRowMasks::KeyRowMasks(const QStringList& rows, int numbersPerRow, int highestNumber) {
@@ -358,4 +389,16 @@ KeyRowMasks::Tally KeyRowMasks::tally(const NumberMask& draw, int fewestWinningH
     // The unchecked rows were counted among those without a hit.
     tally.rows[0] -= qsizetype(uncheckable_.size());
     return tally;
+}
+
+KeyRowMasks::Classes KeyRowMasks::classes(const NumberMask& draw) const {
+    Classes classes;
+    if (high_.empty()) {
+        classifyRows<false>(low_.data(), nullptr, low_.size(), draw, classes);
+    } else {
+        classifyRows<true>(low_.data(), high_.data(), low_.size(), draw, classes);
+    }
+    // The unchecked rows were counted among those without a hit.
+    classes.rows[0] -= qsizetype(uncheckable_.size());
+    return classes;
 }
