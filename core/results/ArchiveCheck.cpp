@@ -17,14 +17,12 @@ int topClass(const ArchiveWin& win, int fewestWinningHits) {
     return 0;
 }
 
-// The weeks among the archive's lines, and its oldest and newest line.
+// The weeks of the archive's lines, and its oldest and newest line.
 void spanOf(const DrawArchive& archive, ArchiveCheckResult& result) {
-    std::vector<int> weeks;
-    weeks.reserve(archive.lines.size());
+    result.weeks = archive.weekCount();
     const ArchiveLine* oldest = nullptr;
     const ArchiveLine* newest = nullptr;
     for (const ArchiveLine& line : archive.lines) {
-        weeks.push_back(line.identity.year * 100 + line.identity.week);
         if (!oldest || oldest->identity.newerThan(line.identity)) {
             oldest = &line;
         }
@@ -32,8 +30,6 @@ void spanOf(const DrawArchive& archive, ArchiveCheckResult& result) {
             newest = &line;
         }
     }
-    std::sort(weeks.begin(), weeks.end());
-    result.weeks = std::unique(weeks.begin(), weeks.end()) - weeks.begin();
     if (oldest) {
         result.oldest = oldest->identity.text();
         result.newest = newest->identity.text();

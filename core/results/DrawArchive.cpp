@@ -416,6 +416,16 @@ long long DrawArchive::drawCount() const {
     return draws;
 }
 
+long long DrawArchive::weekCount() const {
+    std::vector<int> weeks;
+    weeks.reserve(lines.size());
+    for (const ArchiveLine& line : lines) {
+        weeks.push_back(line.identity.year * 100 + line.identity.week);
+    }
+    std::sort(weeks.begin(), weeks.end());
+    return std::unique(weeks.begin(), weeks.end()) - weeks.begin();
+}
+
 ArchiveReading readDrawArchive(QByteArrayView bytes, const GameProfile& profile,
                                const QString& path) {
     ArchiveReading reading;

@@ -71,6 +71,7 @@ struct DrawArchive {
     QString firstSkippedText;       // and its text
 
     long long drawCount() const;
+    long long weekCount() const; // each week once: the 6-number game draws twice a week
 };
 
 // The file read, or why it is refused as a whole (a Hungarian sentence naming the file).
