@@ -456,6 +456,9 @@ void CombinationPrinterWindow::checkDraws() {
     source.subject = [this](CheckedSubject subject) {
         return combinationCheckSubject(selection_, subject);
     };
+    source.prepare = [this](CheckedSubject subject) {
+        return prepareCombinationCheck(selection_, subject);
+    };
     DrawCheckDialog dialog(profile_, services_, presenter_, std::move(source), this);
     dialog.exec();
 }
