@@ -5,8 +5,13 @@
 #include <QFile>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
-#include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -29,8 +34,6 @@ constexpr Layout sixLayoutByDay{20, true, 2, 3, 6, {6, 5, 4, 3, 0}, 4, 14, 1};
 constexpr Layout sevenLayout{25, false, -1, 2, 3, {7, 6, 5, 4, 0}, 4, 11, 2};
 constexpr int mostFields = 26; // more fields than any layout has: the line is none of them
 
-enum class Encoding { Utf8, Latin2 };
-
 // ISO-8859-2 from 0xA0 up; below that it agrees with Unicode.
 constexpr char16_t latin2High[96] = {
     0x00A0, 0x0104, 0x02D8, 0x0141, 0x00A4, 0x013D, 0x015A, 0x00A7, 0x00A8, 0x0160, 0x015E, 0x0164,
@@ -41,19 +44,6 @@ constexpr char16_t latin2High[96] = {
     0x00DC, 0x00DD, 0x0162, 0x00DF, 0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,
     0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3,
     0x00F4, 0x0151, 0x00F6, 0x00F7, 0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9};
-
-QString decode(QByteArrayView bytes, Encoding encoding) {
-    if (encoding == Encoding::Utf8) {
-        return QString::fromUtf8(bytes);
-    }
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        out[i] = byte < 0xA0 ? char16_t(byte) : latin2High[byte - 0xA0];
-    }
-    return text;
-}
 
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates, up to U+10FFFF).
 bool isUtf8(QByteArrayView bytes) {
@@ -105,15 +95,30 @@ bool isUtf8(QByteArrayView bytes) {
     return true;
 }
 
-// Text files hold no NUL byte and few control characters besides tab, line ends and form feed.
+// A piece of text: UTF-8 when it is well-formed UTF-8, ISO-8859-2 otherwise (the older copies of
+// the files; a line of one encoding never mixes with the other in practice).
+QString decode(QByteArrayView bytes) {
+    if (isUtf8(bytes)) {
+        return QString::fromUtf8(bytes);
+    }
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        out[i] = byte < 0xA0 ? char16_t(byte) : latin2High[byte - 0xA0];
+    }
+    return text;
+}
+
+// Text holds no NUL byte, and few control characters besides tab, line ends and form feed.
 bool looksBinary(QByteArrayView bytes) {
-    const QByteArrayView head = bytes.first(std::min<qsizetype>(bytes.size(), 65536));
+    if (std::memchr(bytes.data(), 0, std::size_t(bytes.size()))) {
+        return true;
+    }
+    const QByteArrayView head = bytes.first(std::min<qsizetype>(bytes.size(), 4096));
     qsizetype controls = 0;
     for (char ch : head) {
         const auto c = static_cast<unsigned char>(ch);
-        if (c == 0) {
-            return true;
-        }
         controls += c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' ? 1 : 0;
     }
     return controls * 20 > head.size();
@@ -123,9 +128,9 @@ constexpr bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// A field without the blanks around it and the quotes a spreadsheet may put round it.
+// A piece of text without the blanks around it and the quotes a spreadsheet may put round it.
 QByteArrayView trimmed(QByteArrayView field) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
     while (!field.isEmpty() && blank(field.front())) {
         field = field.sliced(1);
     }
@@ -138,54 +143,250 @@ QByteArrayView trimmed(QByteArrayView field) {
     return field;
 }
 
-// A whole number of at most nine digits; -1 for anything else.
-int smallNumber(QByteArrayView field) {
-    field = trimmed(field);
-    if (field.isEmpty() || field.size() > 9) {
-        return -1;
+// What the digits of a field make: the whole number with the blanks between them left out and
+// a closing "Ft" allowed. Blanks are the bytes of blanks, tabs, line ends, quotes, no-break spaces
+// (A0 in ISO-8859-2, C2 A0 in UTF-8) and narrow no-break spaces (E2 80 AF), each byte on its own.
+struct Digits {
+    long long value = 0;
+    int count = 0;
+    bool gap = false;     // a blank or another character between two digits
+    bool foreign = false; // a character that belongs in no number, or more than 18 digits
+    bool forints = false; // "Ft" after the digits
+
+    // A winning number, a year or a week: digits only.
+    int number() const {
+        return !foreign && !forints && !gap && count >= 1 && count <= 9 ? int(value) : -1;
     }
-    int value = 0;
-    for (char c : field) {
-        if (!isDigit(c)) {
-            return -1;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    // An amount or a count of winners; unknown when it is not one.
+    long long amount() const { return !foreign && count >= 1 ? value : ClassPrizes::unknown; }
+};
+
+constexpr bool isBlankByte(unsigned c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '"' || c == 0xA0 || c == 0xC2 || c == 0xE2 ||
+           c == 0x80 || c == 0xAF;
 }
 
-// An amount or a count: digits with blanks, no-break spaces (either encoding) or narrow no-break
-// spaces between them, and "Ft" after them. unknown for anything else, or beyond 64 bits.
-long long amount(QByteArrayView field) {
-    field = trimmed(field);
-    if (field.size() >= 2 &&
-        (field.endsWith("Ft") || field.endsWith("ft") || field.endsWith("FT"))) {
-        field.chop(2);
-    }
-    long long value = 0;
-    bool digits = false;
-    const auto* p = reinterpret_cast<const unsigned char*>(field.data());
-    const auto* end = p + field.size();
-    while (p < end) {
+constexpr bool isForints(const unsigned char* at) {
+    return (at[0] == 'F' || at[0] == 'f') && (at[1] == 't' || at[1] == 'T');
+}
+
+// The digits of a field read byte by byte.
+Digits scanDigits(const unsigned char* p, const unsigned char* end) {
+    Digits digits;
+    unsigned long long value = 0;
+    bool apart = false; // something other than a digit since the last digit
+    for (; p < end; ++p) {
         const unsigned c = *p;
-        if (c >= '0' && c <= '9') {
-            if (value > (std::numeric_limits<long long>::max() - 9) / 10) {
-                return ClassPrizes::unknown;
+        if (c - '0' <= 9) {
+            digits.gap = digits.gap || apart;
+            digits.foreign = digits.foreign || digits.forints;
+            value = value * 10 + (c - '0'); // wraps beyond 18 digits, which are foreign
+            ++digits.count;
+            apart = false;
+            continue;
+        }
+        apart = digits.count > 0;
+        if (isBlankByte(c)) {
+            continue;
+        }
+        if (end - p >= 2 && isForints(p) && digits.count > 0 && !digits.forints) {
+            digits.forints = true;
+            ++p;
+            continue;
+        }
+        digits.foreign = true;
+    }
+    digits.foreign = digits.foreign || digits.count > 18;
+    digits.value = digits.foreign ? 0 : static_cast<long long>(value);
+    return digits;
+}
+
+// Whether the bytes hold anything but blanks.
+bool hasContent(const unsigned char* p, const unsigned char* end) {
+    return std::any_of(p, end, [](unsigned char c) { return !isBlankByte(c); });
+}
+
+#if defined(__SSE2__)
+// Lines up to this long are classified sixteen bytes at a time into bit masks (64 bytes a word),
+// and their fields read off the masks; longer lines byte by byte.
+constexpr qsizetype maskedLine = 512;
+constexpr qsizetype maskWords = maskedLine / 64 + 1; // a last word of zeros
+
+struct LineMasks {
+    std::uint64_t semicolon[maskWords];
+    std::uint64_t digit[maskWords];
+    std::uint64_t other[maskWords]; // neither a digit, nor a blank, nor a semicolon
+};
+
+void classify(const unsigned char* text, qsizetype size, LineMasks& masks) {
+    const __m128i zero = _mm_set1_epi8('0');
+    const __m128i nine = _mm_set1_epi8(9);
+    const auto is = [](__m128i x, unsigned char c) {
+        return _mm_cmpeq_epi8(x, _mm_set1_epi8(static_cast<char>(c)));
+    };
+    for (qsizetype w = 0; w < maskWords; ++w) {
+        masks.semicolon[w] = masks.digit[w] = masks.other[w] = 0;
+    }
+    for (qsizetype at = 0; at < size; at += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
+        const __m128i fromZero = _mm_sub_epi8(x, zero);
+        const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(fromZero, nine), fromZero);
+        const __m128i semicolon = is(x, ';');
+        __m128i blank = _mm_or_si128(_mm_or_si128(is(x, ' '), is(x, '\t')),
+                                     _mm_or_si128(is(x, '\r'), is(x, '"')));
+        blank = _mm_or_si128(blank, _mm_or_si128(_mm_or_si128(is(x, 0xA0), is(x, 0xC2)),
+                                                 _mm_or_si128(is(x, 0xE2), is(x, 0x80))));
+        blank = _mm_or_si128(blank, is(x, 0xAF));
+        const auto bits = [](__m128i m) { return std::uint64_t(unsigned(_mm_movemask_epi8(m))); };
+        const int shift = int(at & 63);
+        const qsizetype w = at >> 6;
+        masks.semicolon[w] |= bits(semicolon) << shift;
+        masks.digit[w] |= bits(digit) << shift;
+        masks.other[w] |= bits(_mm_or_si128(_mm_or_si128(digit, semicolon), blank)) << shift;
+    }
+    // The bytes past the line's end are no part of it.
+    for (qsizetype w = 0; w < maskWords; ++w) {
+        const qsizetype from = w * 64;
+        const std::uint64_t inLine = size >= from + 64 ? ~std::uint64_t{0}
+                                     : size <= from    ? 0
+                                                       : (std::uint64_t{1} << (size - from)) - 1;
+        masks.semicolon[w] &= inLine;
+        masks.digit[w] &= inLine;
+        masks.other[w] = ~masks.other[w] & inLine;
+    }
+}
+
+// The bits of `length` (at most 64) bytes from `start`.
+std::uint64_t bitsOf(const std::uint64_t* words, qsizetype start, qsizetype length) {
+    const qsizetype w = start >> 6;
+    const int shift = int(start & 63);
+    std::uint64_t bits = words[w] >> shift;
+    if (shift != 0) {
+        bits |= words[w + 1] << (64 - shift);
+    }
+    return length >= 64 ? bits : bits & ((std::uint64_t{1} << length) - 1);
+}
+#endif
+
+// The fields of one line, split at its semicolons when the line is scanned; each field's text,
+// digits and content read when they are asked for, so that a field the layout does not use costs
+// nothing more.
+class LineFields {
+public:
+    // Splits the line from `line` to `end` (its line end left out).
+    void scan(const unsigned char* line, const unsigned char* end);
+
+    // The fields (more than mostFields for a line with more than any layout), without one empty
+    // field after a closing semicolon.
+    int count() const { return count_; }
+    QByteArrayView text(int field) const {
+        const auto [start, end] = bounds_[std::size_t(field)];
+        return QByteArrayView(reinterpret_cast<const char*>(line_ + start), end - start);
+    }
+    Digits digits(int field) const;
+    bool content(int field) const;
+
+private:
+    const unsigned char* line_ = nullptr;
+    int count_ = 0;
+    std::array<std::pair<qsizetype, qsizetype>, mostFields + 1> bounds_{};
+#if defined(__SSE2__)
+    bool masked_ = false;
+    alignas(16) unsigned char copy_[maskedLine + 16];
+    LineMasks masks_;
+#endif
+};
+
+void LineFields::scan(const unsigned char* line, const unsigned char* end) {
+    line_ = line;
+    count_ = 0;
+    const auto add = [this](qsizetype start, qsizetype stop) {
+        if (count_ <= mostFields) {
+            bounds_[std::size_t(count_)] = {start, stop};
+        }
+        ++count_;
+    };
+    const qsizetype size = end - line;
+#if defined(__SSE2__)
+    masked_ = size <= maskedLine;
+    if (masked_) {
+        std::memcpy(copy_, line, std::size_t(size));
+        classify(copy_, size, masks_);
+        qsizetype start = 0;
+        for (qsizetype w = 0; w * 64 < size; ++w) {
+            for (std::uint64_t rest = masks_.semicolon[w]; rest != 0; rest &= rest - 1) {
+                const qsizetype at = w * 64 + std::countr_zero(rest);
+                add(start, at);
+                start = at + 1;
             }
-            value = value * 10 + (c - '0');
-            digits = true;
-            ++p;
-        } else if (c == ' ' || c == '\t' || c == 0xA0) {
-            ++p;
-        } else if (c == 0xC2 && end - p >= 2 && p[1] == 0xA0) {
-            p += 2;
-        } else if (c == 0xE2 && end - p >= 3 && p[1] == 0x80 && p[2] == 0xAF) {
-            p += 3;
-        } else {
-            return ClassPrizes::unknown;
+        }
+        add(start, size);
+    }
+#endif
+    if (count_ == 0) {
+        qsizetype start = 0;
+        while (true) {
+            const auto* semicolon = static_cast<const unsigned char*>(
+                std::memchr(line + start, ';', std::size_t(size - start)));
+            const qsizetype stop = semicolon ? semicolon - line : size;
+            add(start, stop);
+            if (!semicolon) {
+                break;
+            }
+            start = stop + 1;
         }
     }
-    return digits ? value : ClassPrizes::unknown;
+    if (count_ > 1 && count_ <= mostFields + 1 && !content(count_ - 1)) {
+        --count_;
+    }
+}
+
+Digits LineFields::digits(int field) const {
+    const auto [start, end] = bounds_[std::size_t(field)];
+    const qsizetype length = end - start;
+#if defined(__SSE2__)
+    if (masked_ && length <= 64) {
+        const std::uint64_t digitBits = bitsOf(masks_.digit, start, length);
+        const std::uint64_t other = bitsOf(masks_.other, start, length);
+        Digits digits;
+        unsigned long long value = 0;
+        if (digitBits != 0) {
+            const std::uint64_t run = digitBits >> std::countr_zero(digitBits);
+            digits.gap = (run & (run + 1)) != 0;
+            for (std::uint64_t rest = digitBits; rest != 0; rest &= rest - 1) {
+                value = value * 10 + (copy_[start + std::countr_zero(rest)] - '0');
+                ++digits.count;
+            }
+        }
+        digits.foreign = digits.count > 18;
+        if (other != 0) {
+            // Only "Ft" after the last digit may stand among the digits and blanks.
+            const int at = std::countr_zero(other);
+            digits.forints = other == (std::uint64_t{3} << at) && isForints(copy_ + start + at) &&
+                             digitBits != 0 && (digitBits >> at) == 0;
+            digits.foreign = digits.foreign || !digits.forints;
+        }
+        digits.value = digits.foreign ? 0 : static_cast<long long>(value);
+        return digits;
+    }
+#endif
+    return scanDigits(line_ + start, line_ + end);
+}
+
+bool LineFields::content(int field) const {
+    const auto [start, end] = bounds_[std::size_t(field)];
+#if defined(__SSE2__)
+    if (masked_) {
+        for (qsizetype at = start; at < end; at += 64) {
+            const qsizetype length = std::min<qsizetype>(64, end - at);
+            if ((bitsOf(masks_.digit, at, length) | bitsOf(masks_.other, at, length)) != 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+#endif
+    return hasContent(line_ + start, line_ + end);
 }
 
 // "2019.02.23." (the last dot may be missing; hyphens instead of the dots are taken too). Empty:
@@ -227,44 +428,50 @@ const QString weekdays[7] = {QStringLiteral("hétfő"),   QStringLiteral("kedd")
                              QStringLiteral("péntek"),  QStringLiteral("szombat"),
                              QStringLiteral("vasárnap")};
 
-// The weekday a field names, 1 to 7; 0 when it names none. Only a field that does not begin
-// with a digit is decoded.
-int weekdayOf(QByteArrayView field, Encoding encoding) {
+// The weekday names in both encodings, lower case.
+struct EncodedWeekdays {
+    std::array<QByteArray, 14> names; // UTF-8 from 0, ISO-8859-2 from 7
+    EncodedWeekdays() {
+        for (std::size_t d = 0; d < 7; ++d) {
+            names[d] = weekdays[d].toUtf8();
+            for (QChar c : weekdays[d]) {
+                const auto found =
+                    std::find(std::begin(latin2High), std::end(latin2High), c.unicode());
+                names[d + 7] += c.unicode() < 0xA0 ? char(c.unicode())
+                                                   : char(0xA0 + (found - std::begin(latin2High)));
+            }
+        }
+    }
+};
+
+// The weekday a field names, 1 to 7; 0 when it names none. The bytes are compared with the
+// names in either encoding, ASCII letters in any case; a field of other letters is decoded and
+// compared in any case.
+int weekdayOf(QByteArrayView field) {
     field = trimmed(field);
-    if (field.isEmpty() || isDigit(field.front()) || field.size() > 24) {
+    constexpr qsizetype longest = 24;
+    if (field.isEmpty() || isDigit(field.front()) || field.size() > longest) {
         return 0;
     }
-    const QString name = decode(field, encoding);
+    static const EncodedWeekdays encoded;
+    char lower[longest];
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char c = field[i];
+        lower[i] = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    }
+    const QByteArrayView folded(lower, field.size());
+    for (std::size_t n = 0; n < encoded.names.size(); ++n) {
+        if (folded == encoded.names[n]) {
+            return int(n % 7) + 1;
+        }
+    }
+    const QString name = decode(field);
     for (int d = 0; d < 7; ++d) {
         if (name.compare(weekdays[d], Qt::CaseInsensitive) == 0) {
             return d + 1;
         }
     }
     return 0;
-}
-
-// The fields of one line (at most mostFields; a line with more gives mostFields + 1), without
-// one empty field after a closing semicolon.
-int splitFields(QByteArrayView line, std::array<QByteArrayView, mostFields + 1>& fields) {
-    int count = 0;
-    const char* p = line.data();
-    const char* end = p + line.size();
-    while (true) {
-        const char* semicolon = static_cast<const char*>(std::memchr(p, ';', std::size_t(end - p)));
-        const char* fieldEnd = semicolon ? semicolon : end;
-        if (count > mostFields) {
-            return count;
-        }
-        fields[std::size_t(count++)] = QByteArrayView(p, fieldEnd - p);
-        if (!semicolon) {
-            break;
-        }
-        p = semicolon + 1;
-    }
-    if (count > 1 && trimmed(fields[std::size_t(count - 1)]).isEmpty()) {
-        --count;
-    }
-    return count;
 }
 
 const Layout* layoutOf(int game, int fieldCount, int weekday) {
@@ -284,21 +491,20 @@ const Layout* layoutOf(int game, int fieldCount, int weekday) {
 }
 
 // The draw of a line for a game, or false when the line is not one.
-bool readLine(const std::array<QByteArrayView, mostFields + 1>& fields, int fieldCount,
-              const GameProfile& profile, Encoding encoding, ArchiveLine& line) {
-    const int weekday = profile.game == 5 || profile.game == 7 || fieldCount < 3
-                            ? 0
-                            : weekdayOf(fields[2], encoding);
+bool readLine(const LineFields& fields, const GameProfile& profile, ArchiveLine& line) {
+    const int fieldCount = fields.count();
+    const int weekday =
+        profile.game == 5 || profile.game == 7 || fieldCount < 3 ? 0 : weekdayOf(fields.text(2));
     const Layout* layout = layoutOf(profile.game, fieldCount, weekday);
     if (!layout) {
         return false;
     }
     DrawIdentity& id = line.identity;
-    id.year = smallNumber(fields[0]);
-    id.week = smallNumber(fields[1]);
+    id.year = fields.digits(0).number();
+    id.week = fields.digits(1).number();
     id.weekday = weekday;
     if (id.year < 1 || id.year > 9999 || id.week < 1 || id.week > 53 ||
-        !readDate(fields[std::size_t(layout->dateField)], id.date)) {
+        !readDate(fields.text(layout->dateField), id.date)) {
         return false;
     }
     const int k = profile.numbersPerRow;
@@ -306,7 +512,7 @@ bool readLine(const std::array<QByteArrayView, mostFields + 1>& fields, int fiel
     for (int set = 0; set < layout->sets; ++set) {
         NumberMask mask;
         for (int i = 0; i < k; ++i) {
-            const int number = smallNumber(fields[std::size_t(layout->numbersField + set * k + i)]);
+            const int number = fields.digits(layout->numbersField + set * k + i).number();
             if (number < 1 || number > profile.highestNumber || mask.contains(number)) {
                 return false;
             }
@@ -321,28 +527,27 @@ bool readLine(const std::array<QByteArrayView, mostFields + 1>& fields, int fiel
         if (hits == 0) {
             continue;
         }
-        const std::size_t field = std::size_t(layout->prizeField + 2 * c);
-        line.prizes.winners[std::size_t(hits)] = amount(fields[field]);
-        line.prizes.perWinner[std::size_t(hits)] = amount(fields[field + 1]);
+        const int field = layout->prizeField + 2 * c;
+        line.prizes.winners[std::size_t(hits)] = fields.digits(field).amount();
+        line.prizes.perWinner[std::size_t(hits)] = fields.digits(field + 1).amount();
     }
     return true;
 }
 
-// Calls visit(lineNumber, line) for every line that is not blank, without its line end.
+// Calls visit(lineNumber, line text, fields) for every line that is not blank.
 template <typename Visit> void forEachLine(QByteArrayView bytes, Visit&& visit) {
-    const char* p = bytes.data();
-    const char* end = p + bytes.size();
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = p + bytes.size();
+    LineFields fields;
     int number = 0;
     while (p < end) {
         ++number;
-        const char* newline = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
-        const char* lineEnd = newline ? newline : end;
-        QByteArrayView line(p, lineEnd - p);
-        while (!line.isEmpty() && (line.back() == '\r' || line.back() == ' ')) {
-            line.chop(1);
-        }
-        if (!trimmed(line).isEmpty()) {
-            visit(number, line);
+        const auto* newline =
+            static_cast<const unsigned char*>(std::memchr(p, '\n', std::size_t(end - p)));
+        const unsigned char* lineEnd = newline ? newline : end;
+        fields.scan(p, lineEnd);
+        if (fields.count() > 1 || fields.content(0)) {
+            visit(number, QByteArrayView(reinterpret_cast<const char*>(p), lineEnd - p), fields);
         }
         p = newline ? newline + 1 : end;
     }
@@ -350,7 +555,7 @@ template <typename Visit> void forEachLine(QByteArrayView bytes, Visit&& visit) 
 
 // The game whose layout every line that is not blank has, when it is another than the profile's
 // and the profile's own reads none; 0 otherwise.
-int otherGameOfEveryLine(QByteArrayView bytes, int ownGame, Encoding encoding) {
+int otherGameOfEveryLine(QByteArrayView bytes, int ownGame) {
     for (int game : {5, 6, 7}) {
         if (game == ownGame) {
             continue;
@@ -358,11 +563,9 @@ int otherGameOfEveryLine(QByteArrayView bytes, int ownGame, Encoding encoding) {
         const GameProfile& other = gameProfile(game);
         bool every = true;
         bool any = false;
-        std::array<QByteArrayView, mostFields + 1> fields;
-        forEachLine(bytes, [&](int, QByteArrayView text) {
+        forEachLine(bytes, [&](int, QByteArrayView, const LineFields& fields) {
             ArchiveLine line;
-            const bool read = readLine(fields, splitFields(text, fields), other, encoding, line);
-            every = every && read;
+            every = every && readLine(fields, other, line);
             any = true;
         });
         if (every && any) {
@@ -432,36 +635,32 @@ ArchiveReading readDrawArchive(QByteArrayView bytes, const GameProfile& profile,
     DrawArchive& archive = reading.archive;
     archive.path = path;
     archive.game = profile.game;
-    Encoding encoding = Encoding::Utf8;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         bytes = bytes.sliced(3);
-    } else if (!isUtf8(bytes)) {
-        encoding = Encoding::Latin2;
     }
     if (looksBinary(bytes)) {
         reading.refusal = DrawCheckText::archiveNotText(path);
         return reading;
     }
-    archive.lines.reserve(std::size_t(bytes.count('\n') + 1));
-    std::array<QByteArrayView, mostFields + 1> fields;
+    archive.lines.reserve(std::size_t(bytes.size() / 64 + 1)); // the lines are longer
     bool anyLine = false;
-    forEachLine(bytes, [&](int number, QByteArrayView text) {
+    forEachLine(bytes, [&](int number, QByteArrayView text, const LineFields& fields) {
         anyLine = true;
         ArchiveLine& line = archive.lines.emplace_back();
-        if (readLine(fields, splitFields(text, fields), profile, encoding, line)) {
+        if (readLine(fields, profile, line)) {
             line.lineNumber = number;
             return;
         }
         archive.lines.pop_back();
         if (archive.skipped++ == 0) {
             archive.firstSkippedLine = number;
-            archive.firstSkippedText = decode(text, encoding);
+            archive.firstSkippedText = decode(trimmed(text));
         }
     });
     if (!anyLine) {
         reading.refusal = DrawCheckText::archiveEmpty(path);
     } else if (archive.lines.empty()) {
-        const int other = otherGameOfEveryLine(bytes, profile.game, encoding);
+        const int other = otherGameOfEveryLine(bytes, profile.game);
         reading.refusal = other != 0
                               ? DrawCheckText::archiveOfOtherGame(path, other, profile.game)
                               : DrawCheckText::archiveUnreadable(path, archive.firstSkippedLine,
