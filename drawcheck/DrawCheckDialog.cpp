@@ -48,7 +48,8 @@ public:
         return parent.isValid() ? 0 : int(table_.columns.size());
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole || !index.isValid()) {
+        // A cell too long for its column shows whole in its tooltip.
+        if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid()) {
             return {};
         }
         return table_.rows[std::size_t(index.row())].value(index.column());
@@ -131,7 +132,7 @@ DrawCheckDialog::DrawCheckDialog(const GameProfile& profile, const Services& ser
     pollTimer_ = new QTimer(this);
     pollTimer_->setInterval(pollInterval);
     connect(pollTimer_, &QTimer::timeout, this, [this] { pollRun(); });
-    resize(860, 640);
+    resize(1000, 700);
 
     archiveFile_.openRemembered();
     showArchive();
@@ -535,13 +536,15 @@ void DrawCheckDialog::showReport() {
                 auto* beside = new QWidget(area);
                 auto* row = new QHBoxLayout(beside);
                 row->setContentsMargins(0, 0, 0, 0);
+                // The summary takes what the chart leaves; a value longer than its column shows
+                // whole in its tooltip.
                 QTableView* summary = makeTableView(table, beside);
-                summary->horizontalHeader()->setStretchLastSection(false);
-                summary->resizeColumnsToContents();
-                summary->setMinimumWidth(summary->horizontalHeader()->length() + 4);
-                row->addWidget(summary);
-                row->addWidget(
-                    new FrequencyChart(allDraws_->frequencies, allDraws_->played, beside), 1);
+                summary->setMinimumWidth(0);
+                summary->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+                auto* chart = new FrequencyChart(allDraws_->frequencies, allDraws_->played, beside);
+                chart->setMinimumHeight(summary->height());
+                row->addWidget(summary, 3);
+                row->addWidget(chart, 2);
                 add(beside);
             } else {
                 add(makeTableView(table, area));

@@ -31,8 +31,8 @@ void spanOf(const DrawArchive& archive, ArchiveCheckResult& result) {
         }
     }
     if (oldest) {
-        result.oldest = oldest->identity.text();
-        result.newest = newest->identity.text();
+        result.oldest = oldest->identity.shortText();
+        result.newest = newest->identity.shortText();
     }
 }
 
@@ -107,9 +107,10 @@ ArchiveCheckResult checkArchive(const PreparedSubject& subject, const DrawArchiv
     return result;
 }
 
-QString archiveDrawName(const DrawArchive& archive, std::size_t line, int draw) {
+QString archiveDrawName(const DrawArchive& archive, std::size_t line, int draw, DrawNaming naming) {
     const ArchiveLine& archiveLine = archive.lines[line];
-    return DrawCheckText::archiveDrawTitle(archiveLine.identity.text(),
-                                           gameProfile(archive.game).drawNames.value(draw),
-                                           archiveLine.drawCount);
+    const DrawIdentity& identity = archiveLine.identity;
+    return DrawCheckText::archiveDrawTitle(
+        naming == DrawNaming::Full ? identity.text() : identity.shortText(),
+        gameProfile(archive.game).drawNames.value(draw), archiveLine.drawCount);
 }

@@ -30,7 +30,7 @@ struct ArchiveCheckResult {
     int fewestWinningHits = 3;
     long long draws = 0; // draws checked
     long long weeks = 0; // the weeks they belong to
-    QString oldest;      // the oldest and the newest draw checked, named
+    QString oldest;      // the oldest and the newest draw checked: their dates, or weeks
     QString newest;
     std::vector<ArchiveWin> wins; // newest first
     HitCounts winsByClass{};      // winning rows or combinations of every draw by hits
@@ -70,6 +70,9 @@ private:
 ArchiveCheckResult checkArchive(const PreparedSubject& subject, const DrawArchive& archive,
                                 ArchiveCheckProgress* progress = nullptr);
 
-// The name of a draw of the archive in a result: "2019. 8. hét – 2019.02.23.", with the draw's
-// name on a 7-number line ("…, gépi húzás").
-QString archiveDrawName(const DrawArchive& archive, std::size_t line, int draw);
+// The name of a draw of the archive in a result: "2019. 8. hét – 2019.02.23." (Full) or
+// "2019.02.23." (Date: the date alone where there is one), with the draw's name on a 7-number
+// line ("…, gépi húzás").
+enum class DrawNaming { Full, Date };
+QString archiveDrawName(const DrawArchive& archive, std::size_t line, int draw,
+                        DrawNaming naming = DrawNaming::Full);

@@ -611,6 +611,10 @@ QString DrawIdentity::text() const {
     return text;
 }
 
+QString DrawIdentity::shortText() const {
+    return date.isValid() ? date.toString(QStringLiteral("yyyy.MM.dd.")) : text();
+}
+
 long long DrawArchive::drawCount() const {
     long long draws = 0;
     for (const ArchiveLine& line : lines) {

@@ -51,6 +51,8 @@ struct DrawIdentity {
     bool newerThan(const DrawIdentity& other) const;
     // "2019. 8. hét – 2019.02.23.", "2021. 12. hét, csütörtök – 2021.03.25.", "1988. 5. hét".
     QString text() const;
+    // The date alone where there is one: "2019.02.23.", "1988. 5. hét".
+    QString shortText() const;
 };
 
 // One readable line of the file.

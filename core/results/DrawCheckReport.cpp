@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -21,6 +22,7 @@ constexpr double rightEdge = 11186; // A4 is 11906 twips wide
 constexpr double topEdge = 720;
 constexpr double bottomEdge = 15840; // and 16838 high: room for about 62 lines
 constexpr double columnGap = 240;
+constexpr double minimumPoints = 6; // the smallest face a wide table is printed in
 
 QString twoDigitList(const std::vector<int>& numbers) {
     QStringList cells;
@@ -201,7 +203,7 @@ ReportTable summaryTable(const ArchiveCheckResult& result, const DrawArchive& ar
         const ArchiveWin& win = result.wins[*result.best];
         best = archiveDrawName(archive, win.line, win.draw) + QStringLiteral(": ") + winPrize(win) +
                QStringLiteral(", ") + Text::hitsClass(topClass(win.combinations)) +
-               QStringLiteral(" (") + bestItemText(win.best) + QLatin1Char(')');
+               QStringLiteral(", ") + bestItemText(win.best);
     }
     table.rows.push_back({Text::bestDraw, best});
     return table;
@@ -217,7 +219,7 @@ ReportTable winningDrawTable(const ArchiveCheckResult& result, const DrawArchive
     table.columns << Text::prizeColumn << Text::bestItemColumn;
     table.rows.reserve(result.wins.size());
     for (const ArchiveWin& win : result.wins) {
-        QStringList cells{archiveDrawName(archive, win.line, win.draw),
+        QStringList cells{archiveDrawName(archive, win.line, win.draw, DrawNaming::Date),
                           twoDigitList(drawnNumbers(archive, win))};
         for (int h = top; h >= result.fewestWinningHits; --h) {
             cells << QString::number(win.combinations[std::size_t(h)]);
@@ -292,9 +294,38 @@ private:
         y_ += lineHeight;
     }
 
+    // A table wider than the page is printed in a smaller face, down to minimumPoints.
     void printTable(const ReportTable& table) {
-        setFont(bodyPoints, false);
-        std::vector<double> x(std::size_t(table.columns.size()), leftEdge);
+        std::vector<double> x;
+        tablePoints_ = bodyPoints;
+        double right = placeColumns(table, x);
+        if (right - columnGap > rightEdge) {
+            const double scale = (rightEdge - leftEdge) / (right - columnGap - leftEdge);
+            tablePoints_ = std::max(minimumPoints, std::floor(2 * bodyPoints * scale) / 2);
+            right = placeColumns(table, x);
+        }
+        const double points = tablePoints_;
+        tablePoints_ = bodyPoints;
+        line({table.caption}, {}, true);
+        if (table.rows.empty()) {
+            line({table.emptyText}, {}, false);
+            return;
+        }
+        tablePoints_ = points;
+        columns_ = &table.columns;
+        columnX_ = x;
+        line(table.columns, x, true);
+        for (const QStringList& row : table.rows) {
+            line(row, x, false);
+        }
+        columns_ = nullptr;
+        tablePoints_ = bodyPoints;
+    }
+
+    // Each column as wide as its widest cell in the table's face; returns the right end.
+    double placeColumns(const ReportTable& table, std::vector<double>& x) {
+        setFont(tablePoints_, false);
+        x.assign(std::size_t(table.columns.size()), leftEdge);
         double right = leftEdge;
         for (qsizetype c = 0; c < table.columns.size(); ++c) {
             double width = printer_.measureText(table.columns[c]);
@@ -304,18 +335,7 @@ private:
             x[std::size_t(c)] = right;
             right += width + columnGap;
         }
-        line({table.caption}, {}, true);
-        if (table.rows.empty()) {
-            line({table.emptyText}, {}, false);
-            return;
-        }
-        columns_ = &table.columns;
-        columnX_ = x;
-        line(table.columns, x, true);
-        for (const QStringList& row : table.rows) {
-            line(row, x, false);
-        }
-        columns_ = nullptr;
+        return right;
     }
 
     // One line of cells at the given places (the first at the left edge when none given).
@@ -331,7 +351,7 @@ private:
     }
 
     void printCells(const QStringList& cells, const std::vector<double>& x, bool bold) {
-        setFont(bodyPoints, bold);
+        setFont(tablePoints_, bold);
         for (qsizetype c = 0; c < cells.size(); ++c) {
             at(std::size_t(c) < x.size() ? x[std::size_t(c)] : leftEdge, cells[c]);
         }
@@ -355,6 +375,7 @@ private:
     const DrawCheckReport& report_;
     int page_ = 0;
     double y_ = topEdge;
+    double tablePoints_ = bodyPoints;      // the face of the table being printed
     const QStringList* columns_ = nullptr; // the table being printed, for a new page
     std::vector<double> columnX_;
 };

@@ -147,7 +147,8 @@ QString archiveLoaded(const QString& fileName, long long draws, long long weeks,
         line += QStringLiteral("; %1 olvashatatlan sor kimaradt, az első: %2. sor: „%3”")
                     .arg(skipped)
                     .arg(firstSkippedLine)
-                    .arg(firstSkippedText.left(80));
+                    .arg(firstSkippedText.size() > 80 ? firstSkippedText.left(79) + QChar(0x2026)
+                                                      : firstSkippedText);
     }
     return line;
 }
@@ -182,7 +183,7 @@ QString archiveSubject(const QString& fileName, long long draws, long long weeks
 
 QString drawsCheckedValue(long long draws, long long weeks, const QString& oldest,
                           const QString& newest) {
-    const QString span = oldest == newest ? oldest : oldest + QStringLiteral(" … ") + newest;
+    const QString span = oldest == newest ? oldest : oldest + QStringLiteral(" – ") + newest;
     return draws == weeks ? QStringLiteral("%1 (%2)").arg(draws).arg(span)
                           : QStringLiteral("%1, %2 hét (%3)").arg(draws).arg(weeks).arg(span);
 }

@@ -106,7 +106,7 @@ QString drawsCheckedValue(long long draws, long long weeks, const QString& oldes
                           const QString& newest);
 inline const QString winningDraws = QStringLiteral("Nyertes húzások");
 QString winsOfClass(int hits); // "Nyerés 5 találattal"
-inline const QString totalPrize = QStringLiteral("Nyeremény összesen (a húzások nyereményeivel)");
+inline const QString totalPrize = QStringLiteral("Nyeremény összesen");
 inline const QString unknownPrizeWins = QStringLiteral("Nyerés ismeretlen nyereménnyel");
 inline const QString bestDraw = QStringLiteral("Legjobb húzás");
 inline const QString noBestDraw = QStringLiteral("nincs");
