@@ -7,15 +7,6 @@ namespace {
 const QColor blue(0, 0, 255);
 const QColor purple(128, 0, 128);
 
-ControlDesign control(const char* name, ControlKind kind, const QString& caption, QRect twips) {
-    ControlDesign c;
-    c.name = QString::fromLatin1(name);
-    c.kind = kind;
-    c.caption = caption;
-    c.twips = twips;
-    return c;
-}
-
 // Labels two lines high wrap their caption.
 ControlDesign label(const char* name, const QString& caption, QRect twips) {
     ControlDesign c = control(name, ControlKind::Label, caption, twips);

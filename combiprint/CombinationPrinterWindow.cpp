@@ -2,6 +2,7 @@
 
 #include "combiprint/FullCombinationWindow.h"
 #include "core/base/InstanceCheck.h"
+#include "core/base/Maker.h"
 #include "core/base/PrinterFamily.h"
 #include "core/files/SettingsFile.h"
 #include "core/keys/KeyChooser.h"
@@ -83,12 +84,13 @@ QPixmap windowPicture() {
 
 } // namespace
 
-CombinationPrinterWindow::CombinationPrinterWindow(const GameProfile& profile, Services services,
+CombinationPrinterWindow::CombinationPrinterWindow(const GameProfile& profile,
+                                                   const WindowServices& services,
                                                    QWidget* parent)
     : QWidget(parent), profile_(profile), services_(services),
       design_(combinationPrinterDesign(profile.game)), selection_(profile), runs_(profile),
       keyChooser_(std::make_unique<KeyChooser>(profile, PrinterFamily::Combination, services_)),
-      presenter_(services_, *this) {
+      presenter_(services_, services.printer, services.preview, *this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(design_.title);
     setAutoFillBackground(true);
@@ -377,8 +379,7 @@ void CombinationPrinterWindow::openFullCombination() {
 }
 
 void CombinationPrinterWindow::showHelp() {
-    services_.messageBox.show(helpText, MessageBoxService::Icon::Exclamation,
-                              MessageBoxService::Buttons::Ok, Maker::messageTitle);
+    services_.messageBox.notice(helpText, Maker::messageTitle);
 }
 
 CombinationRunControls CombinationPrinterWindow::runControls() const {
@@ -396,7 +397,7 @@ CombinationRunControls CombinationPrinterWindow::runControls() const {
 PrintRunResult CombinationPrinterWindow::runOn(Run run, CombinationSelection& selection,
                                                CombinationRuns& runs, PrintSurface& printer,
                                                bool showEjectNotice) {
-    const CombinationRunServices services{services_.messageBox, services_.busyPointer, printer,
+    const SlipRunServices services{services_.messageBox, services_.busyPointer, printer,
                                           showEjectNotice};
     switch (run) {
     case Run::FromTo:

@@ -2,7 +2,7 @@
 
 #include "combiprint/CombinationPrinterDesign.h"
 #include "core/base/GameProfile.h"
-#include "core/base/Services.h"
+#include "core/present/WindowServices.h"
 #include "core/combination/CombinationRuns.h"
 #include "core/combination/CombinationSelection.h"
 #include "core/combination/CombinationSelectionObserver.h"
@@ -37,7 +37,7 @@ class CombinationPrinterWindow : public QWidget,
                                  private PrintStatusView {
     Q_OBJECT
 public:
-    CombinationPrinterWindow(const GameProfile& profile, Services services,
+    CombinationPrinterWindow(const GameProfile& profile, const WindowServices& services,
                              QWidget* parent = nullptr);
     ~CombinationPrinterWindow() override;
 

@@ -8,17 +8,6 @@
 
 namespace {
 
-ControlDesign control(const char* name, ControlKind kind, const QString& caption, QRect twips,
-                      int index = -1) {
-    ControlDesign c;
-    c.name = QString::fromLatin1(name);
-    c.index = index;
-    c.kind = kind;
-    c.caption = caption;
-    c.twips = twips;
-    return c;
-}
-
 // The option buttons stand in a column on the left; their tops differ a little by game.
 QList<int> optionTops(int game) {
     if (game == 7) {

@@ -260,11 +260,6 @@ CheckedSubject DrawCheckDialog::chosenSubject() const {
     return subjectGroup_ ? CheckedSubject(subjectGroup_->checkedId()) : source_.defaultSubject;
 }
 
-void DrawCheckDialog::refuse(const QString& text) {
-    services_.messageBox.show(text, MessageBoxService::Icon::Critical,
-                              MessageBoxService::Buttons::Ok, source_.messageTitle);
-}
-
 // A refused draw names what is wrong and keeps the last result; a refused check shows the
 // message the print run would show.
 void DrawCheckDialog::check() {
@@ -274,7 +269,7 @@ void DrawCheckDialog::check() {
     }
     const DrawEntry entry = readDraws(profile_, texts);
     if (!entry.ok()) {
-        refuse(*entry.problem);
+        services_.messageBox.error(*entry.problem, source_.messageTitle);
         if (entry.faultyBox >= 0 && entry.faultyBox < int(drawBoxes_.size())) {
             drawBoxes_[std::size_t(entry.faultyBox)]->setFocus();
         }
@@ -283,7 +278,7 @@ void DrawCheckDialog::check() {
     const CheckedSubject subject = chosenSubject();
     DrawCheckOutcome outcome = source_.check(entry.draws, subject);
     if (!outcome.ok()) {
-        refuse(*outcome.refusal);
+        services_.messageBox.error(*outcome.refusal, source_.messageTitle);
         return;
     }
     // A draw picked from the archive, as the pick filled the boxes: named by the archive, with its

@@ -103,7 +103,6 @@ private:
     void finishRun();
     void stopRun();
     void showReport();
-    void refuse(const QString& text);
     void copy();
     void print(bool preview);
 

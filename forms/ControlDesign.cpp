@@ -14,3 +14,14 @@ QRect twipsToPixels(const QRect& twips) {
     return {twipsToPixels(twips.left()), twipsToPixels(twips.top()), twipsToPixels(twips.width()),
             twipsToPixels(twips.height())};
 }
+
+ControlDesign control(const QString& name, ControlKind kind, const QString& caption, QRect twips,
+                      int index) {
+    ControlDesign c;
+    c.name = name;
+    c.index = index;
+    c.kind = kind;
+    c.caption = caption;
+    c.twips = twips;
+    return c;
+}

@@ -27,6 +27,11 @@ struct ControlDesign {
     QString objectName() const;
 };
 
+// A designed control: its name, kind, caption and place in twips; an element of a control array
+// when index is 0 or more.
+ControlDesign control(const QString& name, ControlKind kind, const QString& caption, QRect twips,
+                      int index = -1);
+
 // Twips (1/1440 inch) to device-independent pixels at 96 dots per inch: 15 twips a pixel,
 // rounded to the nearest pixel, halves away from zero.
 int twipsToPixels(int twips);

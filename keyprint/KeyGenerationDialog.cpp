@@ -140,11 +140,6 @@ void KeyGenerationDialog::buildControls() {
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
 }
 
-void KeyGenerationDialog::refuse(const QString& text) {
-    services_.messageBox.show(text, MessageBoxService::Icon::Critical,
-                              MessageBoxService::Buttons::Ok, profile_.keyTitle);
-}
-
 // A key found for other inputs is no longer the one asked for.
 void KeyGenerationDialog::inputsEdited() {
     if (!found_) {
@@ -180,7 +175,7 @@ void KeyGenerationDialog::make() {
     const KeyGenerationInput input = readKeyGenerationInput(
         profile_, numbersEdit_->text(), guaranteedBox_->value(), drawnAmongBox_->value());
     if (!input.ok()) {
-        refuse(input.problem);
+        services_.messageBox.error(input.problem, profile_.keyTitle);
         numbersEdit_->setFocus();
         return;
     }
@@ -200,7 +195,7 @@ void KeyGenerationDialog::make() {
         });
     } catch (const std::system_error&) {
         resultLabel_->clear();
-        refuse(keySearchFailedMessage());
+        services_.messageBox.error(keySearchFailedMessage(), profile_.keyTitle);
         return;
     }
     search_ = std::move(search);
@@ -233,8 +228,10 @@ void KeyGenerationDialog::finishSearch() {
     progressBar_->setValue(0);
     resultLabel_->clear();
     showSearching(false);
-    refuse(result.status == KeyStatus::TooLarge ? keyTooLargeMessage(result.lowerBound)
-                                                : keySearchFailedMessage());
+    services_.messageBox.error(result.status == KeyStatus::TooLarge
+                                   ? keyTooLargeMessage(result.lowerBound)
+                                   : keySearchFailedMessage(),
+                               profile_.keyTitle);
 }
 
 // Stops a running search and waits for its thread; what it found so far is dropped.

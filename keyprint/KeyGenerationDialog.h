@@ -56,7 +56,6 @@ private:
     void pollSearch();
     void finishSearch();
     void stopSearch();
-    void refuse(const QString& text);
 
     const GameProfile& profile_;
     Services services_;

@@ -6,23 +6,6 @@ namespace {
 
 const QColor blue(0, 0, 255);
 
-ControlDesign control(const QString& name, ControlKind kind, const QString& caption, int left,
-                      int top, int width, int height) {
-    ControlDesign c;
-    c.name = name;
-    c.kind = kind;
-    c.caption = caption;
-    c.twips = QRect(left, top, width, height);
-    return c;
-}
-
-ControlDesign element(const QString& name, int index, ControlKind kind, const QString& caption,
-                      int left, int top, int width, int height) {
-    ControlDesign c = control(name, kind, caption, left, top, width, height);
-    c.index = index;
-    return c;
-}
-
 ControlDesign inFrame(ControlDesign c, const QString& frame) {
     c.frame = frame;
     return c;
@@ -51,58 +34,60 @@ KeyPrinterDesign sixNumberDesign() {
               "Kelvadata/2010";
     d.clientTwips = QSize(6690, 6420);
     d.heading = withFont(
-        coloured(control("Label2", K::Label, "A nyomtatás pozicionálása", 75, 150, 4080, 435)),
+        coloured(control("Label2", K::Label, "A nyomtatás pozicionálása", {75, 150, 4080, 435})),
         13.5);
     d.offsetDownCaption =
-        element("Label1", 0, K::Label, "Tolja lefelé 'yy' mm-vel + - !", 420, 705, 2475, 255);
-    d.offsetDown = control("Text1", K::TextBox, "0", 3060, 645, 615, 285);
+        control("Label1", K::Label, "Tolja lefelé 'yy' mm-vel + - !", {420, 705, 2475, 255}, 0);
+    d.offsetDown = control("Text1", K::TextBox, "0", {3060, 645, 615, 285});
     d.offsetRightCaption =
-        element("Label1", 1, K::Label, "Tolja jobbra 'xx' mm-vel + - !", 420, 1095, 2475, 255);
-    d.offsetRight = control("Text2", K::TextBox, "0", 3060, 1035, 615, 285);
+        control("Label1", K::Label, "Tolja jobbra 'xx' mm-vel + - !", {420, 1095, 2475, 255}, 1);
+    d.offsetRight = control("Text2", K::TextBox, "0", {3060, 1035, 615, 285});
     d.rowsPerColumnCaption =
-        control("Label9", K::Label, "Egy lapra 'xx' sort nyomtat.", 420, 1485, 2370, 255);
-    d.rowsPerColumn = control("Text5", K::TextBox, "60", 3330, 1425, 345, 285);
+        control("Label9", K::Label, "Egy lapra 'xx' sort nyomtat.", {420, 1485, 2370, 255});
+    d.rowsPerColumn = control("Text5", K::TextBox, "60", {3330, 1425, 345, 285});
     d.fieldsPerSlipCaption =
-        control("Label12", K::Label, "Szelvényenkénti mezők száma.", 420, 1875, 2685, 255);
-    d.fieldsPerSlip = control("Text6", K::TextBox, "8", 3330, 1815, 345, 285);
-    d.rowList = control("List1", K::ListBox, "", 300, 2265, 3675, 2790);
-    d.firstRowCaption = control("Label11", K::Label, "Tól:", 225, 5340, 375, 285);
-    d.firstRow = control("Text3", K::TextBox, "", 660, 5325, 600, 285);
-    d.lastRowCaption = control("Label13", K::Label, "Ig:", 1470, 5325, 375, 375);
-    d.lastRow = control("Text4", K::TextBox, "", 1890, 5325, 600, 285);
-    d.fromToButton = control("Command3D9", K::Button, "-> Nyomtatás", 2670, 5250, 1320, 420);
-    d.jokerCaption = coloured(control("Label6", K::Label, "JOKER :", 540, 5925, 855, 315));
-    d.jokerOptions[0] = element("Option1", 0, K::OptionButton, "Igen", 1500, 5910, 735, 255);
+        control("Label12", K::Label, "Szelvényenkénti mezők száma.", {420, 1875, 2685, 255});
+    d.fieldsPerSlip = control("Text6", K::TextBox, "8", {3330, 1815, 345, 285});
+    d.rowList = control("List1", K::ListBox, "", {300, 2265, 3675, 2790});
+    d.firstRowCaption = control("Label11", K::Label, "Tól:", {225, 5340, 375, 285});
+    d.firstRow = control("Text3", K::TextBox, "", {660, 5325, 600, 285});
+    d.lastRowCaption = control("Label13", K::Label, "Ig:", {1470, 5325, 375, 375});
+    d.lastRow = control("Text4", K::TextBox, "", {1890, 5325, 600, 285});
+    d.fromToButton = control("Command3D9", K::Button, "-> Nyomtatás", {2670, 5250, 1320, 420});
+    d.jokerCaption = coloured(control("Label6", K::Label, "JOKER :", {540, 5925, 855, 315}));
+    d.jokerOptions[0] = control("Option1", K::OptionButton, "Igen", {1500, 5910, 735, 255}, 0);
     d.jokerOptions[1] =
-        selected(element("Option1", 1, K::OptionButton, "Nem", 2400, 5910, 735, 255));
-    d.saveButton = control("Command3D3", K::Button, "Beállítás mentése", 4230, 210, 2175, 435);
-    d.markFrame = control("Frame1", K::Frame, "", 4395, 735, 1920, 405);
+        selected(control("Option1", K::OptionButton, "Nem", {2400, 5910, 735, 255}, 1));
+    d.saveButton = control("Command3D3", K::Button, "Beállítás mentése", {4230, 210, 2175, 435});
+    d.markFrame = control("Frame1", K::Frame, "", {4395, 735, 1920, 405});
     d.markOptions[0] =
-        inFrame(element("Option2", 0, K::OptionButton, "x", 105, 150, 480, 195), "Frame1");
+        inFrame(control("Option2", K::OptionButton, "x", {105, 150, 480, 195}, 0), "Frame1");
     d.markOptions[1] = inFrame(
-        selected(element("Option2", 1, K::OptionButton, "*", 705, 150, 480, 195)), "Frame1");
+        selected(control("Option2", K::OptionButton, "*", {705, 150, 480, 195}, 1)), "Frame1");
     d.markOptions[2] =
-        inFrame(element("Option2", 2, K::OptionButton, "•", 1260, 150, 480, 195), "Frame1");
-    d.ejectCaption = control("Label10", K::Label, "Lapdobással indul !", 4305, 1305, 1695, 255);
-    d.ejectFirst = control("Check1", K::CheckBox, "", 6105, 1245, 255, 315);
-    d.orientationFrame = control("Frame4", K::Frame, "", 4395, 1590, 1920, 405);
+        inFrame(control("Option2", K::OptionButton, "•", {1260, 150, 480, 195}, 2), "Frame1");
+    d.ejectCaption = control("Label10", K::Label, "Lapdobással indul !", {4305, 1305, 1695, 255});
+    d.ejectFirst = control("Check1", K::CheckBox, "", {6105, 1245, 255, 315});
+    d.orientationFrame = control("Frame4", K::Frame, "", {4395, 1590, 1920, 405});
     d.orientationOptions[0] = inFrame(
-        selected(element("Option4", 0, K::OptionButton, "álló", 105, 150, 870, 225)), "Frame4");
+        selected(control("Option4", K::OptionButton, "álló", {105, 150, 870, 225}, 0)), "Frame4");
     d.orientationOptions[1] =
-        inFrame(element("Option4", 1, K::OptionButton, "fekvő", 990, 150, 870, 225), "Frame4");
-    d.listingButton = control("Command3D5", K::Button, "A4-s lapra nyomtat", 4230, 2160, 2175, 435);
+        inFrame(control("Option4", K::OptionButton, "fekvő", {990, 150, 870, 225}, 1), "Frame4");
+    d.listingButton =
+        control("Command3D5", K::Button, "A4-s lapra nyomtat", {4230, 2160, 2175, 435});
     d.slipButton =
-        withFont(control("Command3D1", K::Button, "Szelv. kitölt", 4230, 2745, 2175, 735), 13.5);
-    d.chooseKeyButton =
-        withFont(control("Command3D4", K::Button, "Kulcs választás", 4230, 3630, 2175, 540), 9.75);
-    d.slipCountCaption = element("Label3", 0, K::Label, "Szelvényszám :", 4155, 4485, 1395, 315);
-    d.slipCount = control("Label4", K::Label, "", 5565, 4470, 495, 315);
-    d.widthCaption = control("Label8", K::Label, "", 6090, 4470, 420, 315);
-    d.selectedRow = control("Label7", K::Label, "", 4185, 5070, 660, 390);
+        withFont(control("Command3D1", K::Button, "Szelv. kitölt", {4230, 2745, 2175, 735}), 13.5);
+    d.chooseKeyButton = withFont(
+        control("Command3D4", K::Button, "Kulcs választás", {4230, 3630, 2175, 540}), 9.75);
+    d.slipCountCaption = control("Label3", K::Label, "Szelvényszám :", {4155, 4485, 1395, 315}, 0);
+    d.slipCount = control("Label4", K::Label, "", {5565, 4470, 495, 315});
+    d.widthCaption = control("Label8", K::Label, "", {6090, 4470, 420, 315});
+    d.selectedRow = control("Label7", K::Label, "", {4185, 5070, 660, 390});
     d.selectedRow.centred = true;
-    d.picture = control("Picture1", K::Picture, "", 5010, 4980, 570, 555);
-    d.rowCount = control("Label5", K::Label, "", 5775, 5070, 690, 270);
-    d.exitButton = withFont(control("Command3D2", K::Button, "Kilép", 4230, 5715, 2175, 555), 9.75);
+    d.picture = control("Picture1", K::Picture, "", {5010, 4980, 570, 555});
+    d.rowCount = control("Label5", K::Label, "", {5775, 5070, 690, 270});
+    d.exitButton =
+        withFont(control("Command3D2", K::Button, "Kilép", {4230, 5715, 2175, 555}), 9.75);
     return d;
 }
 
@@ -194,7 +179,7 @@ KeyPrinterDesign sevenNumberDesign() {
     d.jokerCaption.name = QStringLiteral("Label12");
     d.widthCaption.name = QStringLiteral("Label6");
     d.twoSided =
-        control("Check3", ControlKind::CheckBox, "Kétoldalas nyomtatás", 4260, 2496, 2175, 300);
+        control("Check3", ControlKind::CheckBox, "Kétoldalas nyomtatás", {4260, 2496, 2175, 300});
     return d;
 }
 

@@ -62,11 +62,11 @@ void select(QButtonGroup* group, int index) {
 
 } // namespace
 
-KeyPrinterWindow::KeyPrinterWindow(const GameProfile& profile, const Services& services,
+KeyPrinterWindow::KeyPrinterWindow(const GameProfile& profile, const WindowServices& services,
                                    QWidget* parent)
     : QWidget(parent), profile_(profile), services_(services),
       design_(keyPrinterDesign(profile.game)), model_(profile, services_),
-      presenter_(services_, *this) {
+      presenter_(services_, services.printer, services.preview, *this) {
     model_.setView(this);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(design_.title);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/base/GameProfile.h"
-#include "core/base/Services.h"
+#include "core/present/WindowServices.h"
 #include "core/keys/KeyListView.h"
 #include "core/keysearch/KeyGeneration.h"
 #include "core/models/KeyPrinterModel.h"
@@ -34,7 +34,7 @@ class KeyPrinterWindow : public QWidget, private KeyListView, private PrintStatu
     Q_OBJECT
 
 public:
-    KeyPrinterWindow(const GameProfile& profile, const Services& services,
+    KeyPrinterWindow(const GameProfile& profile, const WindowServices& services,
                      QWidget* parent = nullptr);
     ~KeyPrinterWindow() override;
 

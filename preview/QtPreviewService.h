@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/base/Services.h"
+#include "core/present/PreviewService.h"
 
 #include <QPointer>
 #include <QString>

@@ -12,9 +12,11 @@ QtServices::QtServices(const QString& programName, const ProgramLocations& locat
     QGuiApplication::setDesktopFileName(programName);
 }
 
-Services QtServices::services() {
-    return Services{messageBox_,     inputBox_, fileDialog_, busyPointer_, program_,
-                    singleInstance_, screen_,   clock_,      printer_,     preview_};
+WindowServices QtServices::services() {
+    return WindowServices{{messageBox_, inputBox_, fileDialog_, busyPointer_, program_,
+                           singleInstance_, screen_, clock_},
+                          printer_,
+                          preview_};
 }
 
 void QtServices::setMainWindow(QWidget* window) {

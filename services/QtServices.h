@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/base/Services.h"
+#include "core/present/WindowServices.h"
 #include "preview/QtPreviewService.h"
 #include "printing/QtPrintDevice.h"
 #include "services/QtBusyPointer.h"
@@ -22,7 +22,7 @@ class QtServices {
 public:
     explicit QtServices(const QString& programName); // e.g. "keyprint6"; the real folders
     QtServices(const QString& programName, const ProgramLocations& locations);
-    Services services();
+    WindowServices services();
     void setMainWindow(QWidget* window); // parent for dialogs, target of the busy pointer
 
 private:

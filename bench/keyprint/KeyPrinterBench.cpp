@@ -125,11 +125,8 @@ void BM_PreviewFromTheMenuItem(benchmark::State& state) {
     fake.program.folder = largeKey().folder.path();
     FirstPagePreview preview;
     fake.printer.measuring = &preview.measuring; // the run is recorded as the printer measures
-    Services services = fake.services();
-    KeyPrinterWindow window(
-        gameProfile(6), Services{services.messageBox, services.inputBox, services.fileDialog,
-                                 services.busyPointer, services.program, services.singleInstance,
-                                 services.screen, services.clock, services.printer, preview});
+    WindowServices services = fake.services();
+    KeyPrinterWindow window(gameProfile(6), WindowServices{services, services.printer, preview});
     window.load();
     fake.fileDialog.answers.push_back(largeKey().path);
     window.findChild<QAbstractButton*>(QStringLiteral("Command3D4"))->click();

@@ -60,10 +60,3 @@ template <typename Value>
 const Value& forGame(int game, const Value& five, const Value& six, const Value& seven) {
     return game == 5 ? five : game == 7 ? seven : six;
 }
-
-// The maker's texts printed in slip headers and on the A4 listing.
-namespace Maker {
-inline const QString name = QStringLiteral("Kelvadata/2010");
-inline const QString telephoneLine = QStringLiteral("Tel: 06-1-555-0142");
-inline const QString messageTitle = QStringLiteral("Kelvadata/2010");
-} // namespace Maker

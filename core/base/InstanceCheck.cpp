@@ -7,8 +7,6 @@ bool claimSingleInstance(Services& services) {
         return true;
     }
     const QString name = services.program.executableName();
-    services.messageBox.show(name + QStringLiteral(" márt fut ! "),
-                             MessageBoxService::Icon::Exclamation, MessageBoxService::Buttons::Ok,
-                             name);
+    services.messageBox.notice(name + QStringLiteral(" márt fut ! "), name);
     return false;
 }

@@ -5,13 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-#include <memory>
 #include <optional>
-
-class PrintDevice;
-class PrintRecording;
-struct PreviewForm;
 
 // Modal message boxes.
 class MessageBoxService {
@@ -22,6 +16,18 @@ public:
 
     virtual ~MessageBoxService() = default;
     virtual Result show(const QString& text, Icon icon, Buttons buttons, const QString& title) = 0;
+
+    // The three kinds of message the programs show: a refusal or failure (critical stop, OK), a
+    // notice (exclamation, OK), and a question that goes on only on OK.
+    void error(const QString& text, const QString& title) {
+        show(text, Icon::Critical, Buttons::Ok, title);
+    }
+    void notice(const QString& text, const QString& title) {
+        show(text, Icon::Exclamation, Buttons::Ok, title);
+    }
+    bool confirm(const QString& text, const QString& title) {
+        return show(text, Icon::Question, Buttons::OkCancel, title) == Result::Ok;
+    }
 };
 
 // Modal input box; returns the typed text, or an empty text on Cancel.
@@ -103,18 +109,7 @@ public:
     virtual QDate today() const = 0;
 };
 
-// Shows a recorded run before it is printed: its pages, slips over their form, modally. Says
-// what the user chose: "Nyomtatás" or "Bezár" (or closing the window).
-class PreviewService {
-public:
-    enum class Choice { Close, Print };
-
-    virtual ~PreviewService() = default;
-    virtual Choice show(std::shared_ptr<const PrintRecording> recording,
-                        const PreviewForm& form) = 0;
-};
-
-// Everything a window needs from the platform, handed in through its constructor.
+// What the core needs from the platform, handed in through constructors.
 struct Services {
     MessageBoxService& messageBox;
     InputBoxService& inputBox;
@@ -124,6 +119,4 @@ struct Services {
     SingleInstance& singleInstance;
     ScreenInfo& screen;
     Clock& clock;
-    PrintDevice& printer; // prints recorded runs, job by job
-    PreviewService& preview;
 };

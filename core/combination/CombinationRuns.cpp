@@ -1,6 +1,7 @@
 #include "core/combination/CombinationRuns.h"
 
 #include "core/base/BusyScope.h"
+#include "core/base/Maker.h"
 #include "core/base/NumberText.h"
 #include "core/base/RowText.h"
 #include "core/base/Services.h"
@@ -23,11 +24,6 @@ QString limitedRow(const QString& row, int numbersPrinted) {
     return row.left(3 * numbersPrinted - 1);
 }
 
-void refuse(MessageBoxService& messageBox, const QString& text) {
-    messageBox.show(text, MessageBoxService::Icon::Critical, MessageBoxService::Buttons::Ok,
-                    Maker::messageTitle);
-}
-
 } // namespace
 
 CombinationRuns::CombinationRuns(const GameProfile& profile) : profile_(&profile) {}
@@ -46,18 +42,18 @@ PrintRunResult resultOf(const std::optional<PrintJobOutcome>& outcome) {
 
 PrintRunResult CombinationRuns::runAllRows(const CombinationSelection& selection,
                                            const CombinationRunControls& controls,
-                                           CombinationRunServices services) {
+                                           SlipRunServices services) {
     return resultOf(printRows(selection, controls, services, 0, int(selection.rows().size()) - 1));
 }
 
 PrintRunResult CombinationRuns::runFromTo(const CombinationSelection& selection,
                                           const CombinationRunControls& controls,
-                                          CombinationRunServices services) {
+                                          SlipRunServices services) {
     const long long first = rowNumber(controls.firstRow);
     long long last = rowNumber(controls.lastRow);
     // Zero and negative row numbers are refused alike: there is no row before the first.
     if (first <= 0 || last <= 0) {
-        refuse(services.messageBox, fromToMessage);
+        services.messageBox.error(fromToMessage, Maker::messageTitle);
         return {};
     }
     const long long count = selection.rows().size();
@@ -65,7 +61,7 @@ PrintRunResult CombinationRuns::runFromTo(const CombinationSelection& selection,
         last = count;
     }
     if (first > last) {
-        refuse(services.messageBox, fromToMessage);
+        services.messageBox.error(fromToMessage, Maker::messageTitle);
         return {};
     }
     return resultOf(printRows(selection, controls, services, int(first - 1), int(last - 1)));
@@ -73,7 +69,7 @@ PrintRunResult CombinationRuns::runFromTo(const CombinationSelection& selection,
 
 PrintRunResult CombinationRuns::runFullCombination(CombinationSelection& selection,
                                                    const CombinationRunControls& controls,
-                                                   CombinationRunServices services) {
+                                                   SlipRunServices services) {
     PrintRunResult result;
     if (selection.entries().isEmpty()) {
         return result;
@@ -96,7 +92,7 @@ PrintRunResult CombinationRuns::runFullCombination(CombinationSelection& selecti
 
 std::optional<PrintJobOutcome> CombinationRuns::printRows(const CombinationSelection& selection,
                                                           const CombinationRunControls& controls,
-                                                          CombinationRunServices services,
+                                                          SlipRunServices services,
                                                           int first, int last) {
     if (!selection.validateSelection(services.messageBox)) {
         return std::nullopt;
@@ -107,8 +103,7 @@ std::optional<PrintJobOutcome> CombinationRuns::printRows(const CombinationSelec
     }
     if (controls.ejectFirst) {
         if (services.showEjectNotice) {
-            services.messageBox.show(pageEjectNotice, MessageBoxService::Icon::Critical,
-                                     MessageBoxService::Buttons::Ok, Maker::messageTitle);
+            services.messageBox.error(pageEjectNotice, Maker::messageTitle);
         }
         services.printer.newPage();
     }

@@ -2,6 +2,7 @@
 
 #include "core/base/GameProfile.h"
 #include "core/print/PrintRunResult.h"
+#include "core/slip/SlipComposer.h"
 
 #include <QString>
 
@@ -21,13 +22,6 @@ struct CombinationRunControls {
     bool jokerYes = false;   // Option1(0) "Igen" selected
 };
 
-struct CombinationRunServices {
-    MessageBoxService& messageBox;
-    BusyPointer& busyPointer;
-    PrintSurface& printer;
-    bool showEjectNotice = true; // false for a preview: the blank slip is only a blank page
-};
-
 // The three combination slip runs. Each checks its inputs, shows at most its messages and
 // prints one slip per combination row; the mark symbol taken by a run is kept for the next
 // run that finds no mark symbol selected.
@@ -38,17 +32,17 @@ public:
     // "Szelv. kitölt": every row of List1, one job.
     PrintRunResult runAllRows(const CombinationSelection& selection,
                               const CombinationRunControls& controls,
-                              CombinationRunServices services);
+                              SlipRunServices services);
     // "Tól-ig: nyomtatás": rows Text3..Text4 (1-based), one job.
     PrintRunResult runFromTo(const CombinationSelection& selection,
                              const CombinationRunControls& controls,
-                             CombinationRunServices services);
+                             SlipRunServices services);
     // "T. kombi nyomtatása": applies each full-combination entry and prints it, one job each,
     // all in one job group. An entry refused by its checks is skipped; the run stops after the
     // first job that did not reach the printer.
     PrintRunResult runFullCombination(CombinationSelection& selection,
                                       const CombinationRunControls& controls,
-                                      CombinationRunServices services);
+                                      SlipRunServices services);
 
     QString storedMarkSymbol() const { return markSymbol_; }
 
@@ -56,7 +50,7 @@ private:
     // One job over rows first..last (0-based); nothing when the selection is refused.
     std::optional<PrintJobOutcome> printRows(const CombinationSelection& selection,
                                              const CombinationRunControls& controls,
-                                             CombinationRunServices services, int first, int last);
+                                             SlipRunServices services, int first, int last);
 
     const GameProfile* profile_;
     QString markSymbol_;

@@ -1,5 +1,6 @@
 #include "core/combination/CombinationSelection.h"
 
+#include "core/base/Maker.h"
 #include "core/base/NumberText.h"
 #include "core/base/RowText.h"
 #include "core/base/Services.h"
@@ -429,8 +430,7 @@ bool CombinationSelection::validateSelection(MessageBoxService& messageBox) cons
     if (!problem) {
         return true;
     }
-    messageBox.show(*problem, MessageBoxService::Icon::Critical, MessageBoxService::Buttons::Ok,
-                    Maker::messageTitle);
+    messageBox.error(*problem, Maker::messageTitle);
     return false;
 }
 

@@ -76,6 +76,11 @@ bool writeLine(const QString& path, const QByteArray& line) {
 
 } // namespace
 
+SettingsLocation settingsLocation(const ProgramInfo& program, PrinterFamily family, int game) {
+    const QString name = settingsFileName(family, game);
+    return {name, program.readPath(name), program.programFolder() + QLatin1Char('/') + name};
+}
+
 QString settingsFileName(PrinterFamily family, int game) {
     if (family == PrinterFamily::Key) {
         switch (game) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/PrinterFamily.h"
+#include "core/base/Services.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,6 +25,16 @@ struct CombinationPrinterSettings {
 // File name of the settings file of a program: "beall56.txt", "beall6a.txt", "beall7a.txt",
 // "beall5k.txt", "beall6k.txt", "beall7k.txt".
 QString settingsFileName(PrinterFamily family, int game);
+
+// Where a program's settings file is read at start (the program folder, or a copy beside a
+// write-protected executable while that has none) and where a save writes it (the program
+// folder).
+struct SettingsLocation {
+    QString fileName;
+    QString readPath;
+    QString savePath;
+};
+SettingsLocation settingsLocation(const ProgramInfo& program, PrinterFamily family, int game);
 
 // Loading starts from the window's current values and returns them with the file's applied.
 // An out-of-range option index keeps the current selection. A missing or unreadable file leaves

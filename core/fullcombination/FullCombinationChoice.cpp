@@ -1,5 +1,6 @@
 #include "core/fullcombination/FullCombinationChoice.h"
 
+#include "core/base/Maker.h"
 #include "core/base/NumberText.h"
 #include "core/files/PlainSlipFile.h"
 #include "core/fullcombination/FullCombinationConversion.h"
@@ -111,11 +112,6 @@ void FullCombinationChoice::leave() {
     std::fill(chosenMarks_.begin(), chosenMarks_.end(), false);
 }
 
-bool FullCombinationChoice::refuse(const QString& message) const {
-    services_.messageBox.show(message, MessageBoxService::Icon::Critical,
-                              MessageBoxService::Buttons::Ok, Maker::messageTitle);
-    return false;
-}
 
 // The first reason why "Csere" cannot convert, as its message; nothing when it can.
 std::optional<QString> FullCombinationChoice::conversionProblem() const {
@@ -139,9 +135,11 @@ bool FullCombinationChoice::writePlainRows(const QStringList& lines) const {
     if (writePlainSlipFile(plainRowPath(), lines)) {
         return true;
     }
-    return refuse(QStringLiteral("A(z) ") + name +
-                  QStringLiteral(" állományt nem sikerült létrehozni vagy kiírni ! "
-                                 "A teljes kombináció nem került át."));
+    services_.messageBox.error(QStringLiteral("A(z) ") + name +
+                                   QStringLiteral(" állományt nem sikerült létrehozni vagy kiírni "
+                                                  "! A teljes kombináció nem került át."),
+                               Maker::messageTitle);
+    return false;
 }
 
 bool FullCombinationChoice::convert() {
@@ -149,7 +147,8 @@ bool FullCombinationChoice::convert() {
         return false;
     }
     if (const std::optional<QString> problem = conversionProblem()) {
-        return refuse(*problem);
+        services_.messageBox.error(*problem, Maker::messageTitle);
+        return false;
     }
     const long long total = saturatedInteger(leadingNumber(optionTooltip(selectedOption_)));
     // The ranks come from the loaded template itself, so a "Csere" after "Töröl" still converts
@@ -157,7 +156,8 @@ bool FullCombinationChoice::convert() {
     const FullCombinationConversion result = convertFullCombination(
         profile_, template_, template_.templateMarks(highestNumber()), chosenMarks_, total);
     if (!result.ok) {
-        return refuse(result.problem);
+        services_.messageBox.error(result.problem, Maker::messageTitle);
+        return false;
     }
     convertedLines_ = result.convertedLines;
     // Nothing reaches the main window when the plain-row file cannot be written.
@@ -171,11 +171,10 @@ bool FullCombinationChoice::convert() {
     }
     receiver_.receiveFullCombination(handOver);
     if (result.hasPlainRows) {
-        services_.messageBox.show(QStringLiteral("Nyomtassa ki a - sima") +
-                                      twoDigits(fullCombinationSize_) + QStringLiteral(".txt - ") +
-                                      QStringLiteral("állományt is !"),
-                                  MessageBoxService::Icon::Exclamation,
-                                  MessageBoxService::Buttons::Ok, Maker::messageTitle);
+        services_.messageBox.notice(QStringLiteral("Nyomtassa ki a - sima") +
+                                        twoDigits(fullCombinationSize_) +
+                                        QStringLiteral(".txt - állományt is !"),
+                                    Maker::messageTitle);
     }
     receiver_.selectBaseSlip();
     return true;

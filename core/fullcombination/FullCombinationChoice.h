@@ -63,7 +63,6 @@ public:
 
 private:
     void setChosen(int number, bool chosen, const QString& caption);
-    bool refuse(const QString& message) const;
     std::optional<QString> conversionProblem() const;
     QString plainRowPath() const;
     bool writePlainRows(const QStringList& lines) const;

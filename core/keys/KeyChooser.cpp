@@ -1,6 +1,7 @@
 #include "core/keys/KeyChooser.h"
 
 #include "core/base/FieldReader.h"
+#include "core/base/Maker.h"
 #include "core/base/NumberText.h"
 #include "core/base/RowText.h"
 #include "core/files/KeyFile.h"
@@ -52,11 +53,6 @@ FileOpenRequest KeyChooser::prepareDialog() {
     return request;
 }
 
-void KeyChooser::showError(const QString& text, const QString& title) const {
-    services_.messageBox.show(text, MessageBoxService::Icon::Critical,
-                              MessageBoxService::Buttons::Ok, title);
-}
-
 // The fields-per-slip correction and slip count (key printers) and the row count.
 void KeyChooser::showCounts(KeyListView& view, qsizetype rows) const {
     if (family_ == PrinterFamily::Key) {
@@ -80,7 +76,7 @@ void KeyChooser::checkWidth(KeyListView& view, const QStringList& rows) const {
     }
     view.setWidthCaption(strForm(width) + QStringLiteral("t:"));
     if (width > profile_.numbersPerRow) {
-        showError(wrongFormatMessage, profile_.keyTitle);
+        services_.messageBox.error(wrongFormatMessage, profile_.keyTitle);
         view.setRows({});
         view.setRowCountCaption(QString());
         view.setSlipCountCaption(QString());
@@ -98,7 +94,7 @@ void KeyChooser::startLoading(KeyListView& view) const {
 void KeyChooser::show(KeyListView& view, const QStringList& rows, bool stoppedEarly) const {
     view.setRows(rows);
     if (stoppedEarly) {
-        showError(tooManyRowsMessage, Maker::messageTitle);
+        services_.messageBox.error(tooManyRowsMessage, Maker::messageTitle);
     }
     showCounts(view, rows.size());
     checkWidth(view, rows);

@@ -32,7 +32,6 @@ private:
     void show(KeyListView& view, const QStringList& rows, bool stoppedEarly) const;
     void showCounts(KeyListView& view, qsizetype rows) const;
     void checkWidth(KeyListView& view, const QStringList& rows) const;
-    void showError(const QString& text, const QString& title) const;
 
     const GameProfile& profile_;
     PrinterFamily family_;

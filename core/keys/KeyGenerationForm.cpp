@@ -100,9 +100,7 @@ QString generatedKeyFileName(const KeyRequest& request) {
 
 std::optional<QString> offerKeySave(const Services& services, const GameProfile& profile,
                                     const KeyRequest& request, const QStringList& rows) {
-    if (services.messageBox.show(keySaveQuestion(), MessageBoxService::Icon::Question,
-                                 MessageBoxService::Buttons::OkCancel,
-                                 profile.keyTitle) != MessageBoxService::Result::Ok) {
+    if (!services.messageBox.confirm(keySaveQuestion(), profile.keyTitle)) {
         return std::nullopt;
     }
     FileOpenRequest dialog;
@@ -116,9 +114,8 @@ std::optional<QString> offerKeySave(const Services& services, const GameProfile&
         return std::nullopt;
     }
     if (!writePlainSlipFile(*path, rows)) {
-        services.messageBox.show(keySaveFailedMessage(QFileInfo(*path).fileName()),
-                                 MessageBoxService::Icon::Critical, MessageBoxService::Buttons::Ok,
-                                 profile.keyTitle);
+        services.messageBox.error(keySaveFailedMessage(QFileInfo(*path).fileName()),
+                                  profile.keyTitle);
         return std::nullopt;
     }
     return path;

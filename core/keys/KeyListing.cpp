@@ -1,6 +1,7 @@
 #include "core/keys/KeyListing.h"
 
 #include "core/base/BusyScope.h"
+#include "core/base/Maker.h"
 #include "core/base/NumberText.h"
 
 namespace {
@@ -135,9 +136,7 @@ std::optional<PrintJobOutcome> printKeyListing(const GameProfile& profile,
         return std::nullopt;
     }
     const double rowsPerColumn = listingRowsPerColumn(controls.rowsPerColumn);
-    if (services.messageBox.show(confirmation, MessageBoxService::Icon::Question,
-                                 MessageBoxService::Buttons::OkCancel,
-                                 profile.listingTitle) != MessageBoxService::Result::Ok) {
+    if (!services.messageBox.confirm(confirmation, profile.listingTitle)) {
         return std::nullopt;
     }
     const ListingStyle style = listingStyle(profile.game);

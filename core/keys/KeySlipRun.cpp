@@ -11,8 +11,7 @@
 namespace {
 
 void showMissingKey(const GameProfile& profile, MessageBoxService& messageBox) {
-    messageBox.show(profile.keyMissingMessage, MessageBoxService::Icon::Critical,
-                    MessageBoxService::Buttons::Ok, profile.keyTitle);
+    messageBox.error(profile.keyMissingMessage, profile.keyTitle);
 }
 
 KeySlipJob makeJob(const GameProfile& profile, const KeyRunControls& controls, int first, int last,
@@ -85,13 +84,12 @@ SlipOrigin keyRunOrigin(const GameProfile& profile, const KeyRunControls& contro
 }
 
 PrintJobOutcome printKeySlips(const GameProfile& profile, const KeyRunControls& controls,
-                              const KeySlipJob& job, KeyRunServices services) {
+                              const KeySlipJob& job, SlipRunServices services) {
     const auto orientation = landscape(controls) ? PrintSurface::Orientation::Landscape
                                                  : PrintSurface::Orientation::Portrait;
     PrintSurface& printer = services.printer;
     if (controls.ejectFirst && services.showEjectNotice) {
-        services.messageBox.show(pageEjectNotice, MessageBoxService::Icon::Critical,
-                                 MessageBoxService::Buttons::Ok, profile.keyTitle);
+        services.messageBox.error(pageEjectNotice, profile.keyTitle);
     }
     BusyScope busy(services.busyPointer);
     SlipOrigin origin;

@@ -37,13 +37,6 @@ struct KeySlipJob {
     std::optional<QString> correctedFieldsPerSlip;
 };
 
-struct KeyRunServices {
-    MessageBoxService& messageBox;
-    BusyPointer& busyPointer;
-    PrintSurface& printer;
-    bool showEjectNotice = true; // false for a preview: the blank slip is only a blank page
-};
-
 // The whole number of fields a slip run puts on a slip for a fields-per-slip box text (Text6):
 // the box's value, or the game's maximum when the box is out of range, rounded halves to even.
 int slipRunFieldsPerSlip(const GameProfile& profile, const QString& fieldsPerSlip);
@@ -64,7 +57,7 @@ std::optional<KeySlipJob> checkFromToRun(const GameProfile& profile, const KeyRu
 // orientation (landscape unless "álló" is selected, with the landscape shift of keyprint5 and
 // keyprint7), the slips, endJob. The busy pointer is put back whichever way the run leaves.
 PrintJobOutcome printKeySlips(const GameProfile& profile, const KeyRunControls& controls,
-                              const KeySlipJob& job, KeyRunServices services);
+                              const KeySlipJob& job, SlipRunServices services);
 
 // Where the marks of a run's slips start: X0, Y0 from the offsets and the orientation.
 SlipOrigin keyRunOrigin(const GameProfile& profile, const KeyRunControls& controls);

@@ -44,7 +44,7 @@ PrintRunResult KeyPrinterModel::printSlips(const KeySlipJob& job, PrintSurface& 
     PrintRunResult result;
     result.add(printKeySlips(
         profile_, controls_, job,
-        KeyRunServices{services_.messageBox, services_.busyPointer, surface, !preview}));
+        SlipRunServices{services_.messageBox, services_.busyPointer, surface, !preview}));
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/Services.h"
+#include "core/present/PreviewService.h"
 #include "core/present/PreviewForm.h"
 #include "core/print/PrintFailureMessage.h"
 #include "core/print/PrintRunResult.h"
@@ -9,6 +10,7 @@
 
 #include <functional>
 
+class PrintDevice;
 class PrintSurface;
 
 // Where a window tells which PDF file its last run went to (empty: it went to a printer).
@@ -36,7 +38,8 @@ public:
         int entries = 0;
     };
 
-    PrintPresenter(const Services& services, PrintStatusView& status);
+    PrintPresenter(const Services& services, PrintDevice& printer, PreviewService& preview,
+                   PrintStatusView& status);
 
     // The print button.
     void print(const Run& run, Work work);
@@ -51,5 +54,7 @@ private:
     void report(const PrintRunResult& result, Work work);
 
     Services services_;
+    PrintDevice& printer_;
+    PreviewService& preview_;
     PrintStatusView& status_;
 };

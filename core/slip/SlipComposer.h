@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class BusyPointer;
+class MessageBoxService;
 class PrintSurface;
 
 // Where the slip's printing starts: X0 and Y0 in millimetres (Y0 already adjusted by the
@@ -29,6 +31,14 @@ struct MarkStyle {
 
 // The mark of the selected Option2 button: 0 "x", 1 "*", 2 "•"; no selection gives no mark.
 QString markSymbolForOption(int optionIndex);
+
+// What a slip run shows and prints on: its messages, the busy pointer and the surface.
+struct SlipRunServices {
+    MessageBoxService& messageBox;
+    BusyPointer& busyPointer;
+    PrintSurface& printer;
+    bool showEjectNotice = true; // false for a preview: the blank slip is only a blank page
+};
 
 // Shown before a slip run that starts with a blank slip ejected.
 inline const QString pageEjectNotice =

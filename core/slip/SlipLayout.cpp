@@ -1,6 +1,7 @@
 #include "core/slip/SlipLayout.h"
 
 #include "core/base/GameProfile.h"
+#include "core/base/Maker.h"
 
 namespace {
 

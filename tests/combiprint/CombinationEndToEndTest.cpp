@@ -39,7 +39,7 @@ TEST_P(EndToEndTest, OneSlipThroughTheWindowLandsOnTheLayout) {
     fakes.program.folder = dir.path();
     fakes.program.name = QStringLiteral("combiprint%1").arg(game);
     QFile::copy(QStringLiteral(SLIP_DATA_DIR "/XX.BMP"), dir.filePath(QStringLiteral("XX.BMP")));
-    Services services = fakes.servicesPrintingOn(*surface);
+    WindowServices services = fakes.servicesPrintingOn(*surface);
     CombinationPrinterWindow window(profile, services);
     ASSERT_TRUE(window.load());
 

@@ -63,7 +63,7 @@ protected:
     }
     int game() const { return GetParam(); }
 
-    std::unique_ptr<CombinationPrinterWindow> open(const Services& services) {
+    std::unique_ptr<CombinationPrinterWindow> open(const WindowServices& services) {
         auto window = std::make_unique<CombinationPrinterWindow>(gameProfile(game()), services);
         EXPECT_TRUE(window->load());
         return window;

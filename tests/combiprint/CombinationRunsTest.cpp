@@ -44,7 +44,7 @@ protected:
     TestPrinter printer;
     CombinationRunControls controls;
 
-    CombinationRunServices services() { return {fakes.messageBox, fakes.busyPointer, printer}; }
+    SlipRunServices services() { return {fakes.messageBox, fakes.busyPointer, printer}; }
 
     // Loads rows of `width` numbers each, marks the FIX numbers, picks a fitting system.
     void prepare(const QStringList& rows, const std::vector<int>& fix) {

@@ -1,4 +1,5 @@
 #include "core/base/GameProfile.h"
+#include "core/base/Maker.h"
 #include "core/slip/SlipComposer.h"
 #include "core/slip/SlipLayout.h"
 #include "tests/support/PrintedOperations.h"

@@ -12,10 +12,11 @@ void InstalledProgram::restart() {
     program_ = std::make_unique<QtProgramInfo>(name_, prefix_.locations());
 }
 
-Services InstalledProgram::services() {
-    return Services{fakes.messageBox, fakes.inputBox,       fakes.fileDialog, fakes.busyPointer,
-                    *program_,        fakes.singleInstance, fakes.screen,     fakes.clock,
-                    fakes.printer,    fakes.preview};
+WindowServices InstalledProgram::services() {
+    return WindowServices{{fakes.messageBox, fakes.inputBox, fakes.fileDialog, fakes.busyPointer,
+                           *program_, fakes.singleInstance, fakes.screen, fakes.clock},
+                          fakes.printer,
+                          fakes.preview};
 }
 
 QLineEdit* textBox(const QWidget& window, const QString& name) {

@@ -21,7 +21,7 @@ class InstalledProgram {
 public:
     InstalledProgram(const InstalledPrefix& prefix, const QString& name);
     void restart();
-    Services services();
+    WindowServices services();
 
     FakeServices fakes;
 

@@ -119,7 +119,7 @@ TEST(ProgramFoldersTest, InstalledServicesWritePdfJobsIntoTheDocumentsFolder) {
     }
     InstalledPrefix prefix;
     QtServices qt(QStringLiteral("keyprint6"), prefix.locations());
-    Services services = qt.services();
+    WindowServices services = qt.services();
     RecordingPrintSurface surface(services.printer.metrics(), &services.printer);
     surface.printText(QStringLiteral("x"));
     const PrintJobOutcome outcome = surface.endJob();

@@ -1,6 +1,7 @@
 // The A4 listing started from the window: the confirmation, the keyprint7 header question and
 // two-sided printing, and the columns, pages and row numbers on the page.
 
+#include "core/base/Maker.h"
 #include "tests/keyprint/KeyPrinterWindowFixture.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "core/keys/KeyListing.h"
 #include "core/base/GameProfile.h"
+#include "core/base/Maker.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/PrintedOperations.h"
 

@@ -86,7 +86,7 @@ private:
 
 // Checks a run and, when it passes, prints it: the corrected fields-per-slip text, if any.
 std::optional<QString> run(std::optional<KeySlipJob> job, const GameProfile& profile,
-                           const KeyRunControls& controls, KeyRunServices services) {
+                           const KeyRunControls& controls, SlipRunServices services) {
     if (!job) {
         return std::nullopt;
     }
@@ -95,13 +95,13 @@ std::optional<QString> run(std::optional<KeySlipJob> job, const GameProfile& pro
 }
 
 std::optional<QString> runAllRows(const GameProfile& profile, const KeyRunControls& controls,
-                                  KeyRunServices services) {
+                                  SlipRunServices services) {
     return run(checkAllRowsRun(profile, controls, services.messageBox), profile, controls,
                services);
 }
 
 std::optional<QString> runFromTo(const GameProfile& profile, const KeyRunControls& controls,
-                                 KeyRunServices services) {
+                                 SlipRunServices services) {
     return run(checkFromToRun(profile, controls, services.messageBox), profile, controls, services);
 }
 
@@ -123,7 +123,7 @@ protected:
     KeyRunControls controls;
 
     const GameProfile& profile() const { return gameProfile(GetParam().game); }
-    KeyRunServices services() { return {messages, busy, printer}; }
+    SlipRunServices services() { return {messages, busy, printer}; }
     std::optional<QString> all() { return runAllRows(profile(), controls, services()); }
     std::optional<QString> fromTo() { return runFromTo(profile(), controls, services()); }
 

@@ -60,7 +60,7 @@ TEST(QtSingleInstanceTest, UnusableLockFolderDoesNotBlockTheProgram) {
 
 TEST(QtServicesTest, BundleReportsTheProgramAndPrintsIntoItsFolder) {
     QtServices qt(QStringLiteral("keyprint6"));
-    Services services = qt.services();
+    WindowServices services = qt.services();
     EXPECT_EQ(services.program.programFolder(),
               QCoreApplication::applicationDirPath() + QStringLiteral("/lotto6"));
     EXPECT_EQ(services.program.executableName(), QStringLiteral("platform_tests"));

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/base/Services.h"
+#include "core/present/PreviewService.h"
+#include "core/present/WindowServices.h"
 #include "core/present/PreviewForm.h"
 #include "core/print/PrintRecording.h"
 #include "tests/support/PrintedOperations.h"
@@ -163,10 +164,12 @@ struct FakeServices {
     FakePrintDevice printer;
     FakePreview preview;
 
-    Services services() { return servicesPrintingOn(printer); }
+    WindowServices services() { return servicesPrintingOn(printer); }
     // The fakes with another print device, e.g. a real one writing a PDF.
-    Services servicesPrintingOn(PrintDevice& device) {
-        return Services{messageBox,     inputBox, fileDialog, busyPointer, program,
-                        singleInstance, screen,   clock,      device,      preview};
+    WindowServices servicesPrintingOn(PrintDevice& device) {
+        return WindowServices{
+            {messageBox, inputBox, fileDialog, busyPointer, program, singleInstance, screen, clock},
+            device,
+            preview};
     }
 };
