@@ -317,7 +317,7 @@ void DrawCheckDialog::loadArchive() {
         return;
     }
     if (const std::optional<QString> refusal = archiveFile_.load(*path)) {
-        refuse(*refusal);
+        services_.messageBox.error(*refusal, source_.messageTitle);
         return;
     }
     showArchive();
@@ -400,7 +400,7 @@ void DrawCheckDialog::checkAll() {
     }
     const PreparedCheck prepared = source_.prepare(chosenSubject());
     if (!prepared.ok()) {
-        refuse(*prepared.refusal);
+        services_.messageBox.error(*prepared.refusal, source_.messageTitle);
         return;
     }
     auto run = std::make_unique<Run>();
