@@ -112,7 +112,7 @@ QString decode(QByteArrayView bytes) {
 
 // Text holds no NUL byte, and few control characters besides tab, line ends and form feed.
 bool looksBinary(QByteArrayView bytes) {
-    if (std::memchr(bytes.data(), 0, std::size_t(bytes.size()))) {
+    if (!bytes.isEmpty() && std::memchr(bytes.data(), 0, std::size_t(bytes.size()))) {
         return true;
     }
     const QByteArrayView head = bytes.first(std::min<qsizetype>(bytes.size(), 4096));

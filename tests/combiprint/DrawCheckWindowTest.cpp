@@ -9,6 +9,7 @@
 #include "drawcheck/DrawCheckDialog.h"
 #include "drawcheck/FrequencyChart.h"
 #include "keyprint/KeyPrinterWindow.h"
+#include "tests/drawcheck/RandomRows.h"
 #include "tests/preview/QStringPrinting.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/ModalDialogs.h"
@@ -305,6 +306,55 @@ TEST(DrawCheckWindowTest, CombinationPrinterChecksBothDrawsOfEveryWeek) {
         EXPECT_TRUE(steps.winningDraws[d].endsWith(gameProfile(7).drawNames[d].toLower()));
     }
     EXPECT_EQ(selection.rows().size(), 2);
+    EXPECT_TRUE(fakes.messageBox.shown.empty());
+}
+
+// "Mégse" while every draw is checked keeps nothing of that check; the next one runs to its end.
+TEST(DrawCheckWindowTest, EveryDrawStoppedKeepsNothingAndRunsAgain) {
+    QTemporaryDir folder;
+    FakeServices fakes;
+    fakes.program.folder = folder.path();
+    std::mt19937 random(5);
+    QStringList rows;
+    for (int r = 0; r < 20000; ++r) {
+        rows << rowText(pick(numbersUpTo(45), 6, random));
+    }
+    writeFile(folder.filePath(QStringLiteral("kulcs.txt")), rows.join("\r\n").toLatin1());
+    QByteArray lines;
+    for (int l = 0; l < 3000; ++l) {
+        lines += QStringLiteral("%1;%2;;0;0;0;0;0;0;0;0;0;0;")
+                     .arg(2000 - l / 52)
+                     .arg(1 + l % 52)
+                     .toLatin1() +
+                 rowText(pick(numbersUpTo(45), 6, random)).replace(' ', ';').toLatin1() + "\n";
+    }
+    writeFile(folder.filePath(QStringLiteral("hatos.csv")), lines);
+    fakes.fileDialog.answers = {folder.filePath(QStringLiteral("kulcs.txt")),
+                                folder.filePath(QStringLiteral("hatos.csv"))};
+    KeyPrinterWindow window(gameProfile(6), fakes.services());
+    ASSERT_TRUE(window.load());
+    window.findChild<QPushButton*>(QStringLiteral("Command3D4"))->click();
+    whenModal([&](QWidget* shown) {
+        auto* dialog = static_cast<DrawCheckDialog*>(shown);
+        dialog->findChild<QPushButton*>(QStringLiteral("LoadArchiveButton"))->click();
+        auto* checkAll = dialog->findChild<QPushButton*>(QStringLiteral("CheckAllButton"));
+        checkAll->click();
+        EXPECT_TRUE(dialog->checkingAll());
+        EXPECT_FALSE(checkAll->isEnabled());
+        dialog->cancelCheckAll();
+        EXPECT_FALSE(dialog->checkingAll());
+        EXPECT_FALSE(dialog->allDrawsResult().has_value());
+        EXPECT_FALSE(dialog->findChild<QPushButton*>(QStringLiteral("CopyButton"))->isEnabled());
+        checkAll->click();
+        const QDeadlineTimer deadline(std::chrono::seconds(30));
+        while (dialog->checkingAll() && !deadline.hasExpired()) {
+            QTest::qWait(10);
+        }
+        ASSERT_TRUE(dialog->allDrawsResult().has_value());
+        EXPECT_EQ(dialog->allDrawsResult()->draws, 3000);
+    });
+    window.findChild<QPushButton*>(QStringLiteral("CheckDrawButton"))->click();
+    EXPECT_EQ(window.rows(), rows);
     EXPECT_TRUE(fakes.messageBox.shown.empty());
 }
 

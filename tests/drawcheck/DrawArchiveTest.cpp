@@ -1,6 +1,9 @@
 // Results files of the three games as players keep them, made up line by line: what is read from
-// each layout, encoding and line end, which lines are skipped, and which files are refused.
+// each layout, encoding and line end, which lines are skipped, and which files are refused; the
+// archive held by the result check as its file changes.
 #include "core/results/DrawArchive.h"
+#include "core/results/DrawArchiveFile.h"
+#include "tests/support/FakeServices.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -189,3 +192,37 @@ TEST(ArchiveFiles, TheSevenGamesMachineDrawIsTheNamedSet) {
 }
 
 } // namespace
+
+// The archive the dialog holds follows its file: read when chosen and remembered, read again
+// after the file changed, dropped with a line that says why when the file is gone; a refused
+// choice leaves the archive held.
+TEST(ArchiveFiles, TheRememberedFileIsReadAgainWhenItChangesAndDroppedWhenGone) {
+    QTemporaryDir folder;
+    FakeProgramInfo program;
+    program.folder = folder.path();
+    const QString path = folder.filePath(QStringLiteral("otos.csv"));
+    const auto write = [&](const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    };
+    const QByteArray lines = fiveGame.left(fiveGame.indexOf("1957;10"));
+    write(lines);
+    DrawArchiveFile held(gameProfile(5), program);
+    ASSERT_FALSE(held.load(path).has_value());
+    ASSERT_EQ(held.archive()->lines.size(), 2u);
+    EXPECT_FALSE(held.refresh());
+    EXPECT_TRUE(held.load(folder.filePath(QStringLiteral("nincs.csv"))).has_value());
+    EXPECT_EQ(held.archive()->path, path);
+
+    DrawArchiveFile opened(gameProfile(5), program);
+    opened.openRemembered();
+    ASSERT_NE(opened.archive(), nullptr);
+    write(lines + fiveGame.mid(fiveGame.indexOf("1957;9")));
+    EXPECT_TRUE(opened.refresh());
+    EXPECT_EQ(opened.archive()->lines.size(), 3u);
+    QFile::remove(path);
+    EXPECT_TRUE(opened.refresh());
+    EXPECT_EQ(opened.archive(), nullptr);
+    EXPECT_TRUE(opened.statusLine().contains(path));
+}
