@@ -3,10 +3,6 @@
 #include "combiprint/FullCombinationWindow.h"
 #include "core/base/InstanceCheck.h"
 #include "core/base/Maker.h"
-#include "core/base/PrinterFamily.h"
-#include "core/files/SettingsFile.h"
-#include "core/keys/KeyChooser.h"
-#include "core/present/PreviewForm.h"
 #include "core/results/CombinationDrawCheck.h"
 #include "core/results/FullCombinationDrawCheck.h"
 #include "core/slip/SystemTable.h"
@@ -41,17 +37,6 @@ const QColor background(224, 224, 224);
 const QString systemTooltip =
     QStringLiteral("Az első szám a FIX, a második a KOMBINÁLT számok darabszáma.");
 
-// The help shown after the full-combination window closed other than through its "Kilép".
-const QString helpText =
-    QStringLiteral("Amennyiben egyszerre akarja nyomtatni az összes kombinációs szelvényt akkor "
-                   "klikkeljen a lila *T. kombi nyomtatás* nyomógombra!") +
-    QStringLiteral("\n\n") +
-    QStringLiteral("Egyenkénti nyomtatás esetén klikkeljen egymásután a középső lista elemeire, "
-                   "(állítsa be az indexet ha szükséges) és klikkeljen a *Szelvény kitölt* "
-                   "nyomógombra !") +
-    QStringLiteral("\n") +
-    QStringLiteral("Sikeres nyomtatás után, célszerű a kijelölt sort törölni.");
-
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
@@ -85,12 +70,9 @@ QPixmap windowPicture() {
 } // namespace
 
 CombinationPrinterWindow::CombinationPrinterWindow(const GameProfile& profile,
-                                                   const WindowServices& services,
-                                                   QWidget* parent)
-    : QWidget(parent), profile_(profile), services_(services),
-      design_(combinationPrinterDesign(profile.game)), selection_(profile), runs_(profile),
-      keyChooser_(std::make_unique<KeyChooser>(profile, PrinterFamily::Combination, services_)),
-      presenter_(services_, services.printer, services.preview, *this) {
+                                                   const WindowServices& services, QWidget* parent)
+    : QWidget(parent), profile_(profile), design_(combinationPrinterDesign(profile.game)),
+      model_(profile, services) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(design_.title);
     setAutoFillBackground(true);
@@ -99,13 +81,11 @@ CombinationPrinterWindow::CombinationPrinterWindow(const GameProfile& profile,
     setPixelSize(this, 11);
     buildControls();
     fitWindow();
+    takeControls();
     connectHandlers();
-    selection_.setObserver(this);
 }
 
-CombinationPrinterWindow::~CombinationPrinterWindow() {
-    selection_.setObserver(nullptr);
-}
+CombinationPrinterWindow::~CombinationPrinterWindow() = default;
 
 // ---- design-time controls, in the order of the design ----
 
@@ -195,6 +175,7 @@ void CombinationPrinterWindow::buildArrayTemplates(const FormBuilder& form) {
     gridTemplate_->hide();
     numberButtons_.assign(std::size_t(profile_.highestNumber) + 1, nullptr);
     numberButtons_[0] = gridTemplate_;
+    marksShown_.assign(numberButtons_.size(), false);
 
     systemGroup_ = new QButtonGroup(this);
     systemTemplate_ = form.option(design_.systemTemplate, systemGroup_);
@@ -234,30 +215,42 @@ void CombinationPrinterWindow::fitWindow() {
 }
 
 void CombinationPrinterWindow::connectHandlers() {
-    connect(saveButton_, &QPushButton::clicked, this, [this] { saveSettings(); });
-    connect(chooseKeyButton_, &QPushButton::clicked, this, [this] { chooseKey(); });
+    using Run = CombinationPrinterModel::Run;
+    CombinationSelection& selection = model_.selection();
+    connect(&model_, &CombinationPrinterModel::changed, this,
+            &CombinationPrinterWindow::showChanges);
+    for (QLineEdit* box : {offsetDownEdit_, offsetRightEdit_, firstRowEdit_, lastRowEdit_}) {
+        connect(box, &QLineEdit::textChanged, this, [this] { takeControls(); });
+    }
+    connect(ejectFirstCheck_, &QCheckBox::toggled, this, [this] { takeControls(); });
+    for (QButtonGroup* group : {markGroup_, jokerGroup_}) {
+        connect(group, &QButtonGroup::idToggled, this, [this] { takeControls(); });
+    }
+    connect(saveButton_, &QPushButton::clicked, this, [this] { model_.saveSettings(); });
+    connect(chooseKeyButton_, &QPushButton::clicked, this, [this] { model_.chooseKey(); });
     connect(exitButton_, &QPushButton::clicked, this, [this] { close(); });
     const std::pair<QPushButton*, Run> printButtons[] = {{slipButton_, Run::AllRows},
                                                          {fromToButton_, Run::FromTo},
                                                          {printFullButton_, Run::FullCombination}};
     for (const auto& [button, run] : printButtons) {
-        connect(button, &QPushButton::clicked, this,
-                [this, run] { print(run, Destination::Printer); });
+        connect(button, &QPushButton::clicked, this, [this, run] { model_.print(run); });
         connect(addPreviewMenu(*button), &QAction::triggered, this,
-                [this, run] { print(run, Destination::Preview); });
+                [this, run] { model_.preview(run); });
     }
     connect(fullCombinationButton_, &QPushButton::clicked, this, [this] { openFullCombination(); });
     connect(checkDrawButton_, &QPushButton::clicked, this, [this] { checkDraws(); });
-    connect(addRowButton_, &QPushButton::clicked, this, [this] { selection_.addCombinationRow(); });
+    connect(addRowButton_, &QPushButton::clicked, this,
+            [&selection] { selection.addCombinationRow(); });
     connect(clearButton_, &QPushButton::clicked, this,
-            [this] { selection_.clearSelection(clearRowsTooCheck_->isChecked()); });
-    connect(checkButton_, &QPushButton::clicked, this, [this] { selection_.totalCombinations(); });
+            [this, &selection] { selection.clearSelection(clearRowsTooCheck_->isChecked()); });
+    connect(checkButton_, &QPushButton::clicked, this,
+            [&selection] { selection.totalCombinations(); });
     connect(deleteRowButton_, &QPushButton::clicked, this,
-            [this] { selection_.deleteSelectedRow(); });
+            [&selection] { selection.deleteSelectedRow(); });
     connect(deleteEntryButton_, &QPushButton::clicked, this,
-            [this] { selection_.deleteSelectedEntry(); });
+            [&selection] { selection.deleteSelectedEntry(); });
     connect(systemGroup_, &QButtonGroup::idClicked, this,
-            [this](int id) { selection_.selectSystem(id); });
+            [&selection](int id) { selection.selectSystem(id); });
     connectList(rowList_, &CombinationSelection::selectRow);
     connectList(entryList_, &CombinationSelection::selectEntry);
 }
@@ -271,7 +264,7 @@ void CombinationPrinterWindow::connectList(QListWidget* list,
                                            void (CombinationSelection::*select)(int)) {
     const auto run = [this, select](int row) {
         if (row >= 0) {
-            (selection_.*select)(row);
+            (model_.selection().*select)(row);
         }
     };
     connect(list, &QListWidget::currentRowChanged, this, run);
@@ -282,27 +275,27 @@ void CombinationPrinterWindow::connectList(QListWidget* list,
 // ---- start-up ----
 
 bool CombinationPrinterWindow::load() {
-    if (!claimSingleInstance(services_)) {
+    if (!claimSingleInstance(model_.services())) {
         return false;
     }
-    centreOnScreen(*this, services_.screen.screenSize());
-    loadSettings();
+    centreOnScreen(*this, model_.services().screen.screenSize());
+    model_.loadSettings();
     buildNumberGrid();
     buildSystemsTable();
     return true;
 }
 
-void CombinationPrinterWindow::loadSettings() {
-    const QString path =
-        services_.program.readPath(settingsFileName(PrinterFamily::Combination, profile_.game));
-    const CombinationPrinterSettings current{offsetDownEdit_->text(), offsetRightEdit_->text(),
-                                             markGroup_->checkedId()};
-    const CombinationPrinterSettings loaded = loadCombinationPrinterSettings(path, current);
-    offsetDownEdit_->setText(loaded.offsetDown);
-    offsetRightEdit_->setText(loaded.offsetRight);
-    if (QAbstractButton* mark = markGroup_->button(loaded.markIndex)) {
-        mark->setChecked(true);
-    }
+// The controls as they stand, handed to the model whenever one of them changes.
+void CombinationPrinterWindow::takeControls() {
+    CombinationRunControls controls;
+    controls.offsetDown = offsetDownEdit_->text();
+    controls.offsetRight = offsetRightEdit_->text();
+    controls.firstRow = firstRowEdit_->text();
+    controls.lastRow = lastRowEdit_->text();
+    controls.ejectFirst = ejectFirstCheck_->isChecked();
+    controls.markIndex = markGroup_->checkedId();
+    controls.jokerYes = jokerGroup_->checkedId() == 0;
+    model_.setControls(controls);
 }
 
 void CombinationPrinterWindow::buildNumberGrid() {
@@ -311,11 +304,12 @@ void CombinationPrinterWindow::buildNumberGrid() {
         QPushButton* button = form.button(FormBuilder::gridElement(
             design_.gridTemplate, n, design_.buttonsPerGridRow, design_.gridPitch));
         setPixelSize(button, 10);
-        button->setText(selection_.numberCaption(n));
+        button->setText(model_.selection().numberCaption(n));
         button->setToolTip(QLatin1Char(' ') + QString::number(n) + QLatin1Char(' '));
         button->setIconSize(button->size() - QSize(4, 4));
         button->show();
-        connect(button, &QPushButton::clicked, this, [this, n] { selection_.toggleNumber(n); });
+        connect(button, &QPushButton::clicked, this,
+                [this, n] { model_.selection().toggleNumber(n); });
         numberButtons_[std::size_t(n)] = button;
     }
 }
@@ -345,128 +339,43 @@ void CombinationPrinterWindow::buildSystemsTable() {
 
 // ---- handlers ----
 
-void CombinationPrinterWindow::saveSettings() {
-    const QString file = settingsFileName(PrinterFamily::Combination, profile_.game);
-    const CombinationPrinterSettings values{offsetDownEdit_->text(), offsetRightEdit_->text(),
-                                            markGroup_->checkedId()};
-    if (!saveCombinationPrinterSettings(services_.program.programFolder() + QLatin1Char('/') + file,
-                                        values)) {
-        services_.messageBox.show(
-            QStringLiteral("A beállítások mentése nem sikerült: a(z) ") + file +
-                QStringLiteral(" állomány nem írható ! A beállítások csak a program futása alatt "
-                               "érvényesek."),
-            MessageBoxService::Icon::Critical, MessageBoxService::Buttons::Ok, Maker::messageTitle);
-    }
-}
-
-void CombinationPrinterWindow::chooseKey() {
-    keyChooser_->choose(selection_);
-}
-
 // "7-s kombinációk": the selection is cleared and Form2 shown modally; the help follows unless
 // Form2 was left through its "Kilép", which also unloads it.
 void CombinationPrinterWindow::openFullCombination() {
-    selection_.clearSelection(clearRowsTooCheck_->isChecked());
-    selection_.clearRows();
+    model_.startFullCombination(clearRowsTooCheck_->isChecked());
     if (!fullCombinationWindow_) {
-        fullCombinationWindow_ = new FullCombinationWindow(profile_, services_, selection_, this);
+        fullCombinationWindow_ =
+            new FullCombinationWindow(profile_, model_.services(), model_.selection(), this);
     }
     if (fullCombinationWindow_->exec() == FullCombinationWindow::LeftThroughExit) {
         delete fullCombinationWindow_.data();
         return;
     }
-    showHelp();
-}
-
-void CombinationPrinterWindow::showHelp() {
-    services_.messageBox.notice(helpText, Maker::messageTitle);
-}
-
-CombinationRunControls CombinationPrinterWindow::runControls() const {
-    CombinationRunControls controls;
-    controls.offsetDown = offsetDownEdit_->text();
-    controls.offsetRight = offsetRightEdit_->text();
-    controls.firstRow = firstRowEdit_->text();
-    controls.lastRow = lastRowEdit_->text();
-    controls.ejectFirst = ejectFirstCheck_->isChecked();
-    controls.markIndex = markGroup_->checkedId();
-    controls.jokerYes = jokerGroup_->checkedId() == 0;
-    return controls;
-}
-
-PrintRunResult CombinationPrinterWindow::runOn(Run run, CombinationSelection& selection,
-                                               CombinationRuns& runs, PrintSurface& printer,
-                                               bool showEjectNotice) {
-    const SlipRunServices services{services_.messageBox, services_.busyPointer, printer,
-                                          showEjectNotice};
-    switch (run) {
-    case Run::FromTo:
-        return runs.runFromTo(selection, runControls(), services);
-    case Run::FullCombination:
-        return runs.runFullCombination(selection, runControls(), services);
-    case Run::AllRows:
-        break;
-    }
-    return runs.runAllRows(selection, runControls(), services);
-}
-
-// A run on the printer, or into a recording for the preview (where the blank slip of
-// "Lapdobással indul !" is a blank page, without the notice). The preview's run goes through a
-// copy of the selection and of the runs (a full combination applies every entry in turn): the
-// window changes only when the preview's "Nyomtatás" prints the recording, and then exactly as
-// the button's own run changes it. A run refused by its checks has no job and opens no preview.
-void CombinationPrinterWindow::print(Run run, Destination destination) {
-    const bool full = run == Run::FullCombination;
-    const PrintPresenter::Work work{full ? PrintedWork::FullCombination : PrintedWork::Slips,
-                                    full ? int(selection_.entries().size()) : 0};
-    if (destination == Destination::Printer) {
-        presenter_.print([this, run](PrintSurface& surface,
-                                     bool) { return runOn(run, selection_, runs_, surface, true); },
-                         work);
-        return;
-    }
-    CombinationSelection trial = selection_.detachedCopy();
-    CombinationRuns trialRuns = runs_;
-    presenter_.preview(
-        [&](PrintSurface& surface, bool) { return runOn(run, trial, trialRuns, surface, false); },
-        [&] {
-            return PreviewForm{
-                PreviewForm::Kind::CombinationSlip, profile_.game,
-                combinationSlipOrigin(offsetDownEdit_->text(), offsetRightEdit_->text()),
-                trialRuns.storedMarkSymbol()};
-        },
-        work,
-        [&] {
-            selection_.adopt(trial);
-            runs_ = trialRuns;
-        });
+    model_.showFullCombinationHelp();
 }
 
 // "Találatok": every row of List1 as the slip "Szelv. kitölt" prints with the FIX marks and
 // system, or, when List2 holds a full combination, the whole full combination.
 void CombinationPrinterWindow::checkDraws() {
+    const CombinationSelection& selection = model_.selection();
     DrawCheckSource source;
-    source.program = services_.program.executableName();
+    source.program = model_.services().program.executableName();
     source.messageTitle = Maker::messageTitle;
-    source.offersFullCombination = holdsFullCombination(selection_);
+    source.offersFullCombination = holdsFullCombination(selection);
     source.defaultSubject = CheckedSubject::CombinationRows;
-    source.check = [this](const std::vector<Draw>& draws, CheckedSubject subject) {
-        return subject == CheckedSubject::FullCombination ? checkFullCombination(selection_, draws)
-                                                          : checkCombinationRows(selection_, draws);
+    source.check = [&selection](const std::vector<Draw>& draws, CheckedSubject subject) {
+        return subject == CheckedSubject::FullCombination ? checkFullCombination(selection, draws)
+                                                          : checkCombinationRows(selection, draws);
     };
-    source.subject = [this](CheckedSubject subject) {
-        return combinationCheckSubject(selection_, subject);
+    source.subject = [&selection](CheckedSubject subject) {
+        return combinationCheckSubject(selection, subject);
     };
-    source.prepare = [this](CheckedSubject subject) {
-        return prepareCombinationCheck(selection_, subject);
+    source.prepare = [&selection](CheckedSubject subject) {
+        return prepareCombinationCheck(selection, subject);
     };
-    DrawCheckDialog dialog(profile_, services_, presenter_, std::move(source), this);
+    DrawCheckDialog dialog(profile_, model_.services(), model_.presenter(), std::move(source),
+                           this);
     dialog.exec();
-}
-
-// A run written as a PDF names its file; a run on a printer clears the line.
-void CombinationPrinterWindow::showPrintedFile(const QString& file) {
-    statusLine_->showJobFile(file);
 }
 
 // ---- events ----
@@ -476,21 +385,53 @@ void CombinationPrinterWindow::closeEvent(QCloseEvent* event) {
     emit exitRequested();
 }
 
-// ---- the selection's state shown ----
+// ---- what the model says ----
 
-void CombinationPrinterWindow::numberChanged(int number) {
-    if (number < 1 || number >= int(numberButtons_.size()) ||
-        !numberButtons_[std::size_t(number)]) {
-        return;
+void CombinationPrinterWindow::showChanges(CombinationPrinterModel::Parts parts) {
+    using Part = CombinationPrinterModel::Part;
+    const CombinationSelection& selection = model_.selection();
+    if (parts & Part::Numbers) {
+        showNumbers();
     }
-    QPushButton* button = numberButtons_[std::size_t(number)];
-    button->setText(selection_.numberCaption(number));
-    if (selection_.isMarked(number)) {
-        // Read at the moment of marking; a missing bitmap leaves the button without a picture.
-        const QPixmap picture(services_.program.dataFolder() + QStringLiteral("/XX.BMP"));
+    if (parts & Part::Rows) {
+        showList(rowList_, rowsShown_, selection.rows(), selection.selectedRow());
+    }
+    if (parts & Part::Entries) {
+        showList(entryList_, entriesShown_, selection.entries(), selection.selectedEntry());
+    }
+    if (parts & Part::System) {
+        showSystem();
+    }
+    if (parts & Part::Counters) {
+        showCounters();
+    }
+    if (parts & Part::Controls) {
+        showControls();
+    }
+    if (parts & Part::PrintedFile) {
+        statusLine_->showJobFile(model_.printedFile());
+    }
+}
+
+// Every number button's caption; a button marked now shows the picture, read at the moment of
+// marking (a missing bitmap leaves the button without one).
+void CombinationPrinterWindow::showNumbers() {
+    const CombinationSelection& selection = model_.selection();
+    for (int n = 1; n < int(numberButtons_.size()); ++n) {
+        QPushButton* button = numberButtons_[std::size_t(n)];
+        if (!button) {
+            continue;
+        }
+        button->setText(selection.numberCaption(n));
+        const bool marked = selection.isMarked(n);
+        if (marked == marksShown_[std::size_t(n)]) {
+            continue;
+        }
+        marksShown_[std::size_t(n)] = marked;
+        const QPixmap picture =
+            marked ? QPixmap(model_.services().program.dataFolder() + QStringLiteral("/XX.BMP"))
+                   : QPixmap();
         button->setIcon(picture.isNull() ? QIcon() : QIcon(picture));
-    } else {
-        button->setIcon(QIcon());
     }
 }
 
@@ -510,24 +451,16 @@ void CombinationPrinterWindow::showList(QListWidget* list, QStringList& shown,
     }
 }
 
-void CombinationPrinterWindow::rowsChanged() {
-    showList(rowList_, rowsShown_, selection_.rows(), selection_.selectedRow());
-}
-
-void CombinationPrinterWindow::entriesChanged() {
-    showList(entryList_, entriesShown_, selection_.entries(), selection_.selectedEntry());
-}
-
-void CombinationPrinterWindow::systemChanged() {
-    const int index = selection_.systemIndex();
+void CombinationPrinterWindow::showSystem() {
+    const int index = model_.selection().systemIndex();
     if (index >= 0 && index < int(systemButtons_.size())) {
         const QSignalBlocker quiet(systemGroup_);
         systemButtons_[std::size_t(index)]->setChecked(true);
     }
 }
 
-void CombinationPrinterWindow::countersChanged() {
-    const SelectionCounters& c = selection_.counters();
+void CombinationPrinterWindow::showCounters() {
+    const SelectionCounters c = model_.selection().counters();
     slipCountLabel_->setText(c.slipCount);
     expectedTotalLabel_->setText(c.expectedTotal);
     selectedRowLabel_->setText(c.selectedRowPosition);
@@ -535,4 +468,20 @@ void CombinationPrinterWindow::countersChanged() {
     systemCombinationsLabel_->setText(c.systemCombinations);
     fixCountLabel_->setText(c.fixCount);
     checkedTotalLabel_->setText(c.checkedTotal);
+}
+
+// The values the model set (the settings read, new offsets), without handing them back.
+void CombinationPrinterWindow::showControls() {
+    const CombinationRunControls& controls = model_.controls();
+    for (const auto& [box, text] : {std::pair{offsetDownEdit_, controls.offsetDown},
+                                    std::pair{offsetRightEdit_, controls.offsetRight}}) {
+        if (box->text() != text) {
+            const QSignalBlocker quiet(box);
+            box->setText(text);
+        }
+    }
+    if (QAbstractButton* mark = markGroup_->button(controls.markIndex)) {
+        const QSignalBlocker quiet(markGroup_);
+        mark->setChecked(true);
+    }
 }

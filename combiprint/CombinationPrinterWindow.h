@@ -2,26 +2,20 @@
 
 #include "combiprint/CombinationPrinterDesign.h"
 #include "core/base/GameProfile.h"
+#include "core/models/CombinationPrinterModel.h"
 #include "core/present/WindowServices.h"
-#include "core/combination/CombinationRuns.h"
-#include "core/combination/CombinationSelection.h"
-#include "core/combination/CombinationSelectionObserver.h"
-#include "core/present/PrintPresenter.h"
 
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
-#include <memory>
 #include <vector>
 
 class FormBuilder;
+class FullCombinationWindow;
 class JobStatusLine;
-class KeyChooser;
-class PrintRecording;
 class QButtonGroup;
 class QCheckBox;
-class FullCombinationWindow;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -30,11 +24,10 @@ class QRadioButton;
 
 // Form1 of a combination printer: the print settings, the number grid and the systems table of
 // the combination selection, its two lists, the key choice, the print runs and the button that
-// opens the full-combination window. The selection and the runs live in the core; this window
-// shows the selection's state and forwards every click to it.
-class CombinationPrinterWindow : public QWidget,
-                                 private CombinationSelectionObserver,
-                                 private PrintStatusView {
+// opens the full-combination window. The selection, the runs and the settings live in the core
+// model; this window builds the controls, hands every change of them and every click to the
+// model and shows what the model says changed.
+class CombinationPrinterWindow : public QWidget {
     Q_OBJECT
 public:
     CombinationPrinterWindow(const GameProfile& profile, const WindowServices& services,
@@ -45,7 +38,8 @@ public:
     // the settings and builds the number grid and the systems table.
     bool load();
 
-    CombinationSelection& selection() { return selection_; }
+    CombinationSelection& selection() { return model_.selection(); }
+    CombinationPrinterModel& model() { return model_; }
 
 signals:
     // "Kilép" or the window's frame: the program ends.
@@ -68,42 +62,27 @@ private:
     void fitWindow();
 
     // Start-up steps.
-    void loadSettings();
     void buildNumberGrid();
     void buildSystemsTable();
 
-    // Handlers.
-    void saveSettings();
-    void chooseKey();
+    // Handlers of what the model does not do by itself.
     void openFullCombination();
     void checkDraws();
-    void showHelp();
-    // The three print runs. A print button prints on its click; its context menu's
-    // "Előnézet…" runs the same run into a recording and shows it, printed from there on request.
-    enum class Run { AllRows, FromTo, FullCombination };
-    enum class Destination { Printer, Preview };
-    void print(Run run, Destination destination);
-    PrintRunResult runOn(Run run, CombinationSelection& selection, CombinationRuns& runs,
-                         PrintSurface& printer, bool showEjectNotice);
-    void showPrintedFile(const QString& file) override;
-    CombinationRunControls runControls() const;
 
-    // The selection shown.
-    void numberChanged(int number) override;
-    void rowsChanged() override;
-    void entriesChanged() override;
-    void systemChanged() override;
-    void countersChanged() override;
+    // The controls as they stand, handed to the model whenever one of them changes.
+    void takeControls();
+    // What the model says changed.
+    void showChanges(CombinationPrinterModel::Parts parts);
+    void showNumbers();
+    void showSystem();
+    void showCounters();
+    void showControls();
     static void showList(QListWidget* list, QStringList& shown, const QStringList& items,
                          int selected);
 
     const GameProfile& profile_;
-    Services services_;
     const CombinationPrinterDesign& design_;
-    CombinationSelection selection_;
-    CombinationRuns runs_;
-    std::unique_ptr<KeyChooser> keyChooser_;
-    PrintPresenter presenter_;
+    CombinationPrinterModel model_;
     QPointer<FullCombinationWindow> fullCombinationWindow_; // Form2, kept while only hidden
 
     QLineEdit* offsetDownEdit_ = nullptr;       // Text1
@@ -142,6 +121,7 @@ private:
     QRadioButton* systemTemplate_ = nullptr;       // Option3(0)
     std::vector<QPushButton*> numberButtons_;      // index n = Command3D5(n); 0 is the template
     std::vector<QRadioButton*> systemButtons_;     // index i = Option3(i)
+    std::vector<bool> marksShown_;                 // index n: button n shows the picture
     QStringList rowsShown_;                        // what List1 holds
     QStringList entriesShown_;                     // what List2 holds
 };

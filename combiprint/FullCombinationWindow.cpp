@@ -69,11 +69,14 @@ void FullCombinationWindow::buildNumberGrid() {
         button->setIconSize(button->size() - QSize(4, 4));
         numberButtons_ << button;
     }
+    chosenShown_.fill(false, numberButtons_.size());
 }
 
 void FullCombinationWindow::connectHandlers() {
+    connect(&choice_, &FullCombinationChoice::changed, this, &FullCombinationWindow::showChanges);
     for (int n = 1; n <= choice_.highestNumber(); ++n) {
-        connect(numberButtons_.at(n), &QPushButton::clicked, this, [this, n] { toggleChosen(n); });
+        connect(numberButtons_.at(n), &QPushButton::clicked, this,
+                [this, n] { choice_.toggleChosen(n); });
     }
     // The selected option is the choice's, however it got selected; a click also loads.
     connect(sizeGroup_, &QButtonGroup::idToggled, this, [this](int option, bool checked) {
@@ -81,39 +84,17 @@ void FullCombinationWindow::connectHandlers() {
             choice_.selectOption(option);
         }
     });
-    connect(sizeGroup_, &QButtonGroup::idClicked, this, [this] { loadTemplate(); });
-    connect(loadButton_, &QPushButton::clicked, this, [this] { loadTemplate(); });
-    connect(clearButton_, &QPushButton::clicked, this, [this] { clearChosen(); });
+    connect(sizeGroup_, &QButtonGroup::idClicked, this, [this] { choice_.loadTemplate(); });
+    connect(loadButton_, &QPushButton::clicked, this, [this] { choice_.loadTemplate(); });
+    connect(clearButton_, &QPushButton::clicked, this, [this] { choice_.clearChosen(); });
     connect(convertButton_, &QPushButton::clicked, this, [this] { convert(); });
     connect(exitButton_, &QPushButton::clicked, this, [this] { leave(); });
 }
 
 // ---- clicks ----
 
-void FullCombinationWindow::toggleChosen(int number) {
-    choice_.toggleChosen(number);
-    showNumber(number);
-    showCounts();
-}
-
-void FullCombinationWindow::loadTemplate() {
-    choice_.loadTemplate();
-    showTemplate();
-}
-
-void FullCombinationWindow::clearChosen() {
-    choice_.clearChosen();
-    for (int n = 1; n <= choice_.highestNumber(); ++n) {
-        showNumber(n);
-    }
-    showCounts();
-}
-
 void FullCombinationWindow::convert() {
-    const bool handedOver = choice_.convert();
-    convertedList_->clear();
-    convertedList_->addItems(choice_.convertedLines());
-    if (handedOver) {
+    if (choice_.convert()) {
         accept(); // hides the window; its lists and chosen numbers stay for the next opening
     }
 }
@@ -125,18 +106,37 @@ void FullCombinationWindow::leave() {
 
 // ---- the choice shown ----
 
-void FullCombinationWindow::showNumber(int number) {
-    QPushButton* button = numberButtons_.at(number);
-    button->setText(choice_.numberCaption(number));
-    // The picture is read at the moment of choosing; a missing or unreadable bitmap leaves the
-    // button without one.
-    button->setIcon(choice_.isChosen(number)
-                        ? QIcon(QPixmap(services_.program.dataFolder() + QStringLiteral("/XX.BMP")))
-                        : QIcon());
+void FullCombinationWindow::showChanges(FullCombinationChoice::Parts parts) {
+    using Part = FullCombinationChoice::Part;
+    if (parts & Part::Numbers) {
+        showNumbers();
+    }
+    if (parts & Part::ChosenCount) {
+        chosenCountLabel_->setText(choice_.chosenCountCaption());
+    }
+    if (parts & Part::Template) {
+        showTemplate();
+    }
+    if (parts & Part::Converted) {
+        convertedList_->clear();
+        convertedList_->addItems(choice_.convertedLines());
+    }
 }
 
-void FullCombinationWindow::showCounts() {
-    chosenCountLabel_->setText(choice_.chosenCountCaption());
+// Every number button's caption; a button chosen now shows the picture, read at the moment of
+// choosing (a missing or unreadable bitmap leaves the button without one).
+void FullCombinationWindow::showNumbers() {
+    for (int n = 1; n < numberButtons_.size(); ++n) {
+        QPushButton* button = numberButtons_.at(n);
+        button->setText(choice_.numberCaption(n));
+        const bool chosen = choice_.isChosen(n);
+        if (chosen != chosenShown_.at(n)) {
+            chosenShown_[n] = chosen;
+            button->setIcon(
+                chosen ? QIcon(QPixmap(services_.program.dataFolder() + QStringLiteral("/XX.BMP")))
+                       : QIcon());
+        }
+    }
 }
 
 void FullCombinationWindow::showTemplate() {

@@ -39,14 +39,12 @@ private:
     void buildNumberGrid();
     void connectHandlers();
 
-    void toggleChosen(int number);
-    void loadTemplate();
-    void clearChosen();
     void convert();
     void leave();
 
-    void showNumber(int number);
-    void showCounts();
+    // What the choice says changed.
+    void showChanges(FullCombinationChoice::Parts parts);
+    void showNumbers();
     void showTemplate();
 
     const FullCombinationDesign& design_;
@@ -54,6 +52,7 @@ private:
     FullCombinationChoice choice_;
 
     QList<QPushButton*> numberButtons_; // Command3D5(0..N), element 0 the invisible template
+    QList<bool> chosenShown_;           // index n: button n shows the picture
     QList<QRadioButton*> sizeOptions_;  // Option1(0..7)
     QButtonGroup* sizeGroup_ = nullptr;
     QListWidget* templateList_ = nullptr;  // List1

@@ -1,12 +1,7 @@
 #include "keyprint/KeyPrinterWindow.h"
 
 #include "core/base/InstanceCheck.h"
-#include "core/files/SettingsFile.h"
-#include "core/keys/FieldsPerSlip.h"
-#include "core/present/PreviewForm.h"
-#include "core/print/PrintSurface.h"
 #include "core/results/KeyDrawCheck.h"
-#include "core/slip/SlipLayout.h"
 #include "drawcheck/DrawCheckDialog.h"
 #include "forms/ButtonStrip.h"
 #include "forms/FormBuilder.h"
@@ -32,6 +27,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStringListModel>
 
 namespace {
@@ -64,10 +60,8 @@ void select(QButtonGroup* group, int index) {
 
 KeyPrinterWindow::KeyPrinterWindow(const GameProfile& profile, const WindowServices& services,
                                    QWidget* parent)
-    : QWidget(parent), profile_(profile), services_(services),
-      design_(keyPrinterDesign(profile.game)), model_(profile, services_),
-      presenter_(services_, services.printer, services.preview, *this) {
-    model_.setView(this);
+    : QWidget(parent), profile_(profile), design_(keyPrinterDesign(profile.game)),
+      model_(profile, services) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(design_.title);
     setWindowIcon(QIcon(slipPicture()));
@@ -75,6 +69,7 @@ KeyPrinterWindow::KeyPrinterWindow(const GameProfile& profile, const WindowServi
     clientSize_ = twipsToPixels(QRect(QPoint(0, 0), design_.clientTwips)).size();
     setFixedSize(clientSize_);
     buildControls();
+    takeControls();
     connectHandlers();
 }
 
@@ -185,25 +180,34 @@ void KeyPrinterWindow::buildStatusLine() {
 
 void KeyPrinterWindow::connectHandlers() {
     using SlipRun = KeyPrinterModel::SlipRun;
-    const auto slips = [this](SlipRun run, Destination destination) {
-        return [this, run, destination] { printSlips(run, destination); };
-    };
+    connect(&model_, &KeyPrinterModel::changed, this, &KeyPrinterWindow::showChanges);
+    for (QLineEdit* box : {offsetDownEdit_, offsetRightEdit_, rowsPerColumnEdit_,
+                           fieldsPerSlipEdit_, firstRowEdit_, lastRowEdit_}) {
+        connect(box, &QLineEdit::textChanged, this, [this] { takeControls(); });
+    }
+    for (QCheckBox* box : {ejectFirstCheck_, twoSidedCheck_}) {
+        if (box != nullptr) {
+            connect(box, &QCheckBox::toggled, this, [this] { takeControls(); });
+        }
+    }
+    for (QButtonGroup* group : {markGroup_, jokerGroup_, orientationGroup_}) {
+        connect(group, &QButtonGroup::idToggled, this, [this] { takeControls(); });
+    }
     connect(slipButton_, &QPushButton::clicked, this,
-            slips(SlipRun::AllRows, Destination::Printer));
+            [this] { model_.printSlips(SlipRun::AllRows); });
     connect(fromToButton_, &QPushButton::clicked, this,
-            slips(SlipRun::FromTo, Destination::Printer));
-    connect(listingButton_, &QPushButton::clicked, this,
-            [this] { printListing(Destination::Printer); });
+            [this] { model_.printSlips(SlipRun::FromTo); });
+    connect(listingButton_, &QPushButton::clicked, this, [this] { model_.printListing(); });
     connect(addPreviewMenu(*slipButton_), &QAction::triggered, this,
-            slips(SlipRun::AllRows, Destination::Preview));
+            [this] { model_.previewSlips(SlipRun::AllRows); });
     connect(addPreviewMenu(*fromToButton_), &QAction::triggered, this,
-            slips(SlipRun::FromTo, Destination::Preview));
+            [this] { model_.previewSlips(SlipRun::FromTo); });
     connect(addPreviewMenu(*listingButton_), &QAction::triggered, this,
-            [this] { printListing(Destination::Preview); });
-    connect(chooseKeyButton_, &QPushButton::clicked, this, [this] { chooseKey(); });
+            [this] { model_.previewListing(); });
+    connect(chooseKeyButton_, &QPushButton::clicked, this, [this] { model_.chooseKey(); });
     connect(checkDrawButton_, &QPushButton::clicked, this, [this] { checkDraws(); });
     connect(makeKeyButton_, &QPushButton::clicked, this, [this] { generateKey(); });
-    connect(saveButton_, &QPushButton::clicked, this, [this] { saveSettings(); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] { model_.saveSettings(); });
     connect(exitButton_, &QPushButton::clicked, this, [this] { close(); });
     // A row selected by mouse, keyboard or code shows its caption; a click on the row that is
     // already selected changes no selection, so the click itself shows it too.
@@ -219,7 +223,7 @@ bool KeyPrinterWindow::eventFilter(QObject* watched, QEvent* event) {
         // losing activation or a popup opening.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            fieldsPerSlipLeft();
+            model_.fieldsPerSlipLeft();
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -228,11 +232,11 @@ bool KeyPrinterWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---- load ----
 
 bool KeyPrinterWindow::load() {
-    if (!claimSingleInstance(services_)) {
+    if (!claimSingleInstance(model_.services())) {
         return false;
     }
-    centreOnScreen(*this, services_.screen.screenSize());
-    loadSettings();
+    centreOnScreen(*this, model_.services().screen.screenSize());
+    model_.loadSettings();
     return true;
 }
 
@@ -240,12 +244,7 @@ QStringList KeyPrinterWindow::rows() const {
     return model_.rows();
 }
 
-QString KeyPrinterWindow::settingsPath() const {
-    return services_.program.programFolder() + QLatin1Char('/') +
-           settingsFileName(PrinterFamily::Key, profile_.game);
-}
-
-// The controls as they stand, handed to the model when an action starts.
+// The controls as they stand, handed to the model whenever one of them changes.
 void KeyPrinterWindow::takeControls() {
     KeyRunControls controls;
     controls.offsetDown = offsetDownEdit_->text();
@@ -262,95 +261,20 @@ void KeyPrinterWindow::takeControls() {
     model_.setControls(controls);
 }
 
-void KeyPrinterWindow::loadSettings() {
-    takeControls();
-    const KeyPrinterSettings loaded = model_.loadSettings(
-        services_.program.readPath(settingsFileName(PrinterFamily::Key, profile_.game)));
-    offsetDownEdit_->setText(loaded.offsetDown);
-    offsetRightEdit_->setText(loaded.offsetRight);
-    rowsPerColumnEdit_->setText(loaded.rowsPerColumn);
-    select(markGroup_, loaded.markIndex);
-    select(orientationGroup_, loaded.orientationIndex);
-}
-
 // ---- handlers ----
-
-void KeyPrinterWindow::saveSettings() {
-    takeControls();
-    // The key printers save silently: a failed save leaves the old file and the window as
-    // they were.
-    saveKeyPrinterSettings(settingsPath(), model_.settings());
-}
-
-void KeyPrinterWindow::chooseKey() {
-    takeControls();
-    model_.chooseKey();
-}
 
 void KeyPrinterWindow::rowClicked() {
     const QModelIndexList selected = rowList_->selectionModel()->selectedIndexes();
-    if (selected.isEmpty()) {
-        return;
+    if (!selected.isEmpty()) {
+        model_.selectRow(selected.first().row());
     }
-    if (const std::optional<QString> caption =
-            selectedRowCaption(selected.first().row(), fieldsPerSlipEdit_->text())) {
-        selectedRowLabel_->setText(*caption);
-    }
-}
-
-void KeyPrinterWindow::fieldsPerSlipLeft() {
-    const FieldsPerSlip fields =
-        checkFieldsPerSlip(fieldsPerSlipEdit_->text(), keySlip(profile_.game).maxFieldsPerSlip);
-    if (fields.correctedText) {
-        fieldsPerSlipEdit_->setText(*fields.correctedText);
-    }
-    slipCountLabel_->setText(slipCountCaption(model_.rows().size(), fields.value));
-}
-
-// A slip run: its checks, the corrected fields per slip written into Text6 before anything is
-// printed, then the job, on the printer or into a recording for the preview (where the blank
-// slip of "Lapdobással indul !" is a blank page, without the notice). A preview changes nothing
-// in the window: Text6 is corrected only when the preview's "Nyomtatás" prints the run.
-void KeyPrinterWindow::printSlips(KeyPrinterModel::SlipRun run, Destination destination) {
-    takeControls();
-    const std::optional<KeySlipJob> job = model_.checkSlipRun(run);
-    if (!job) {
-        return;
-    }
-    const auto slips = [this, &job](PrintSurface& surface, bool preview) {
-        return model_.printSlips(*job, surface, preview);
-    };
-    const auto correct = [this, &job] { model_.correctFieldsPerSlip(*job); };
-    const PrintPresenter::Work work{PrintedWork::Slips};
-    if (destination == Destination::Printer) {
-        correct();
-        presenter_.print(slips, work);
-        return;
-    }
-    presenter_.preview(
-        slips, [this] { return model_.slipPreviewForm(); }, work, correct);
-}
-
-void KeyPrinterWindow::printListing(Destination destination) {
-    takeControls();
-    const auto listing = [this](PrintSurface& surface, bool) {
-        return model_.printListing(surface);
-    };
-    const PrintPresenter::Work work{PrintedWork::Listing};
-    if (destination == Destination::Printer) {
-        presenter_.print(listing, work);
-        return;
-    }
-    presenter_.preview(
-        listing, [] { return PreviewForm{}; }, work);
 }
 
 // "Találatok": every row of List1 checked against the draw, each winner with the slip and field
 // "Szelv. kitölt" prints it on with the Text6 shown now.
 void KeyPrinterWindow::checkDraws() {
-    takeControls();
     DrawCheckSource source;
-    source.program = services_.program.executableName();
+    source.program = model_.services().program.executableName();
     source.messageTitle = profile_.keyTitle;
     source.check = [this](const std::vector<Draw>& draws, CheckedSubject) {
         DrawCheckOutcome outcome;
@@ -367,15 +291,15 @@ void KeyPrinterWindow::checkDraws() {
         return prepareKeyCheck(profile_, model_.rows(), model_.rowMasks(),
                                model_.controls().fieldsPerSlip);
     };
-    DrawCheckDialog dialog(profile_, services_, presenter_, std::move(source), this);
+    DrawCheckDialog dialog(profile_, model_.services(), model_.presenter(), std::move(source),
+                           this);
     dialog.exec();
 }
 
 // "Kulcs készítés": a key made for the numbers the user plays, loaded into List1 as a chosen key
 // file would be, and saved on request.
 void KeyPrinterWindow::generateKey() {
-    takeControls();
-    KeyGenerationDialog dialog(profile_, services_, model_, keySearchOptions_, this);
+    KeyGenerationDialog dialog(profile_, model_.services(), model_, keySearchOptions_, this);
     dialog.exec();
 }
 
@@ -383,6 +307,48 @@ void KeyPrinterWindow::generateKey() {
 void KeyPrinterWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     emit exitRequested();
+}
+
+// ---- what the model says ----
+
+void KeyPrinterWindow::showChanges(KeyPrinterModel::Parts parts) {
+    if (parts & KeyPrinterModel::Part::Rows) {
+        rowsModel_->setStringList(model_.rows());
+    }
+    if (parts & KeyPrinterModel::Part::Captions) {
+        const KeyPrinterModel::Captions& captions = model_.captions();
+        slipCountLabel_->setText(captions.slipCount);
+        rowCountLabel_->setText(captions.rowCount);
+        selectedRowLabel_->setText(captions.selectedRow);
+        widthLabel_->setText(captions.width);
+    }
+    if (parts & KeyPrinterModel::Part::Controls) {
+        showControls();
+    }
+    if (parts & KeyPrinterModel::Part::PrintedFile) {
+        showPrintedFile(model_.printedFile());
+    }
+}
+
+// The values the model set (the settings read, Text6 corrected), without handing them back.
+void KeyPrinterWindow::showControls() {
+    const KeyRunControls& controls = model_.controls();
+    const std::pair<QLineEdit*, QString> boxes[] = {
+        {offsetDownEdit_, controls.offsetDown},       {offsetRightEdit_, controls.offsetRight},
+        {rowsPerColumnEdit_, controls.rowsPerColumn}, {fieldsPerSlipEdit_, controls.fieldsPerSlip},
+        {firstRowEdit_, controls.firstRow},           {lastRowEdit_, controls.lastRow}};
+    for (const auto& [box, text] : boxes) {
+        if (box->text() != text) {
+            const QSignalBlocker quietBox(box);
+            box->setText(text);
+        }
+    }
+    for (const auto& [group, index] :
+         {std::pair{markGroup_, controls.markIndex}, std::pair{jokerGroup_, controls.jokerIndex},
+          std::pair{orientationGroup_, controls.orientationIndex}}) {
+        const QSignalBlocker quietGroup(group);
+        select(group, index);
+    }
 }
 
 // A job written as a PDF names its file under the controls; a job on a printer takes the line
@@ -400,34 +366,4 @@ void KeyPrinterWindow::showPrintedFile(const QString& file) {
     statusLine_->setGeometry(margin, clientSize_.height(), width, height);
     setFixedSize(clientSize_.width(), clientSize_.height() + height + margin);
     statusLine_->show();
-}
-
-// ---- what choosing a key shows ----
-
-void KeyPrinterWindow::setRows(const QStringList& rows) {
-    rowsModel_->setStringList(rows);
-}
-
-void KeyPrinterWindow::clearSelectedRowCaption() {
-    selectedRowLabel_->clear();
-}
-
-void KeyPrinterWindow::setRowCountCaption(const QString& text) {
-    rowCountLabel_->setText(text);
-}
-
-void KeyPrinterWindow::setWidthCaption(const QString& text) {
-    widthLabel_->setText(text);
-}
-
-QString KeyPrinterWindow::fieldsPerSlipText() const {
-    return fieldsPerSlipEdit_->text();
-}
-
-void KeyPrinterWindow::setFieldsPerSlipText(const QString& text) {
-    fieldsPerSlipEdit_->setText(text);
-}
-
-void KeyPrinterWindow::setSlipCountCaption(const QString& text) {
-    slipCountLabel_->setText(text);
 }

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "core/base/GameProfile.h"
-#include "core/present/WindowServices.h"
-#include "core/keys/KeyListView.h"
 #include "core/keysearch/KeyGeneration.h"
 #include "core/models/KeyPrinterModel.h"
-#include "core/present/PrintPresenter.h"
+#include "core/present/WindowServices.h"
 #include "keyprint/KeyPrinterDesign.h"
 
 #include <QStringList>
@@ -26,11 +24,11 @@ class QStringListModel;
 
 // Form1 of the key printers: the loaded key in List1, the printing settings, and the buttons
 // that load a key, save the settings, fill slips, print the A4 listing and end the program.
-// The rules live in the core (key choosing, slip runs, listing, settings); this window holds
-// the controls, hands their values to the core and shows what comes back. Every control carries
-// its design name as its Qt object name; an element of a control array is named
-// "<name>(<index>)" ("Option2(1)").
-class KeyPrinterWindow : public QWidget, private KeyListView, private PrintStatusView {
+// The rules live in the core model (key choosing, slip runs, listing, settings); this window
+// builds the controls, hands every change of them and every click to the model and shows what
+// the model says changed. Every control carries its design name as its Qt object name; an element
+// of a control array is named "<name>(<index>)" ("Option2(1)").
+class KeyPrinterWindow : public QWidget {
     Q_OBJECT
 
 public:
@@ -66,37 +64,21 @@ private:
     void buildStatusLine();
     void connectHandlers();
 
-    // Handlers. A print button prints on its click; its context menu's "Előnézet…" runs the
-    // same run into a recording and shows it, printed from there on request.
-    enum class Destination { Printer, Preview };
+    // Handlers of what the model does not do by itself.
     void rowClicked();
-    void fieldsPerSlipLeft();
-    void saveSettings();
-    void chooseKey();
-    void printSlips(KeyPrinterModel::SlipRun run, Destination destination);
-    void printListing(Destination destination);
     void checkDraws();
     void generateKey();
 
-    // What choosing a key shows.
-    void setRows(const QStringList& rows) override;
-    void clearSelectedRowCaption() override;
-    void setRowCountCaption(const QString& text) override;
-    void setWidthCaption(const QString& text) override;
-    QString fieldsPerSlipText() const override;
-    void setFieldsPerSlipText(const QString& text) override;
-    void setSlipCountCaption(const QString& text) override;
-
+    // The controls as they stand, handed to the model whenever one of them changes.
     void takeControls();
-    void showPrintedFile(const QString& file) override;
-    void loadSettings();
-    QString settingsPath() const;
+    // What the model says changed.
+    void showChanges(KeyPrinterModel::Parts parts);
+    void showControls();
+    void showPrintedFile(const QString& file);
 
     const GameProfile& profile_;
-    Services services_;
     const KeyPrinterDesign& design_;
     KeyPrinterModel model_;
-    PrintPresenter presenter_;
     QSize clientSize_;
     KeySearchOptions keySearchOptions_;
 

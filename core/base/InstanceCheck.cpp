@@ -2,7 +2,7 @@
 
 #include "core/base/Services.h"
 
-bool claimSingleInstance(Services& services) {
+bool claimSingleInstance(const Services& services) {
     if (services.singleInstance.acquire()) {
         return true;
     }

@@ -4,7 +4,6 @@
 #include "core/base/NumberText.h"
 #include "core/base/RowText.h"
 #include "core/base/Services.h"
-#include "core/combination/CombinationSelectionObserver.h"
 #include "core/slip/SystemTable.h"
 
 #include <algorithm>
@@ -18,109 +17,76 @@ const QString overlapMessage =
 const QString mismatchMessage = QStringLiteral(
     "Hibás összefüggés a betöltött kulcs, fix kijelölés, kombináció kiválasztás között !");
 
-// Counter captions are read back as numbers; an empty caption reads as 0.
-long long captionValue(const QString& caption) {
-    return saturatedInteger(leadingNumber(caption));
-}
-
-QString plainCaption(int number) {
-    return QString::number(number);
-}
-
-QString clickedCaption(int number) {
-    return QLatin1Char(' ') + QString::number(number) + QLatin1Char(' ');
-}
-
-QString twoDigits(int number) {
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
-CombinationSelection::CombinationSelection(const GameProfile& profile)
-    : profile_(&profile), fixMarks_(std::size_t(profile.highestNumber) + 1, 0),
-      captions_(std::size_t(profile.highestNumber) + 1) {
-    for (int n = 1; n <= profile_->highestNumber; ++n) {
-        captions_[std::size_t(n)] = plainCaption(n);
+CombinationSelection::Change::Change(CombinationSelection& selection) : selection_(selection) {
+    ++selection_.depth_;
+}
+
+CombinationSelection::Change::~Change() {
+    if (--selection_.depth_ == 0 && selection_.changed_) {
+        const SelectionParts parts = selection_.changed_;
+        selection_.changed_ = {};
+        if (selection_.listener_) {
+            selection_.listener_(parts);
+        }
     }
 }
 
-void CombinationSelection::setObserver(CombinationSelectionObserver* observer) {
-    observer_ = observer;
-}
+CombinationSelection::CombinationSelection(const GameProfile& profile)
+    : profile_(&profile), grid_(profile.highestNumber) {}
 
 CombinationSelection CombinationSelection::detachedCopy() const {
     CombinationSelection copy(*this);
-    copy.observer_ = nullptr;
+    copy.listener_ = nullptr;
     return copy;
 }
 
 void CombinationSelection::adopt(const CombinationSelection& copy) {
-    CombinationSelectionObserver* const observer = observer_;
+    const Change change(*this);
+    Listener listener = std::move(listener_);
+    const int depth = depth_;
     *this = copy;
-    observer_ = observer;
-    if (observer_) {
-        for (int n = 1; n <= highestNumber(); ++n) {
-            observer_->numberChanged(n);
-        }
-        observer_->rowsChanged();
-        observer_->entriesChanged();
-        observer_->systemChanged();
-        observer_->countersChanged();
-    }
+    listener_ = std::move(listener);
+    depth_ = depth;
+    changed_ = SelectionPart::Numbers | SelectionPart::Rows | SelectionPart::Entries |
+               SelectionPart::System | SelectionPart::Counters;
 }
 
 bool CombinationSelection::isMarked(int number) const {
-    return number >= 1 && number <= highestNumber() && fixMarks_[std::size_t(number)] == 1;
+    return grid_.isMarked(number);
 }
 
 QString CombinationSelection::numberCaption(int number) const {
-    if (number < 1 || number > highestNumber()) {
-        return {};
-    }
-    return captions_[std::size_t(number)];
+    return grid_.caption(number);
 }
 
 std::vector<int> CombinationSelection::fixNumbers() const {
-    std::vector<int> numbers;
-    for (int n = 1; n <= highestNumber(); ++n) {
-        if (fixMarks_[std::size_t(n)] != 0) {
-            numbers.push_back(n);
-        }
-    }
-    return numbers;
-}
-
-void CombinationSelection::setFlag(int number, bool marked, const QString& caption) {
-    fixMarks_[std::size_t(number)] = marked ? 1 : 0;
-    captions_[std::size_t(number)] = caption;
-    if (observer_) {
-        observer_->numberChanged(number);
-    }
+    return grid_.numbers();
 }
 
 void CombinationSelection::toggleNumber(int number) {
     if (number < 1 || number > highestNumber()) {
         return;
     }
-    if (fixMarks_[std::size_t(number)] != 1) {
-        const long long count = captionValue(counters_.fixCount) + 1;
-        setFlag(number, true, QString());
-        counters_.fixCount = QString::number(count);
+    const Change change(*this);
+    if (!grid_.isMarked(number)) {
+        grid_.mark(number);
+        counters_.fixCount = Counter::of(counters_.fixCount.value() + 1);
     } else {
-        setFlag(number, false, clickedCaption(number));
-        counters_.fixCount = QString::number(captionValue(counters_.fixCount) - 1);
+        grid_.unmark(number);
+        counters_.fixCount = Counter::of(counters_.fixCount.value() - 1);
     }
-    notifyCounters();
+    touch(SelectionPart::Numbers | SelectionPart::Counters);
 }
 
 void CombinationSelection::resetNumbers() {
-    for (int n = 1; n <= highestNumber(); ++n) {
-        setFlag(n, false, plainCaption(n));
-    }
+    grid_.reset();
+    touch(SelectionPart::Numbers);
 }
 
 void CombinationSelection::clearFixMarks() {
+    const Change change(*this);
     resetNumbers();
 }
 
@@ -128,42 +94,36 @@ void CombinationSelection::selectRow(int index) {
     if (index < 0 || index >= rows_.size()) {
         return;
     }
+    const Change change(*this);
     selectedRow_ = index;
-    notifyRows();
-    counters_.selectedRowPosition = strForm(index + 1);
-    notifyCounters();
+    counters_.selectedRowPosition = Counter::str(index + 1);
+    touch(SelectionPart::Rows | SelectionPart::Counters);
 }
 
+// "Kombinációs számok": the marked numbers become a row of List1, their marks are taken back
+// one by one, as clicks would take them back, and the slip count goes up by one.
 void CombinationSelection::addCombinationRow() {
-    QString row;
-    int count = 0;
-    for (int n = 1; n <= highestNumber(); ++n) {
-        if (fixMarks_[std::size_t(n)] == 1) {
-            row += twoDigits(n) + QLatin1Char(' ');
-            ++count;
-        }
-    }
-    if (count == 0 || rows_.size() >= maxListRows) {
+    const std::vector<int> marked = grid_.numbers();
+    if (marked.empty() || rows_.size() >= maxListRows) {
         return;
     }
-    rows_.append(row);
-    notifyRows();
-    counters_.combinationCount = QString::number(count);
-    for (int n = 1; n <= highestNumber(); ++n) {
-        if (fixMarks_[std::size_t(n)] == 1) {
-            toggleNumber(n);
-        }
+    const Change change(*this);
+    rows_.append(grid_.markedRow());
+    counters_.combinationCount = Counter::of(qsizetype(marked.size()));
+    for (const int n : marked) {
+        toggleNumber(n);
     }
-    counters_.slipCount = QString::number(captionValue(counters_.slipCount) + 1);
-    notifyCounters();
+    counters_.slipCount = Counter::of(counters_.slipCount.value() + 1);
+    touch(SelectionPart::Rows | SelectionPart::Counters);
 }
 
 void CombinationSelection::clearSelection(bool alsoRows) {
+    const Change change(*this);
     resetNumbers();
-    counters_.systemCombinations.clear();
-    counters_.fixCount.clear();
-    counters_.combinationCount.clear();
-    notifyCounters();
+    counters_.systemCombinations = {};
+    counters_.fixCount = {};
+    counters_.combinationCount = {};
+    touch(SelectionPart::Counters);
     if (alsoRows) {
         clearRows();
     }
@@ -174,33 +134,38 @@ void CombinationSelection::clearRows() {
 }
 
 void CombinationSelection::setRows(const QStringList& rows) {
+    const Change change(*this);
     rows_ = rows.mid(0, maxListRows);
     selectedRow_ = -1;
-    notifyRows();
+    touch(SelectionPart::Rows);
 }
 
 void CombinationSelection::deleteSelectedRow() {
     if (selectedRow_ < 0 || selectedRow_ >= rows_.size()) {
         return;
     }
+    const Change change(*this);
     rows_.removeAt(selectedRow_);
     selectedRow_ = -1;
-    notifyRows();
+    touch(SelectionPart::Rows);
 }
 
 void CombinationSelection::clearSelectedRowCaption() {
-    counters_.selectedRowPosition.clear();
-    notifyCounters();
+    const Change change(*this);
+    counters_.selectedRowPosition = {};
+    touch(SelectionPart::Counters);
 }
 
 void CombinationSelection::setRowCountCaption(const QString& text) {
-    counters_.slipCount = text;
-    notifyCounters();
+    const Change change(*this);
+    counters_.slipCount = Counter(text);
+    touch(SelectionPart::Counters);
 }
 
 void CombinationSelection::setWidthCaption(const QString& text) {
-    counters_.combinationCount = text;
-    notifyCounters();
+    const Change change(*this);
+    counters_.combinationCount = Counter(text);
+    touch(SelectionPart::Counters);
 }
 
 int CombinationSelection::systemCount() const {
@@ -216,37 +181,35 @@ void CombinationSelection::selectSystem(int index) {
     if (index < 0 || index >= systemCount()) {
         return;
     }
+    const Change change(*this);
     systemIndex_ = index;
-    if (observer_) {
-        observer_->systemChanged();
-    }
     const QString code = systemCode(index);
     const int fix = systemFixCount(code);
     const int combined = systemCombinationCount(code);
-    counters_.systemCombinations =
-        QString::number(binomial(combined, profile_->numbersPerRow - fix));
-    notifyCounters();
+    counters_.systemCombinations = Counter::of(binomial(combined, profile_->numbersPerRow - fix));
+    touch(SelectionPart::System | SelectionPart::Counters);
 }
 
 void CombinationSelection::selectEntry(int index) {
     if (index < 0 || index >= entries_.size()) {
         return;
     }
+    const Change change(*this);
     selectedEntry_ = index;
-    notifyEntries();
+    touch(SelectionPart::Entries);
     applyFullCombinationEntry(index);
 }
 
 // The row and the Label8 count that go with an entry's variant character.
 CombinationSelection::EntryRow CombinationSelection::entryRow(QChar variant) const {
     const EntryVariants& variants = profile_->entryVariants;
-    const EntryRow base{baseSetRow_, QString::number(profile_->baseSetSize), true};
+    const EntryRow base{baseSetRow_, Counter::of(profile_->baseSetSize), true};
     if (!variants.read) {
         return base;
     }
     for (int i = 0; i < variants.shortSets.size(); ++i) {
         if (variant == variants.shortSets[i].variant) {
-            const QString count = QString::number(variants.shortSets[i].size);
+            const Counter count = Counter::of(variants.shortSets[i].size);
             // A short set the window did not hand over leaves List1 empty.
             return {i < shortSetRows_.size() ? std::optional(shortSetRows_[i]) : std::nullopt,
                     count, true};
@@ -255,14 +218,14 @@ CombinationSelection::EntryRow CombinationSelection::entryRow(QChar variant) con
     if (!variants.baseVariant || variant == *variants.baseVariant) {
         return base;
     }
-    return {std::nullopt, QString(), false};
+    return {std::nullopt, Counter(), false};
 }
 
 // What applying entry `index` sets: entry 0 plays the base set without FIX numbers; any other
 // entry plays the row of its variant character with the FIX numbers it lists.
 CombinationSelection::EntryPlay CombinationSelection::entryPlay(int index) const {
     if (index == 0) {
-        return {{baseSetRow_}, QString::number(profile_->baseSetSize), {}, QString()};
+        return {{baseSetRow_}, Counter::of(profile_->baseSetSize), {}, Counter()};
     }
     const QString& entry = entries_[index];
     const QChar variant = entry.size() > 2 ? entry[2] : QChar();
@@ -287,7 +250,7 @@ CombinationSelection::EntryPlay CombinationSelection::entryPlay(int index) const
             play.fixNumbers.push_back(number);
         }
     }
-    play.fixCount = entry.left(2);
+    play.fixCount = Counter(entry.left(2));
     return play;
 }
 
@@ -302,7 +265,7 @@ void CombinationSelection::applyFullCombinationEntry(int index) {
         toggleNumber(number);
     }
     counters_.fixCount = play.fixCount;
-    notifyCounters();
+    touch(SelectionPart::Counters);
     selectMatchingSystem();
 }
 
@@ -326,10 +289,10 @@ SelectionSlip CombinationSelection::entrySlip(int index, const SelectionSlip& be
 }
 
 // The first system whose FIX and combination counts are those of the captions; -1 when none.
-int CombinationSelection::matchingSystem(const QString& fixCount,
-                                         const QString& combinationCount) const {
-    const long long fix = captionValue(fixCount);
-    const long long combined = captionValue(combinationCount);
+int CombinationSelection::matchingSystem(const Counter& fixCount,
+                                         const Counter& combinationCount) const {
+    const long long fix = fixCount.value();
+    const long long combined = combinationCount.value();
     for (int i = 0; i < systemCount(); ++i) {
         const QString code = systemCode(i);
         if (systemFixCount(code) == fix && systemCombinationCount(code) == combined) {
@@ -350,38 +313,42 @@ void CombinationSelection::deleteSelectedEntry() {
     if (selectedEntry_ < 0 || selectedEntry_ >= entries_.size()) {
         return;
     }
+    const Change change(*this);
     entries_.removeAt(selectedEntry_);
     selectedEntry_ = -1;
-    notifyEntries();
+    touch(SelectionPart::Entries);
 }
 
 void CombinationSelection::totalCombinations() {
+    const Change change(*this);
     long long sum = 0;
     for (int p = 0; p < entries_.size(); ++p) {
         selectEntry(p);
-        sum += captionValue(counters_.systemCombinations);
+        sum += counters_.systemCombinations.value();
     }
     sum += plainSlipCount_;
-    counters_.checkedTotal = QString::number(sum);
-    notifyCounters();
+    counters_.checkedTotal = Counter::of(sum);
+    touch(SelectionPart::Counters);
 }
 
 void CombinationSelection::receiveFullCombination(const FullCombinationHandOver& handOver) {
+    const Change change(*this);
     entries_ = handOver.entries.mid(0, maxListRows);
     selectedEntry_ = -1;
-    notifyEntries();
+    touch(SelectionPart::Entries);
     baseSetRow_ = handOver.baseSetRow;
     shortSetRows_ = handOver.shortSetRows;
     plainSlipCount_ = handOver.plainSlipCount;
     plainRowFile_ = handOver.plainRowFile;
     fullCombinationNumbers_ = handOver.chosenNumbers;
     setRows({baseSetRow_});
-    counters_.combinationCount = QString::number(profile_->baseSetSize);
-    counters_.expectedTotal = strForm(handOver.expectedTotal);
-    notifyCounters();
+    counters_.combinationCount = Counter::of(profile_->baseSetSize);
+    counters_.expectedTotal = Counter::str(handOver.expectedTotal);
+    touch(SelectionPart::Counters);
 }
 
 void CombinationSelection::selectBaseSlip() {
+    const Change change(*this);
     selectSystem(profile_->baseSystemIndex);
     selectEntry(0);
 }
@@ -418,8 +385,8 @@ std::optional<QString> CombinationSelection::selectionProblem(const SelectionSli
         return mismatchMessage;
     }
     const QString code = systemCode(slip.systemIndex);
-    if (captionValue(slip.fixCount) != systemFixCount(code) ||
-        captionValue(slip.combinationCount) != systemCombinationCount(code)) {
+    if (slip.fixCount.value() != systemFixCount(code) ||
+        slip.combinationCount.value() != systemCombinationCount(code)) {
         return mismatchMessage;
     }
     return std::nullopt;
@@ -432,22 +399,4 @@ bool CombinationSelection::validateSelection(MessageBoxService& messageBox) cons
     }
     messageBox.error(*problem, Maker::messageTitle);
     return false;
-}
-
-void CombinationSelection::notifyCounters() {
-    if (observer_) {
-        observer_->countersChanged();
-    }
-}
-
-void CombinationSelection::notifyRows() {
-    if (observer_) {
-        observer_->rowsChanged();
-    }
-}
-
-void CombinationSelection::notifyEntries() {
-    if (observer_) {
-        observer_->entriesChanged();
-    }
 }

@@ -1,29 +1,20 @@
 #pragma once
 
 #include "core/base/GameProfile.h"
+#include "core/combination/FixGrid.h"
+#include "core/combination/SelectionCounters.h"
 #include "core/fullcombination/FullCombinationHandOver.h"
 #include "core/keys/KeyListView.h"
 
+#include <QFlags>
 #include <QString>
 #include <QStringList>
 
-#include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
-class CombinationSelectionObserver;
 class MessageBoxService;
-
-// The captions of the selection's counter labels, exactly as they are shown.
-struct SelectionCounters {
-    QString slipCount;           // Label4: combination rows, that is slips ("Szelvényszám :")
-    QString expectedTotal;       // Label5: C(N, K) of the full combination, shown as Str
-    QString selectedRowPosition; // Label7: 1-based position of the selected List1 row, as Str
-    QString combinationCount;    // Label8: combination numbers per row
-    QString systemCombinations;  // Label12: combinations of the chosen system
-    QString fixCount;            // Label15: FIX marks ("04" as an entry writes it)
-    QString checkedTotal;        // Label17: "Ellenőr", all entries plus the plain rows
-};
 
 // What a combination print run reads from the selection for its slips: List1, the FIX numbers,
 // the chosen system and the counters the run checks them against.
@@ -31,22 +22,36 @@ struct SelectionSlip {
     QStringList rows;            // List1: one slip each
     std::vector<int> fixNumbers; // ascending
     int systemIndex = -1;        // -1: none selected
-    QString fixCount;            // Label15
-    QString combinationCount;    // Label8
+    Counter fixCount;            // Label15
+    Counter combinationCount;    // Label8
 };
+
+// The parts of the selection a change can touch.
+enum class SelectionPart {
+    Numbers = 0x1,  // the FIX grid: flags and captions of the number buttons
+    Rows = 0x2,     // List1: its rows or its selected row
+    Entries = 0x4,  // List2: its entries or its selected entry
+    System = 0x8,   // the selected system button
+    Counters = 0x10 // any of the counter captions
+};
+Q_DECLARE_FLAGS(SelectionParts, SelectionPart)
+Q_DECLARE_OPERATORS_FOR_FLAGS(SelectionParts)
 
 // The combination selection of one combination printer: FIX marks on the number grid, the
 // combination rows (List1), the chosen system (Option3), the full-combination entries (List2)
 // and the counters beside them. The main window only shows this state and forwards clicks;
 // selecting a system or a list item here always runs what a click on it runs, even when that
-// element was selected already.
+// element was selected already. When an operation ends, the listener hears which parts it
+// changed.
 class CombinationSelection : public FullCombinationReceiver, public KeyListView {
 public:
+    using Listener = std::function<void(SelectionParts)>;
+
     explicit CombinationSelection(const GameProfile& profile);
 
-    void setObserver(CombinationSelectionObserver* observer);
+    void setListener(Listener listener) { listener_ = std::move(listener); }
 
-    // A copy of the selection to try a run on (a preview): it tells no observer, so the window
+    // A copy of the selection to try a run on (a preview): it has no listener, so the window
     // keeps showing this selection whatever the copy goes through.
     CombinationSelection detachedCopy() const;
     // Takes over the state of a copy (the preview's run was printed after all) and shows it.
@@ -109,7 +114,7 @@ public:
     // The numbers the full combination was made of, ascending.
     const std::vector<int>& fullCombinationNumbers() const { return fullCombinationNumbers_; }
 
-    const SelectionCounters& counters() const { return counters_; }
+    SelectionCounters counters() const { return counters_.captions(); }
 
     // The slip the selection holds now.
     SelectionSlip currentSlip() const;
@@ -122,33 +127,44 @@ public:
     bool validateSelection(MessageBoxService& messageBox) const;
 
 private:
+    // Every public operation holds one: the listener hears the parts changed when the outermost
+    // operation ends, so the window shows each operation's outcome once.
+    class Change {
+    public:
+        explicit Change(CombinationSelection& selection);
+        Change(const Change&) = delete;
+        Change& operator=(const Change&) = delete;
+        ~Change();
+
+    private:
+        CombinationSelection& selection_;
+    };
+    void touch(SelectionParts parts) { changed_ |= parts; }
+
     void applyFullCombinationEntry(int index);
-    void setFlag(int number, bool marked, const QString& caption);
     void resetNumbers();
     struct EntryRow {
         std::optional<QString> row;
-        QString combinationCount;
+        Counter combinationCount;
         bool known; // false: the variant names no row; List1 stays empty, Label8 unchanged
     };
     EntryRow entryRow(QChar variant) const;
     // What applying an entry sets, before the matching system is chosen.
     struct EntryPlay {
         QStringList rows;
-        std::optional<QString> combinationCount; // nothing: Label8 stays
+        std::optional<Counter> combinationCount; // nothing: Label8 stays
         std::vector<int> fixNumbers;             // marked in this order
-        QString fixCount;
+        Counter fixCount;
     };
     EntryPlay entryPlay(int index) const;
-    int matchingSystem(const QString& fixCount, const QString& combinationCount) const;
+    int matchingSystem(const Counter& fixCount, const Counter& combinationCount) const;
     void selectMatchingSystem();
-    void notifyCounters();
-    void notifyRows();
-    void notifyEntries();
 
     const GameProfile* profile_;
-    CombinationSelectionObserver* observer_ = nullptr;
-    std::vector<std::int16_t> fixMarks_; // 0..N; index 0 unused
-    std::vector<QString> captions_;      // 0..N
+    Listener listener_;
+    SelectionParts changed_;
+    int depth_ = 0; // operations running, outermost first
+    FixGrid grid_;
     QStringList rows_;
     int selectedRow_ = -1;
     int systemIndex_ = -1;
@@ -159,5 +175,5 @@ private:
     int plainSlipCount_ = 0;
     QString plainRowFile_;
     std::vector<int> fullCombinationNumbers_;
-    SelectionCounters counters_;
+    SelectionCounterValues counters_;
 };

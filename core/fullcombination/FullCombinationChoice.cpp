@@ -79,6 +79,7 @@ void FullCombinationChoice::toggleChosen(int number) {
         setChosen(number, false, blankedCaption(number));
         chosenCount_ = count - 1;
     }
+    emit changed(Part::Numbers | Part::ChosenCount);
 }
 
 void FullCombinationChoice::selectOption(int option) {
@@ -99,6 +100,7 @@ void FullCombinationChoice::loadTemplate() {
         template_ = std::move(*loaded);
         loadedSize_ = fullCombinationSize_;
     }
+    emit changed(Part::Template);
 }
 
 void FullCombinationChoice::clearChosen() {
@@ -106,12 +108,13 @@ void FullCombinationChoice::clearChosen() {
         setChosen(n, false, QString::number(n));
     }
     chosenCount_.reset();
+    emit changed(Part::Numbers | Part::ChosenCount);
 }
 
 void FullCombinationChoice::leave() {
     std::fill(chosenMarks_.begin(), chosenMarks_.end(), false);
+    emit changed(Part::Numbers);
 }
-
 
 // The first reason why "Csere" cannot convert, as its message; nothing when it can.
 std::optional<QString> FullCombinationChoice::conversionProblem() const {
@@ -143,6 +146,12 @@ bool FullCombinationChoice::writePlainRows(const QStringList& lines) const {
 }
 
 bool FullCombinationChoice::convert() {
+    const bool handedOver = convertAndHandOver();
+    emit changed(Part::Converted);
+    return handedOver;
+}
+
+bool FullCombinationChoice::convertAndHandOver() {
     if (template_.isEmpty()) {
         return false;
     }

@@ -4,6 +4,8 @@
 #include "core/base/Services.h"
 #include "core/fullcombination/FullCombinationTemplate.h"
 
+#include <QFlags>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -15,10 +17,20 @@ class FullCombinationReceiver;
 // What the full-combination window (Form2) holds: the chosen N (13..20, the option buttons
 // "13 szám" .. "20 szám"), the chosen numbers, the template loaded for N and what "Csere" made
 // of it. "Csere" converts the template into the chosen numbers, writes the plain-row file and
-// hands the entries to the receiver (the combination selection). The window shows this state
-// and forwards its clicks here.
-class FullCombinationChoice {
+// hands the entries to the receiver (the combination selection). The window forwards its clicks
+// here and shows what changed() names.
+class FullCombinationChoice : public QObject {
+    Q_OBJECT
+
 public:
+    enum class Part {
+        Numbers = 0x1,     // the number buttons: chosen, and their captions
+        ChosenCount = 0x2, // Label1
+        Template = 0x4,    // the loaded template (List1) and its captions
+        Converted = 0x8,   // what "Csere" made (List2)
+    };
+    Q_DECLARE_FLAGS(Parts, Part)
+
     static constexpr int optionCount = 8; // "13 szám" .. "20 szám"
     static constexpr int smallestSize = 13;
 
@@ -61,8 +73,12 @@ public:
     // "Kilép": the chosen numbers are forgotten.
     void leave();
 
+signals:
+    void changed(FullCombinationChoice::Parts parts);
+
 private:
     void setChosen(int number, bool chosen, const QString& caption);
+    bool convertAndHandOver();
     std::optional<QString> conversionProblem() const;
     QString plainRowPath() const;
     bool writePlainRows(const QStringList& lines) const;
@@ -79,3 +95,5 @@ private:
     int loadedSize_ = 0; // N of the loaded template, 0 before the first
     QStringList convertedLines_;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(FullCombinationChoice::Parts)

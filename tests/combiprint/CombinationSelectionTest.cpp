@@ -1,7 +1,6 @@
 #include "core/combination/CombinationSelection.h"
 #include "core/base/GameProfile.h"
 #include "core/base/RowText.h"
-#include "core/combination/CombinationSelectionObserver.h"
 #include "core/slip/SystemTable.h"
 #include "tests/combiprint/SystemTables.h"
 #include "tests/support/FakeServices.h"
@@ -41,14 +40,12 @@ FullCombinationHandOver handOver(int game, const QStringList& entries, int plain
     return h;
 }
 
-struct CountingObserver : CombinationSelectionObserver {
-    std::vector<int> numbers;
-    int rows = 0, entries = 0, systems = 0, counters = 0;
-    void numberChanged(int n) override { numbers.push_back(n); }
-    void rowsChanged() override { ++rows; }
-    void entriesChanged() override { ++entries; }
-    void systemChanged() override { ++systems; }
-    void countersChanged() override { ++counters; }
+// What the selection's listener heard, one entry per operation.
+struct Heard {
+    std::vector<SelectionParts> parts;
+    CombinationSelection::Listener listener() {
+        return [this](SelectionParts changed) { parts.push_back(changed); };
+    }
 };
 
 class SelectionTest : public ::testing::TestWithParam<int> {
@@ -98,8 +95,8 @@ TEST_P(SelectionTest, StartsEmpty) {
 }
 
 TEST_P(SelectionTest, ToggleMarksAndUnmarks) {
-    CountingObserver observer;
-    selection.setObserver(&observer);
+    Heard heard;
+    selection.setListener(heard.listener());
     selection.toggleNumber(7);
     EXPECT_TRUE(selection.isMarked(7));
     EXPECT_EQ(selection.numberCaption(7), QString());
@@ -110,7 +107,8 @@ TEST_P(SelectionTest, ToggleMarksAndUnmarks) {
     EXPECT_FALSE(selection.isMarked(7));
     EXPECT_EQ(selection.numberCaption(7), QStringLiteral(" 7 "));
     EXPECT_EQ(selection.counters().fixCount, QStringLiteral("1"));
-    EXPECT_EQ(observer.numbers, (std::vector<int>{7, profile.highestNumber, 7}));
+    const SelectionParts toggled = SelectionPart::Numbers | SelectionPart::Counters;
+    EXPECT_EQ(heard.parts, (std::vector<SelectionParts>{toggled, toggled, toggled}));
     // Outside 1..N nothing happens.
     selection.toggleNumber(0);
     selection.toggleNumber(profile.highestNumber + 1);
@@ -194,8 +192,6 @@ TEST_P(SelectionTest, ListClickShowsPositionAndDeletions) {
 }
 
 TEST_P(SelectionTest, SelectingFromCodeRunsTheHandlerAgain) {
-    CountingObserver observer;
-    selection.setObserver(&observer);
     selection.selectSystem(0);
     selection.counters(); // systemCombinations set
     selection.clearSelection(false);
