@@ -373,6 +373,9 @@ void CombinationPrinterWindow::checkDraws() {
     source.subject = [&selection](CheckedSubject subject) {
         return combinationCheckSubject(selection, subject);
     };
+    source.prepare = [&selection](CheckedSubject subject) {
+        return prepareCombinationCheck(selection, subject);
+    };
     DrawCheckDialog dialog(profile_, model_.services(), model_.presenter(), std::move(source),
                            this);
     dialog.exec();

@@ -290,6 +290,10 @@ void KeyPrinterWindow::checkDraws() {
         return outcome;
     };
     source.subject = [this](CheckedSubject) { return keyCheckSubject(model_.keyPath()); };
+    source.prepare = [this](CheckedSubject) {
+        return prepareKeyCheck(profile_, model_.rows(), model_.rowMasks(),
+                               model_.controls().fieldsPerSlip);
+    };
     DrawCheckDialog dialog(profile_, model_.services(), model_.presenter(), std::move(source),
                            this);
     dialog.exec();

@@ -10,6 +10,8 @@ packages=(
     # Qt's own dialog texts in Hungarian (qtbase_hu.qm)
     qt6-translations-l10n
     libgtest-dev libbenchmark-dev
+    # The libFuzzer targets: clang and its fuzzer and sanitizer runtimes
+    clang libclang-rt-14-dev
     # The print tests read PDFs back with poppler; the slip and listing faces need these fonts
     poppler-utils fonts-liberation fonts-dejavu-core
     # A virtual display to try a program on a machine without one (xvfb-run); a window manager

@@ -4,6 +4,15 @@
 #include <cstdint>
 #include <vector>
 
+// Marks a function that counts the bits of many masks in a loop. On x86-64 Linux it is built
+// twice, with the processor's popcount instruction and without it (the baseline x86-64 the
+// programs are built for lacks it), and the copy the processor runs is chosen at start.
+#if defined(__x86_64__) && defined(__linux__) && defined(__GNUC__)
+#define SLIP_POPCOUNT_CLONES __attribute__((target_clones("popcnt", "default")))
+#else
+#define SLIP_POPCOUNT_CLONES
+#endif
+
 // A set of lottery numbers 1..128 as two 64-bit words: number n is bit n - 1 of `low` for n up
 // to 64, bit n - 65 of `high` above. The 6- and 7-number games never use `high`.
 struct NumberMask {

@@ -70,37 +70,80 @@ CombinationSlipSet::CombinationSlipSet(const GameProfile& profile, const Selecti
     }
 }
 
-void CombinationSlipSet::check(const Draw& draw, int fewestWinningHits, DrawResult& into) const {
-    const NumberMask fixHits = fix_ & draw.mask;
-    const int a = fixHits.count();
+CombinationSlipSet::ByCombinationHits CombinationSlipSet::countsFor(const NumberMask& draw,
+                                                                    int fewestWinningHits) const {
+    ByCombinationHits table;
+    table.fixHits = fix_ & draw;
+    const int a = table.fixHits.count();
     // Every slip of the set with b combination hits has the same counts: one table over b.
-    std::vector<HitCounts> byCombinationHits(std::size_t(combinationCount_) + 1);
-    std::vector<bool> wins(byCombinationHits.size(), false);
+    table.counts.resize(std::size_t(combinationCount_) + 1);
+    table.wins.assign(table.counts.size(), false);
     for (int b = 0; b <= combinationCount_; ++b) {
         const HitCounts counts =
             slipCombinations(numbersPerRow_, fixCount_, combinationCount_, a, b);
-        byCombinationHits[std::size_t(b)] = counts;
+        table.counts[std::size_t(b)] = counts;
         for (int h = std::max(fewestWinningHits, 0); h <= maxNumbersPerRow; ++h) {
-            wins[std::size_t(b)] = wins[std::size_t(b)] || counts[std::size_t(h)] > 0;
+            table.wins[std::size_t(b)] = table.wins[std::size_t(b)] || counts[std::size_t(h)] > 0;
         }
     }
-    std::vector<long long> slips(byCombinationHits.size(), 0);
+    return table;
+}
+
+void CombinationSlipSet::check(const Draw& draw, int fewestWinningHits, DrawResult& into) const {
+    const ByCombinationHits table = countsFor(draw.mask, fewestWinningHits);
+    std::vector<long long> slips(table.counts.size(), 0);
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const NumberMask rowHits = rows_[i] & draw.mask;
         const std::size_t b = std::size_t(rowHits.count());
         ++slips[b];
-        if (wins[b]) {
+        if (table.wins[b]) {
             const int position = positions_[i];
             into.winners.push_back(
                 {item_, item_ == CheckedItem::Entry ? entryNumber_ : position + 1, position + 1LL,
-                 0, rowTexts_[position], fixHits, rowHits, byCombinationHits[b]});
+                 0, rowTexts_[position], table.fixHits, rowHits, table.counts[b]});
         }
     }
     for (std::size_t b = 0; b < slips.size(); ++b) {
         for (std::size_t h = 0; h < into.combinations.size(); ++h) {
-            into.combinations[h] += slips[b] * byCombinationHits[b][h];
+            into.combinations[h] += slips[b] * table.counts[b][h];
         }
     }
+}
+
+void CombinationSlipSet::tally(const NumberMask& draw, int fewestWinningHits, HitCounts& into,
+                               std::optional<BestItem>& best) const {
+    const ByCombinationHits table = countsFor(draw, fewestWinningHits);
+    std::vector<long long> slips(table.counts.size(), 0);
+    // More combination hits give more combinations in the highest class: the best slip of the
+    // set is the first with the most.
+    int bestSlip = -1;
+    std::size_t bestHits = 0;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const std::size_t b = std::size_t((rows_[i] & draw).count());
+        ++slips[b];
+        if (table.wins[b] && (bestSlip < 0 || b > bestHits)) {
+            bestSlip = int(i);
+            bestHits = b;
+        }
+    }
+    for (std::size_t b = 0; b < slips.size(); ++b) {
+        for (std::size_t h = 0; h < into.size(); ++h) {
+            into[h] += slips[b] * table.counts[b][h];
+        }
+    }
+    if (bestSlip >= 0) {
+        const int position = positions_[std::size_t(bestSlip)];
+        keepBetter(best, BestItem{item_, item_ == CheckedItem::Entry ? entryNumber_ : position + 1,
+                                  0, 0, table.counts[bestHits]});
+    }
+}
+
+NumberMask CombinationSlipSet::played() const {
+    NumberMask numbers = fix_;
+    for (const NumberMask& row : rows_) {
+        numbers = numbers | row;
+    }
+    return numbers;
 }
 
 DrawCheckOutcome checkCombinationRows(const CombinationSelection& selection,
@@ -118,10 +161,47 @@ DrawCheckOutcome checkCombinationRows(const CombinationSelection& selection,
     const CombinationSlipSet slips(profile, slip, CheckedItem::CombinationSlip, 0,
                                    result.unchecked);
     for (const Draw& draw : draws) {
-        DrawResult checked{draw.name, draw.numbers, {}, {}};
+        DrawResult checked{draw.name, draw.numbers, {}, {}, {}};
         slips.check(draw, profile.fewestWinningHits, checked);
         sortBestFirst(checked.winners);
         result.draws.push_back(std::move(checked));
     }
     return outcome;
+}
+
+namespace {
+
+// The slips of the loaded rows, copied.
+class PreparedSlips : public PreparedSubject {
+public:
+    PreparedSlips(const GameProfile& profile, const SelectionSlip& slip)
+        : slips_(profile, slip, CheckedItem::CombinationSlip, 0, unchecked) {
+        played = slips_.played();
+    }
+
+    DrawTally tally(const NumberMask& draw) const override {
+        DrawTally tally;
+        slips_.tally(draw, fewestWinningHits, tally.combinations, tally.best);
+        return tally;
+    }
+
+private:
+    CombinationSlipSet slips_;
+};
+
+} // namespace
+
+PreparedCheck prepareCombinationRowsCheck(const CombinationSelection& selection) {
+    PreparedCheck check;
+    const SelectionSlip slip = selection.currentSlip();
+    if ((check.refusal = slipsProblem(selection, slip))) {
+        return check;
+    }
+    const GameProfile& profile = selection.profile();
+    auto subject = std::make_shared<PreparedSlips>(profile, slip);
+    subject->subject = CheckedSubject::CombinationRows;
+    subject->numbersPerRow = profile.numbersPerRow;
+    subject->fewestWinningHits = profile.fewestWinningHits;
+    check.subject = std::move(subject);
+    return check;
 }

@@ -4,6 +4,7 @@
 #include "core/combination/CombinationSelection.h"
 #include "core/results/DrawCheckResult.h"
 #include "core/results/DrawEntry.h"
+#include "core/results/PreparedCheck.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,8 +38,23 @@ public:
     // Adds the combinations of the slips by hits and the winning slips, in row order, to the
     // draw's result.
     void check(const Draw& draw, int fewestWinningHits, DrawResult& into) const;
+    // The same without listing the winners: the combinations added to `into`, and the best
+    // winning slip kept in `best` when it is better.
+    void tally(const NumberMask& draw, int fewestWinningHits, HitCounts& into,
+               std::optional<BestItem>& best) const;
+
+    // Every number the slips play: the FIX numbers and those of the checkable rows.
+    NumberMask played() const;
 
 private:
+    // The combinations of a slip by its combination hits b (0..c), and whether it wins.
+    struct ByCombinationHits {
+        NumberMask fixHits;
+        std::vector<HitCounts> counts;
+        std::vector<bool> wins;
+    };
+    ByCombinationHits countsFor(const NumberMask& draw, int fewestWinningHits) const;
+
     int numbersPerRow_;
     int fixCount_;
     int combinationCount_;
@@ -55,3 +71,7 @@ private:
 // message, when the run would refuse the selection. Nothing of the selection changes.
 DrawCheckOutcome checkCombinationRows(const CombinationSelection& selection,
                                       const std::vector<Draw>& draws);
+
+// The same slips prepared for checking many draws ("Minden húzás"). Refused as the single check
+// is.
+PreparedCheck prepareCombinationRowsCheck(const CombinationSelection& selection);

@@ -2,6 +2,8 @@
 
 #include "core/combination/CombinationSelection.h"
 #include "core/print/PrintSurface.h"
+#include "core/results/ArchiveCheck.h"
+#include "core/results/DrawArchive.h"
 #include "core/results/DrawCheckResult.h"
 
 #include <QDate>
@@ -44,6 +46,13 @@ struct DrawCheckReport {
 };
 
 DrawCheckReport drawCheckReport(const DrawCheckResult& result, const DrawCheckHeading& heading);
+
+// The check of every draw of an archive: the heading names the archive too; a summary (draws
+// and weeks checked, winning draws, wins per class, the total of the known prizes, the wins
+// without a known prize, the best draw), the winning draws newest first, the numbers by
+// frequency, and the items not checked.
+DrawCheckReport archiveCheckReport(const ArchiveCheckResult& result, const DrawArchive& archive,
+                                   const DrawCheckHeading& heading);
 
 // The report as plain text for the clipboard ("Másolás"): one line per heading line, title,
 // caption and table row, the cells of a row separated by tabs, a blank line between sections.

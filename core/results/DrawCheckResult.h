@@ -52,12 +52,30 @@ struct Unchecked {
     QString reason;
 };
 
+// The prize per winner and the winners of each class as a draw archive gives them, by hits.
+struct ClassPrizes {
+    static constexpr long long unknown = -1;
+    // Prize per winner in forints; unknown when the file gives 0 (nobody won) or an amount that
+    // cannot be read, and for a class the line does not list.
+    std::array<long long, maxNumbersPerRow + 1> perWinner;
+    std::array<long long, maxNumbersPerRow + 1> winners; // unknown when not readable
+    ClassPrizes() {
+        perWinner.fill(unknown);
+        winners.fill(unknown);
+    }
+    std::optional<long long> prize(int hits) const {
+        const long long p = perWinner[std::size_t(hits)];
+        return p > 0 ? std::optional<long long>(p) : std::nullopt;
+    }
+};
+
 // Everything checked against one draw.
 struct DrawResult {
-    QString name;                // the draw's name
-    std::vector<int> drawn;      // ascending
-    HitCounts combinations{};    // rows or combinations with h hits, over everything checked
-    std::vector<Winner> winners; // best first
+    QString name;                      // the draw's name
+    std::vector<int> drawn;            // ascending
+    HitCounts combinations{};          // rows or combinations with h hits, over everything checked
+    std::vector<Winner> winners;       // best first
+    std::optional<ClassPrizes> prizes; // when the draw was picked from an archive: its prizes
 };
 
 struct DrawCheckResult {

@@ -93,4 +93,115 @@ QString pageNumber(int page) {
     return QStringLiteral("%1. oldal").arg(page);
 }
 
+QString gameName(int game) {
+    switch (game) {
+    case 5:
+        return QStringLiteral("ötös lottó (5/90)");
+    case 7:
+        return QStringLiteral("skandináv lottó (7/35)");
+    default:
+        return QStringLiteral("hatos lottó (6/45)");
+    }
+}
+
+QString archiveWeek(int year, int week) {
+    return QStringLiteral("%1. %2. hét").arg(year).arg(week);
+}
+
+QString archiveMissing(const QString& path) {
+    return QStringLiteral("A(z) %1 állomány nem található: áthelyezték vagy törölték.").arg(path);
+}
+
+QString archiveNotOpened(const QString& path) {
+    return QStringLiteral("A(z) %1 állomány nem nyitható meg olvasásra.").arg(path);
+}
+
+QString archiveEmpty(const QString& path) {
+    return QStringLiteral("A(z) %1 állomány üres: egyetlen húzás sincs benne.").arg(path);
+}
+
+QString archiveNotText(const QString& path) {
+    return QStringLiteral("A(z) %1 állomány nem szöveges, így nem a húzások listája.").arg(path);
+}
+
+QString archiveUnreadable(const QString& path, int line, const QString& text) {
+    return QStringLiteral("A(z) %1 állomány egyetlen sora sem olvasható húzásként (az első: "
+                          "%2. sor: „%3”).")
+        .arg(path)
+        .arg(line)
+        .arg(text.left(120));
+}
+
+QString archiveOfOtherGame(const QString& path, int fileGame, int ownGame) {
+    return QStringLiteral("A(z) %1 állomány a(z) %2 húzásait tartalmazza, nem a(z) %3 "
+                          "húzásait.")
+        .arg(path, gameName(fileGame), gameName(ownGame));
+}
+
+QString archiveLoaded(const QString& fileName, long long draws, long long weeks, int skipped,
+                      int firstSkippedLine, const QString& firstSkippedText) {
+    QString line = draws == weeks
+                       ? QStringLiteral("%1: %2 húzás").arg(fileName).arg(draws)
+                       : QStringLiteral("%1: %2 húzás, %3 hét").arg(fileName).arg(draws).arg(weeks);
+    if (skipped > 0) {
+        line += QStringLiteral("; %1 olvashatatlan sor kimaradt, az első: %2. sor: „%3”")
+                    .arg(skipped)
+                    .arg(firstSkippedLine)
+                    .arg(firstSkippedText.size() > 80 ? firstSkippedText.left(79) + QChar(0x2026)
+                                                      : firstSkippedText);
+    }
+    return line;
+}
+
+QString rememberedArchiveProblem(const QString& reason) {
+    return QStringLiteral("A legutóbb betöltött húzások nem olvashatók: ") + reason;
+}
+
+QString checkingAll() {
+    return QStringLiteral("Minden húzás ellenőrzése…");
+}
+
+QString forints(long long amount) {
+    QString digits = QString::number(amount);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) {
+        digits.insert(at, QLatin1Char(' '));
+    }
+    return digits + QStringLiteral(" Ft");
+}
+
+QString archiveDrawTitle(const QString& identity, const QString& drawName, int drawsInWeek) {
+    return drawsInWeek > 1 ? identity + QStringLiteral(", ") + drawName.toLower() : identity;
+}
+
+QString archiveSubject(const QString& fileName, long long draws, long long weeks) {
+    return draws == weeks ? QStringLiteral("Húzások: %1 (%2 húzás)").arg(fileName).arg(draws)
+                          : QStringLiteral("Húzások: %1 (%2 húzás, %3 hét)")
+                                .arg(fileName)
+                                .arg(draws)
+                                .arg(weeks);
+}
+
+QString drawsCheckedValue(long long draws, long long weeks, const QString& oldest,
+                          const QString& newest) {
+    const QString span = oldest == newest ? oldest : oldest + QStringLiteral(" – ") + newest;
+    return draws == weeks ? QStringLiteral("%1 (%2)").arg(draws).arg(span)
+                          : QStringLiteral("%1, %2 hét (%3)").arg(draws).arg(weeks).arg(span);
+}
+
+QString winsOfClass(int hits) {
+    return QStringLiteral("Nyerés %1 találattal").arg(hits);
+}
+
+QString unknownPrizeCount(int wins) {
+    return QStringLiteral("+ %1 nyerés ismeretlen nyereménnyel").arg(wins);
+}
+
+QString bestKeyRow(int row, long long slip, int field) {
+    return QStringLiteral("%1. sor (%2. szelvény, %3. mező)").arg(row).arg(slip).arg(field);
+}
+
+QString numberedItem(int number, const QString& itemColumn) {
+    return QStringLiteral("%1. %2").arg(number).arg(itemColumn.toLower());
+}
+
 } // namespace DrawCheckText

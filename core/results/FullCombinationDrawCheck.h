@@ -3,6 +3,7 @@
 #include "core/combination/CombinationSelection.h"
 #include "core/results/DrawCheckResult.h"
 #include "core/results/DrawEntry.h"
+#include "core/results/PreparedCheck.h"
 
 #include <vector>
 
@@ -17,3 +18,12 @@ bool holdsFullCombination(const CombinationSelection& selection);
 // Nothing of the selection changes.
 DrawCheckOutcome checkFullCombination(const CombinationSelection& selection,
                                       const std::vector<Draw>& draws);
+
+// The same full combination prepared for checking many draws ("Minden húzás"), refused as the
+// single check is.
+PreparedCheck prepareFullCombinationCheck(const CombinationSelection& selection);
+
+// What a combination printer's check looks at, prepared for many draws: the full combination or
+// the loaded rows.
+PreparedCheck prepareCombinationCheck(const CombinationSelection& selection,
+                                      CheckedSubject subject);

@@ -49,17 +49,48 @@ std::vector<Winner> winningRows(const QStringList& rows, const KeyRowMasks& mask
     return winners;
 }
 
+// The rows of a key, copied: counted per draw in one pass.
+class PreparedKey : public PreparedSubject {
+public:
+    PreparedKey(const KeyRowMasks& masks, int fieldsPerSlip)
+        : masks_(masks), fieldsPerSlip_(fieldsPerSlip) {}
+
+    DrawTally tally(const NumberMask& draw) const override {
+        const KeyRowMasks::Classes classes = masks_.classes(draw);
+        DrawTally tally{classes.rows, std::nullopt};
+        if (classes.bestRow >= 0 && classes.bestHits >= fewestWinningHits) {
+            const KeySlipPlace printed = allRowsSlipPlace(classes.bestRow, fieldsPerSlip_);
+            BestItem& best = tally.best.emplace();
+            best.item = CheckedItem::KeyRow;
+            best.number = classes.bestRow + 1;
+            best.slip = printed.slip;
+            best.field = printed.field;
+            best.combinations[std::size_t(classes.bestHits)] = 1;
+        }
+        return tally;
+    }
+
+private:
+    KeyRowMasks masks_;
+    int fieldsPerSlip_;
+};
+
+const KeyRowMasks& preparedRows(const GameProfile& profile, const QStringList& rows,
+                                const KeyRowMasks& masks, std::optional<KeyRowMasks>& prepared) {
+    if (masks.size() != rows.size() || masks.numbersPerRow() != profile.numbersPerRow ||
+        masks.highestNumber() != profile.highestNumber) {
+        prepared.emplace(rows, profile.numbersPerRow, profile.highestNumber);
+    }
+    return prepared ? *prepared : masks;
+}
+
 } // namespace
 
 DrawCheckResult checkKey(const GameProfile& profile, const QStringList& rows,
                          const KeyRowMasks& masks, const QString& fieldsPerSlip,
                          const std::vector<Draw>& draws) {
     std::optional<KeyRowMasks> prepared;
-    if (masks.size() != rows.size() || masks.numbersPerRow() != profile.numbersPerRow ||
-        masks.highestNumber() != profile.highestNumber) {
-        prepared.emplace(rows, profile.numbersPerRow, profile.highestNumber);
-    }
-    const KeyRowMasks& key = prepared ? *prepared : masks;
+    const KeyRowMasks& key = preparedRows(profile, rows, masks, prepared);
 
     DrawCheckResult result;
     result.subject = CheckedSubject::Key;
@@ -68,7 +99,7 @@ DrawCheckResult checkKey(const GameProfile& profile, const QStringList& rows,
     const int fields = slipRunFieldsPerSlip(profile, fieldsPerSlip);
     for (const Draw& draw : draws) {
         const KeyRowMasks::Tally tally = key.tally(draw.mask, profile.fewestWinningHits);
-        DrawResult checked{draw.name, draw.numbers, tally.rows, {}};
+        DrawResult checked{draw.name, draw.numbers, tally.rows, {}, {}};
         checked.winners = winningRows(rows, key, tally, draw, fields);
         result.draws.push_back(std::move(checked));
     }
@@ -78,4 +109,29 @@ DrawCheckResult checkKey(const GameProfile& profile, const QStringList& rows,
         result.unchecked.push_back({CheckedItem::KeyRow, row + 1, reason});
     }
     return result;
+}
+
+PreparedCheck prepareKeyCheck(const GameProfile& profile, const QStringList& rows,
+                              const KeyRowMasks& masks, const QString& fieldsPerSlip) {
+    PreparedCheck check;
+    if (rows.isEmpty()) {
+        check.refusal = profile.keyMissingMessage;
+        return check;
+    }
+    std::optional<KeyRowMasks> prepared;
+    const KeyRowMasks& key = preparedRows(profile, rows, masks, prepared);
+    auto subject = std::make_shared<PreparedKey>(key, slipRunFieldsPerSlip(profile, fieldsPerSlip));
+    subject->subject = CheckedSubject::Key;
+    subject->numbersPerRow = profile.numbersPerRow;
+    subject->fewestWinningHits = profile.fewestWinningHits;
+    for (qsizetype row = 0; row < key.size(); ++row) {
+        subject->played = subject->played | key.mask(row);
+    }
+    const QString reason =
+        DrawCheckText::keyRowNotPlayable(profile.numbersPerRow, profile.highestNumber);
+    for (int row : key.uncheckableRows()) {
+        subject->unchecked.push_back({CheckedItem::KeyRow, row + 1, reason});
+    }
+    check.subject = std::move(subject);
+    return check;
 }

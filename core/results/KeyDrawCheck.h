@@ -4,6 +4,7 @@
 #include "core/results/DrawCheckResult.h"
 #include "core/results/DrawEntry.h"
 #include "core/results/KeyRowMasks.h"
+#include "core/results/PreparedCheck.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,3 +19,9 @@
 DrawCheckResult checkKey(const GameProfile& profile, const QStringList& rows,
                          const KeyRowMasks& masks, const QString& fieldsPerSlip,
                          const std::vector<Draw>& draws);
+
+// The same rows prepared for checking many draws ("Minden húzás"): each draw's rows by class and
+// its best row, the first with the most hits, with its slip and field. Refused with the
+// profile's message when there are no rows.
+PreparedCheck prepareKeyCheck(const GameProfile& profile, const QStringList& rows,
+                              const KeyRowMasks& masks, const QString& fieldsPerSlip);

@@ -265,8 +265,9 @@ void readRowsOfAnyWidth(const QStringList& rows, int numbersPerRow, int highestN
 // block, before a lane could overflow. The winning rows of a block are written to a buffer
 // without a branch, then appended together.
 template <bool TwoWords>
-void tallyRows(const std::uint64_t* low, const std::uint64_t* high, std::size_t rows,
-               const NumberMask& draw, int fewestWinningHits, KeyRowMasks::Tally& tally) {
+[[gnu::always_inline]] inline void tallyRows(const std::uint64_t* low, const std::uint64_t* high,
+                                             std::size_t rows, const NumberMask& draw,
+                                             int fewestWinningHits, KeyRowMasks::Tally& tally) {
     constexpr std::size_t block = 255;
     const std::uint64_t drawLow = draw.low;
     const std::uint64_t drawHigh = draw.high;
@@ -288,6 +289,59 @@ void tallyRows(const std::uint64_t* low, const std::uint64_t* high, std::size_t 
             tally.rows[h] += static_cast<long long>((lanes >> (8 * h)) & 0xff);
         }
         tally.winners.insert(tally.winners.end(), won.begin(), won.begin() + winners);
+    }
+}
+
+// Counts the rows by hits as tallyRows does, and keeps the first row with the most hits: a row
+// replaces it only with more hits, without a branch.
+template <bool TwoWords>
+[[gnu::always_inline]] inline void classifyRows(const std::uint64_t* low, const std::uint64_t* high,
+                                                std::size_t rows, const NumberMask& draw,
+                                                KeyRowMasks::Classes& classes) {
+    constexpr std::size_t block = 255;
+    const std::uint64_t drawLow = draw.low;
+    const std::uint64_t drawHigh = draw.high;
+    int bestRow = -1;
+    int bestHits = 0;
+    for (std::size_t start = 0; start < rows; start += block) {
+        const std::size_t end = std::min(rows, start + block);
+        std::uint64_t lanes = 0;
+        for (std::size_t i = start; i < end; ++i) {
+            int hits = std::popcount(low[i] & drawLow);
+            if constexpr (TwoWords) {
+                hits += std::popcount(high[i] & drawHigh);
+            }
+            lanes += std::uint64_t{1} << (8 * hits);
+            const bool more = hits > bestHits;
+            bestRow = more ? int(i) : bestRow;
+            bestHits = more ? hits : bestHits;
+        }
+        for (std::size_t h = 0; h < classes.rows.size(); ++h) {
+            classes.rows[h] += static_cast<long long>((lanes >> (8 * h)) & 0xff);
+        }
+    }
+    classes.bestRow = bestRow;
+    classes.bestHits = bestHits;
+}
+
+// The two counts over all rows, each built with and without the popcount instruction.
+SLIP_POPCOUNT_CLONES void tallyAll(const std::uint64_t* low, const std::uint64_t* high,
+                                   std::size_t rows, const NumberMask& draw, int fewestWinningHits,
+                                   KeyRowMasks::Tally& tally) {
+    if (high) {
+        tallyRows<true>(low, high, rows, draw, fewestWinningHits, tally);
+    } else {
+        tallyRows<false>(low, nullptr, rows, draw, fewestWinningHits, tally);
+    }
+}
+
+SLIP_POPCOUNT_CLONES void classifyAll(const std::uint64_t* low, const std::uint64_t* high,
+                                      std::size_t rows, const NumberMask& draw,
+                                      KeyRowMasks::Classes& classes) {
+    if (high) {
+        classifyRows<true>(low, high, rows, draw, classes);
+    } else {
+        classifyRows<false>(low, nullptr, rows, draw, classes);
     }
 }
 
@@ -350,12 +404,17 @@ KeyRowMasks::Tally KeyRowMasks::tally(const NumberMask& draw, int fewestWinningH
     Tally tally;
     // A winner needs at least one hit: the empty masks of unchecked rows never win.
     fewestWinningHits = std::max(fewestWinningHits, 1);
-    if (high_.empty()) {
-        tallyRows<false>(low_.data(), nullptr, low_.size(), draw, fewestWinningHits, tally);
-    } else {
-        tallyRows<true>(low_.data(), high_.data(), low_.size(), draw, fewestWinningHits, tally);
-    }
+    tallyAll(low_.data(), high_.empty() ? nullptr : high_.data(), low_.size(), draw,
+             fewestWinningHits, tally);
     // The unchecked rows were counted among those without a hit.
     tally.rows[0] -= qsizetype(uncheckable_.size());
     return tally;
+}
+
+KeyRowMasks::Classes KeyRowMasks::classes(const NumberMask& draw) const {
+    Classes classes;
+    classifyAll(low_.data(), high_.empty() ? nullptr : high_.data(), low_.size(), draw, classes);
+    // The unchecked rows were counted among those without a hit.
+    classes.rows[0] -= qsizetype(uncheckable_.size());
+    return classes;
 }

@@ -40,6 +40,15 @@ public:
     };
     Tally tally(const NumberMask& draw, int fewestWinningHits) const;
 
+    // The checkable rows by hits and the first row with the most hits (-1 when no row has a
+    // hit), without noting the winners: for counting many draws.
+    struct Classes {
+        HitCounts rows{};
+        int bestRow = -1;
+        int bestHits = 0;
+    };
+    Classes classes(const NumberMask& draw) const;
+
     // The words themselves: bit n - 1 of low for n up to 64, bit n - 65 of high above; high
     // is empty when N is 64 or less.
     const std::vector<std::uint64_t>& lowWords() const { return low_; }
