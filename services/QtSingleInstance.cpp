@@ -1,12 +1,25 @@
 #include "QtSingleInstance.h"
 
+#include "ProgramLocations.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
 QtSingleInstance::QtSingleInstance(const QString& programName, const QString& lockFolder) {
     QString folder = lockFolder;
     if (folder.isEmpty()) {
+#ifdef Q_OS_WIN
+        // Windows has no runtime folder (Qt names the home folder for it): the lock goes into
+        // the user's own local data folder, %LOCALAPPDATA%\lotto-szelveny, which only that user
+        // can write.
+        folder = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                     .filePath(ProgramLocations::applicationName());
+        if (!QDir().mkpath(folder)) {
+            folder.clear();
+        }
+#else
         folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
     }
     if (folder.isEmpty()) {
         folder = QDir::tempPath();
