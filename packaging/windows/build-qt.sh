@@ -105,5 +105,11 @@ fi
 echo "[4/4] Installing into $prefix"
 DESTDIR="$work/stage" cmake --install "$work/build" >"$work/install.log" 2>&1 ||
     { tail -n 20 "$work/install.log" >&2; fail "Qt's installation failed."; }
+# Qt's licences and those of the libraries built into it, for the copies that ship Qt.
+mkdir -p "$work/stage$prefix/licenses/3rdparty"
+cp "$src"/LICENSES/*.txt "$work/stage$prefix/licenses/"
+(cd "$src/src/3rdparty" && find . -maxdepth 3 \( -iname 'LICENSE*' -o -iname 'COPYING*' \
+    -o -name qt_attribution.json -o -name FTL.TXT \) -exec cp --parents {} \
+    "$work/stage$prefix/licenses/3rdparty/" \;)
 mv "$work/stage$prefix" "$prefix"
 echo "Qt $qt_version for Windows ready: $prefix ($(du -sh "$prefix" | cut -f1))"
