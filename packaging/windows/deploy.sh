@@ -18,7 +18,13 @@ deploy_windows() {
     local gcc_runtime
     gcc_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
     local search=("$qt/bin" "$gcc_runtime" /usr/x86_64-w64-mingw32/lib)
-    local windows_dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
+    # Windows' own DLLs, as Wine provides them, by lower-case name.
+    local -A windows_dll=()
+    local known
+    for known in /usr/lib/x86_64-linux-gnu/wine/x86_64-windows/*; do
+        known=$(basename "$known")
+        windows_dll[${known,,}]=1
+    done
 
     mkdir -p "$dest/platforms" "$dest/styles" "$dest/translations"
     cp "$@" "$dest/"
@@ -44,7 +50,8 @@ deploy_windows() {
             if [ -n "$found" ]; then
                 cp "$found" "$dest/$name"
                 queue+=("$dest/$name")
-            elif ls "$windows_dlls" | grep -qix -- "$name"; then
+            elif [ -n "${windows_dll[${name,,}]:-}" ] || [[ ${name,,} == @(api|ext)-ms-win-* ]]; then
+                # (api-ms-win-… and ext-ms-win-… are API sets, which Windows resolves itself)
                 system+=("$name")
             else
                 deploy_fail "$(basename "$file") needs $name, which is neither built nor part of Windows"
@@ -52,6 +59,9 @@ deploy_windows() {
             fi
         done < <("$objdump" -p "$file" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr -d '\r')
     done
+    # Debian's MinGW runtime and the Qt build keep their symbols; Windows needs none of them.
+    x86_64-w64-mingw32-strip --strip-unneeded "$dest"/*.dll "$dest"/platforms/*.dll \
+        "$dest"/styles/*.dll
     echo "  DLLs: $(cd "$dest" && ls -- *.dll | tr '\n' ' ')"
     echo "  from Windows: $(printf '%s\n' "${system[@]}" | sort -fu | tr '\n' ' ')"
 
@@ -77,9 +87,9 @@ deploy_windows() {
     # winpthreads), the shipped fonts.
     local lic=$dest/licences
     mkdir -p "$lic/Qt" "$lic/MinGW-runtime" "$lic/fonts"
-    cp /usr/share/common-licenses/LGPL-3 "$lic/Qt/LGPL-3.txt"
-    cp /usr/share/common-licenses/GPL-3 "$lic/Qt/GPL-3.txt"
-    if [ -d "$qt/licenses" ]; then cp -r "$qt/licenses/." "$lic/Qt/"; fi
+    cp "$(dirname "${BASH_SOURCE[0]}")/licences-readme.txt" "$lic/OLVASSEL.txt"
+    cp "$qt/licenses/LGPL-3.0-only.txt" "$qt/licenses/GPL-3.0-only.txt" "$lic/Qt/"
+    cp -r "$qt/licenses/3rdparty" "$lic/Qt/3rdparty"
     cp /usr/share/common-licenses/GPL-3 "$lic/MinGW-runtime/GPL-3.txt"
     cp /usr/share/doc/gcc-mingw-w64-base/copyright "$lic/MinGW-runtime/gcc-libstdc++-libgcc.txt"
     cp /usr/share/doc/mingw-w64-common/copyright "$lic/MinGW-runtime/mingw-w64-winpthreads.txt"

@@ -12,7 +12,7 @@ packages=(
     nsis zip icoutils
     # Wine on a virtual display for the tests, the screenshots (xwd, then PNG with netpbm), the
     # marks of the PDFs (pdftotext -bbox), the faces the slips fall back to
-    wine64 xvfb xauth x11-apps x11-utils xdotool unzip netpbm poppler-utils fontconfig fonts-liberation fonts-dejavu-core
+    wine wine64 xvfb xauth x11-apps x11-utils xdotool unzip netpbm poppler-utils fontconfig fonts-liberation fonts-dejavu-core
     # GoogleTest's source for the Windows test executables
     googletest
 )

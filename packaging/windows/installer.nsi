@@ -27,9 +27,13 @@ ManifestDPIAware true
 !define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "InstallMode"
 !define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_KEY "${SETTINGS_KEY}"
 !define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "InstallDir"
-!define MULTIUSER_INSTALLMODEPAGE_TEXT_TOP "Telepíti a programokat csak a saját maga számára, vagy a számítógép minden felhasználójának?"
-!define MULTIUSER_INSTALLMODEPAGE_TEXT_ALLUSERS "Minden felhasználónak (rendszergazdai jog kell hozzá)"
-!define MULTIUSER_INSTALLMODEPAGE_TEXT_CURRENTUSER "Csak nekem"
+; NSIS has no Hungarian texts for the page of the installation mode; defined before the language
+; file is read, they are taken instead of the English ones.
+!define MULTIUSER_TEXT_INSTALLMODE_TITLE "Felhasználók kiválasztása"
+!define MULTIUSER_TEXT_INSTALLMODE_SUBTITLE "Kik használhassák a programokat?"
+!define MULTIUSER_INNERTEXT_INSTALLMODE_TOP "Telepíti a programokat csak a saját maga számára, vagy a számítógép minden felhasználójának?"
+!define MULTIUSER_INNERTEXT_INSTALLMODE_ALLUSERS "Minden felhasználónak (rendszergazdai jog kell hozzá)"
+!define MULTIUSER_INNERTEXT_INSTALLMODE_CURRENTUSER "Csak nekem"
 !include MultiUser.nsh
 !include MUI2.nsh
 !include "${GENERATED}\files.nsh"
@@ -49,10 +53,6 @@ BrandingText "${APP_NAME} ${VERSION}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Hungarian"
-
-; NSIS has no Hungarian texts for the page of the installation mode.
-LangString MULTIUSER_TEXT_INSTALLMODE_TITLE ${LANG_HUNGARIAN} "Felhasználók kiválasztása"
-LangString MULTIUSER_TEXT_INSTALLMODE_SUBTITLE ${LANG_HUNGARIAN} "Kik használhassák a programokat?"
 
 VIProductVersion "${VERSION}.0.0"
 VIAddVersionKey /LANG=${LANG_HUNGARIAN} "ProductName" "${APP_NAME}"
