@@ -8,7 +8,8 @@
 ; For the current user (%LOCALAPPDATA%\Programs\lotto-szelveny) or, with administrator rights,
 ; for all users (Program Files). Silent: setup.exe /S /CurrentUser | /AllUsers.
 
-Unicode true
+; A 64-bit installer for 64-bit programs (and one that Wine without its 32-bit part runs).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 ManifestDPIAware true
 
