@@ -15,6 +15,7 @@ class QtSingleInstance : public SingleInstance {
 public:
     // lockFolder: where the lock lives; the user's runtime folder when empty.
     explicit QtSingleInstance(const QString& programName, const QString& lockFolder = {});
+    ~QtSingleInstance() override;
     bool acquire() override;
     QString lockPath() const { return path_; }
 
