@@ -17,6 +17,7 @@
 #include <QLibraryInfo>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -85,6 +86,23 @@ TEST(WindowsUserFolders, TheUsersFoldersAreLocalAppDataAndDocuments) {
     EXPECT_TRUE(first.acquire());
     EXPECT_FALSE(second.acquire());
     EXPECT_TRUE(other.acquire());
+}
+
+// Wine gives a program the same process id in every session, so a killed instance's lock names
+// the next one: it is stale all the same, while a lock this process holds still refuses.
+TEST(WindowsSingleInstance, ALockNamingThisProcessIsTakenOverUnlessHeldHere) {
+    QTemporaryDir folder;
+    QFile left(folder.filePath("keyprint6.instance.lock"));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    // pid, application, host: Qt takes it for the lock of this running program.
+    left.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+               QCoreApplication::applicationName().toUtf8() + '\n' +
+               QSysInfo::machineHostName().toUtf8() + '\n');
+    left.close();
+    QtSingleInstance restarted(QStringLiteral("keyprint6"), folder.path());
+    EXPECT_TRUE(restarted.acquire());
+    QtSingleInstance second(QStringLiteral("keyprint6"), folder.path());
+    EXPECT_FALSE(second.acquire());
 }
 
 // A second save over the hidden settings file succeeds, and the file ends hidden each time with
