@@ -54,7 +54,7 @@ if ! has_deb_src; then
 fi
 
 echo "Building Qt $qt_version for Windows once, into $prefix."
-echo "The first build takes long (about half an hour on two cores); later runs reuse it."
+echo "The first build takes long (about an hour on two busy cores); later runs reuse it."
 
 created_cache=0
 [ -d "$cache" ] || created_cache=1
