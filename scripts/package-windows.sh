@@ -99,10 +99,13 @@ makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$PWD/$stage" \
     -DINSTALLED_KB="$(du -sk "$stage" | cut -f1)" packaging/windows/installer.nsi
 
 echo "== Portable zip =="
-cp packaging/windows/portable.txt "$stage/../portable.txt"
-(cd "$out/stage" && mkdir -p zip && rm -rf zip/* && cp -r lotto-szelveny "zip/$name" &&
-    cp portable.txt "zip/$name/" && cd zip && zip -qr -X "../../$name-portable.zip" "$name")
-rm -rf "$out/stage/zip" "$out/stage/portable.txt"
+zip_root=$out/stage/zip
+rm -rf "$zip_root"
+mkdir -p "$zip_root/$name"
+cp -r "$stage/." "$zip_root/$name/"
+cp packaging/windows/portable.txt "$zip_root/$name/"
+(cd "$zip_root" && zip -qr -X "$OLDPWD/$out/$name-portable.zip" "$name")
+rm -rf "$zip_root"
 
 ls -l "$out/$name-setup.exe" "$out/$name-portable.zip"
 echo "Done in $(( $(date +%s) - started )) s."

@@ -85,6 +85,7 @@ if [ -z "${SLIP_WINE_PHASE:-}" ]; then
         "$run/lib/fonts/"
 
     echo "== The Linux build's print runs =="
+    bash scripts/install-deps.sh
     nice -n 10 cmake -S . -B build-linux -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DSLIP_BUILD_BENCHMARKS=OFF >/dev/null
     nice -n 10 cmake --build build-linux --target pdf_runs

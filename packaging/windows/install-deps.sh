@@ -10,9 +10,11 @@ packages=(
     qt6-base-dev qt6-base-dev-tools cmake ninja-build dpkg-dev qt6-translations-l10n
     # The installer, the portable zip, the Start-menu icons (.ico from the menu's PNGs)
     nsis zip icoutils
-    # Wine on a virtual display for the tests, the screenshots (xwd, then PNG with netpbm), the
-    # marks of the PDFs (pdftotext -bbox), the faces the slips fall back to
-    wine wine64 xvfb xauth x11-apps x11-utils xdotool unzip netpbm poppler-utils fontconfig fonts-liberation fonts-dejavu-core
+    # The tests: Wine on a virtual display, its windows found and answered (xdotool), their
+    # screenshots (xwd, then PNG with netpbm), the portable zip unpacked, the PDFs read back
+    # (pdftotext -bbox) and compared (python3); and the faces the slips fall back to
+    wine wine64 xvfb xauth x11-apps x11-utils xdotool unzip netpbm poppler-utils python3
+    fontconfig fonts-liberation fonts-dejavu-core
     # GoogleTest's source for the Windows test executables
     googletest
 )
