@@ -171,13 +171,16 @@ program_shows() { # program_shows <program>: window up, screenshot saved, game f
     id=$(window_of "$program" "$pid") || { echo "    no window of $program"; return 1; }
     sleep 2 # the first paint
     xwd -silent -id "$id" | xwdtopnm 2>/dev/null | pnmtopng >"$shot"
-    local colours
+    local colours title
     colours=$(pngtopnm "$shot" | ppmhist -noheader 2>/dev/null | wc -l)
-    echo "    $shot: \"$(xdotool getwindowname "$id")\", $(pngtopnm "$shot" | head -c 20 | sed -n 2p) pixels, $colours colours"
+    title=$(xdotool getwindowname "$id")
+    echo "    $shot: \"$title\", $(pngtopnm "$shot" | head -c 20 | sed -n 2p) pixels, $colours colours"
     kill "$pid" 2>/dev/null
     wineserver -k
     wait "$pid" 2>/dev/null
-    [ "$colours" -gt 8 ] && [ -d "$copy/lotto$game" ] && [ ! -d "$local_appdata/lotto-szelveny/lotto$game" ]
+    # The main window (not a message box), drawn, and its game folder beside the executables.
+    [[ $title == *"lottószelvény kitöltő"* ]] && [ "$colours" -gt 8 ] && [ -d "$copy/lotto$game" ] &&
+        [ ! -d "$local_appdata/lotto-szelveny/lotto$game" ]
 }
 for program in keyprint5 keyprint6 keyprint7 combiprint5 combiprint6 combiprint7; do
     check "$program starts, portable" program_shows "$program"
