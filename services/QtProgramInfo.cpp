@@ -20,6 +20,15 @@ bool isWritableFolder(const QString& folder) {
     return info.isDir() && info.isWritable();
 }
 
+#ifdef Q_OS_WIN
+// On Windows the executable's folder tells nothing: Qt reads only the read-only attribute, so
+// Program Files looks writable, and a per-user installation under AppData is writable. A copy
+// is portable when it says so with the marker file beside its executables.
+bool isPortableCopy(const QString& executableFolder) {
+    return QFileInfo::exists(QDir(executableFolder).filePath(QStringLiteral("portable.txt")));
+}
+#endif
+
 } // namespace
 
 QtProgramInfo::QtProgramInfo(QString programName)
@@ -27,9 +36,13 @@ QtProgramInfo::QtProgramInfo(QString programName)
 
 QtProgramInfo::QtProgramInfo(QString programName, const ProgramLocations& locations)
     : programName_(std::move(programName)) {
+#ifdef Q_OS_WIN
+    installed_ = !isPortableCopy(locations.executableFolder);
+#else
     installed_ = isInstalledLayout(isWritableFolder(locations.executableFolder),
                                    holdsProgramData(locations.executableFolder),
                                    holdsProgramData(locations.installedDataFolder()));
+#endif
     if (installed_) {
         useUserFolders(locations);
     } else {

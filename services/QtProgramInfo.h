@@ -15,6 +15,10 @@
 // folder and writes PDF jobs into the user's documents folder. The game's folder is shared by the
 // key printer and the combination printer of the game; made at the first start, it receives the
 // game's files from the folder all six programs used to share.
+//
+// On Windows a copy is portable only with the marker file portable.txt beside its executables;
+// any other copy is installed: its game folders are in %LOCALAPPDATA%\lotto-szelveny\, its data
+// is read beside its executables and its PDF jobs go into the user's Documents folder.
 class QtProgramInfo : public ProgramInfo {
 public:
     // The real folders of the running program and user.
