@@ -56,8 +56,16 @@ KeyGenerationDialog::~KeyGenerationDialog() {
 }
 
 void KeyGenerationDialog::buildControls() {
-    const KeyNumberLimits limits = keyNumberLimits(profile_);
     auto* layout = new QVBoxLayout(this);
+    buildInputs(*layout);
+    buildSearchRow(*layout);
+    buildButtonRow(*layout);
+    connectHandlers();
+}
+
+// The played numbers, the guarantee's two counts and the line that says what they promise.
+void KeyGenerationDialog::buildInputs(QVBoxLayout& layout) {
+    const KeyNumberLimits limits = keyNumberLimits(profile_);
     // The numbers over the dialog's whole width: every number of the largest key shows at once.
     auto* numbersLabel = new QLabel(QStringLiteral("Megjátszott számok:"), this);
     numbersEdit_ = new QLineEdit(this);
@@ -72,8 +80,8 @@ void KeyGenerationDialog::buildControls() {
                                       QStringLiteral("00 ").repeated(limits.mostPlayed)) +
                                   numbersEdit_->fontMetrics().averageCharWidth() * 2);
     numbersLabel->setBuddy(numbersEdit_);
-    layout->addWidget(numbersLabel);
-    layout->addWidget(numbersEdit_);
+    layout.addWidget(numbersLabel);
+    layout.addWidget(numbersEdit_);
 
     auto* form = new QFormLayout;
     const auto spinBox = [&](const QString& name) {
@@ -88,13 +96,16 @@ void KeyGenerationDialog::buildControls() {
     form->addRow(QStringLiteral("Garantált találat:"), guaranteedBox_);
     drawnAmongBox_ = spinBox(QStringLiteral("DrawnAmong"));
     form->addRow(QStringLiteral("Ha ennyi nyerőszám van köztük:"), drawnAmongBox_);
-    layout->addLayout(form);
+    layout.addLayout(form);
 
     guaranteeLabel_ = new QLabel(this);
     guaranteeLabel_->setObjectName(QStringLiteral("GuaranteeLine"));
     guaranteeLabel_->setWordWrap(true);
-    layout->addWidget(guaranteeLabel_);
+    layout.addWidget(guaranteeLabel_);
+}
 
+// "Készít" with the search's progress, and the line of the key found.
+void KeyGenerationDialog::buildSearchRow(QVBoxLayout& layout) {
     auto* searchRow = new QHBoxLayout;
     makeButton_ = new QPushButton(QStringLiteral("Készít"), this);
     makeButton_->setObjectName(QStringLiteral("MakeButton"));
@@ -105,13 +116,15 @@ void KeyGenerationDialog::buildControls() {
     progressBar_->setValue(0);
     searchRow->addWidget(makeButton_);
     searchRow->addWidget(progressBar_, 1);
-    layout->addLayout(searchRow);
+    layout.addLayout(searchRow);
 
     resultLabel_ = new QLabel(this);
     resultLabel_->setObjectName(QStringLiteral("ResultLine"));
-    layout->addWidget(resultLabel_);
-    layout->addStretch();
+    layout.addWidget(resultLabel_);
+    layout.addStretch();
+}
 
+void KeyGenerationDialog::buildButtonRow(QVBoxLayout& layout) {
     auto* buttonRow = new QHBoxLayout;
     loadButton_ = new QPushButton(QStringLiteral("Betölt"), this);
     loadButton_->setObjectName(QStringLiteral("LoadButton"));
@@ -121,8 +134,10 @@ void KeyGenerationDialog::buildControls() {
     buttonRow->addStretch();
     buttonRow->addWidget(loadButton_);
     buttonRow->addWidget(cancelButton_);
-    layout->addLayout(buttonRow);
+    layout.addLayout(buttonRow);
+}
 
+void KeyGenerationDialog::connectHandlers() {
     const auto showGuarantee = [this] {
         guaranteeLabel_->setText(
             keyGuaranteeLine(guaranteedBox_->value(), drawnAmongBox_->value()));

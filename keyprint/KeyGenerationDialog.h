@@ -17,6 +17,7 @@ class QProgressBar;
 class QPushButton;
 class QSpinBox;
 class QTimer;
+class QVBoxLayout;
 
 // "Kulcs készítés – <program>": the played numbers ("Megjátszott számok:"), the guaranteed hits
 // and the drawn numbers among the played ones; "Készít" searches for a key on every core while
@@ -51,6 +52,10 @@ private:
     };
 
     void buildControls();
+    void buildInputs(QVBoxLayout& layout);
+    void buildSearchRow(QVBoxLayout& layout);
+    void buildButtonRow(QVBoxLayout& layout);
+    void connectHandlers();
     void inputsEdited();
     void showSearching(bool running);
     void pollSearch();
