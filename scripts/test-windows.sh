@@ -124,6 +124,9 @@ local_appdata=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr 
 echo "  $WINEPREFIX, %LOCALAPPDATA% = $local_appdata"
 
 echo "== Core test executables under Wine (offscreen) =="
+# One wineserver for all the suites: a server that is shutting down after one suite can reset the
+# connection of the next suite's first call ("wine client error: ... Connection reset by peer").
+wineserver -p
 echo "  left out: $(echo $left_out)"
 tmp=$(mktemp -d)
 logs=$tests_build/logs # each suite's whole output
@@ -148,6 +151,8 @@ for f in "${fuzz_replays[@]}"; do
 done
 # What only Windows does, on the Windows platform (GDI fonts, as the programs use them).
 qpa=windows check windows_tests gtest_run windows_tests
+wineserver -k
+wineserver -w
 
 echo "== The six programs of the portable zip, with screenshots =="
 portable=$tmp/portable

@@ -36,6 +36,61 @@ void spanOf(const DrawArchive& archive, ArchiveCheckResult& result) {
     }
 }
 
+// One draw of an archive line: when the subject won anything, its win with the prizes the line
+// gives per winner, counted into the result's totals.
+void tallyDraw(const PreparedSubject& subject, const ArchiveLine& line, std::size_t lineIndex,
+               int draw, ArchiveCheckResult& result) {
+    ++result.draws;
+    const DrawTally tally = subject.tally(line.draws[std::size_t(draw)]);
+    if (!tally.best) {
+        return;
+    }
+    ArchiveWin& win = result.wins.emplace_back();
+    win.line = lineIndex;
+    win.draw = draw;
+    win.combinations = tally.combinations;
+    win.best = *tally.best;
+    const int top = std::min(subject.numbersPerRow, maxNumbersPerRow);
+    for (int h = std::max(subject.fewestWinningHits, 1); h <= top; ++h) {
+        const long long count = tally.combinations[std::size_t(h)];
+        result.winsByClass[std::size_t(h)] += count;
+        if (const std::optional<long long> prize = line.prizes.prize(h)) {
+            win.prize += count * *prize;
+        } else {
+            win.unknownPrizeWins += count;
+        }
+    }
+    result.total += win.prize;
+    result.unknownPrizeWins += win.unknownPrizeWins;
+}
+
+// Newest first; draws of the same day keep the file's order (the machine draw first).
+void sortNewestFirst(const DrawArchive& archive, std::vector<ArchiveWin>& wins) {
+    std::stable_sort(wins.begin(), wins.end(), [&](const ArchiveWin& a, const ArchiveWin& b) {
+        return archive.lines[a.line].identity.newerThan(archive.lines[b.line].identity);
+    });
+}
+
+// The best single draw: the highest known total, then the higher class, then the newer draw
+// (the wins are sorted newest first, so a tie keeps the earlier one).
+std::optional<std::size_t> bestWin(const ArchiveCheckResult& result) {
+    std::optional<std::size_t> best;
+    for (std::size_t w = 0; w < result.wins.size(); ++w) {
+        const ArchiveWin& win = result.wins[w];
+        if (!best) {
+            best = w;
+            continue;
+        }
+        const ArchiveWin& leader = result.wins[*best];
+        if (win.prize > leader.prize ||
+            (win.prize == leader.prize && topClass(win, result.fewestWinningHits) >
+                                              topClass(leader, result.fewestWinningHits))) {
+            best = w;
+        }
+    }
+    return best;
+}
+
 } // namespace
 
 ArchiveCheckResult checkArchive(const PreparedSubject& subject, const DrawArchive& archive,
@@ -52,7 +107,6 @@ ArchiveCheckResult checkArchive(const PreparedSubject& subject, const DrawArchiv
     if (progress) {
         progress->start(qsizetype(archive.lines.size()));
     }
-    const int top = std::min(subject.numbersPerRow, maxNumbersPerRow);
     for (std::size_t l = 0; l < archive.lines.size(); ++l) {
         if (progress && progress->cancelled()) {
             result.cancelled = true;
@@ -60,50 +114,14 @@ ArchiveCheckResult checkArchive(const PreparedSubject& subject, const DrawArchiv
         }
         const ArchiveLine& line = archive.lines[l];
         for (int d = 0; d < line.drawCount; ++d) {
-            ++result.draws;
-            const DrawTally tally = subject.tally(line.draws[std::size_t(d)]);
-            if (!tally.best) {
-                continue;
-            }
-            ArchiveWin& win = result.wins.emplace_back();
-            win.line = l;
-            win.draw = d;
-            win.combinations = tally.combinations;
-            win.best = *tally.best;
-            for (int h = std::max(subject.fewestWinningHits, 1); h <= top; ++h) {
-                const long long count = tally.combinations[std::size_t(h)];
-                result.winsByClass[std::size_t(h)] += count;
-                if (const std::optional<long long> prize = line.prizes.prize(h)) {
-                    win.prize += count * *prize;
-                } else {
-                    win.unknownPrizeWins += count;
-                }
-            }
-            result.total += win.prize;
-            result.unknownPrizeWins += win.unknownPrizeWins;
+            tallyDraw(subject, line, l, d, result);
         }
         if (progress) {
             progress->advance(1);
         }
     }
-    // Newest first; draws of the same day keep the file's order (the machine draw first).
-    std::stable_sort(
-        result.wins.begin(), result.wins.end(), [&](const ArchiveWin& a, const ArchiveWin& b) {
-            return archive.lines[a.line].identity.newerThan(archive.lines[b.line].identity);
-        });
-    for (std::size_t w = 0; w < result.wins.size(); ++w) {
-        const ArchiveWin& win = result.wins[w];
-        if (!result.best) {
-            result.best = w;
-            continue;
-        }
-        const ArchiveWin& best = result.wins[*result.best];
-        if (win.prize > best.prize ||
-            (win.prize == best.prize &&
-             topClass(win, result.fewestWinningHits) > topClass(best, result.fewestWinningHits))) {
-            result.best = w;
-        }
-    }
+    sortNewestFirst(archive, result.wins);
+    result.best = bestWin(result);
     return result;
 }
 
