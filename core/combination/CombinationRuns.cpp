@@ -92,8 +92,8 @@ PrintRunResult CombinationRuns::runFullCombination(CombinationSelection& selecti
 
 std::optional<PrintJobOutcome> CombinationRuns::printRows(const CombinationSelection& selection,
                                                           const CombinationRunControls& controls,
-                                                          SlipRunServices services,
-                                                          int first, int last) {
+                                                          SlipRunServices services, int first,
+                                                          int last) {
     if (!selection.validateSelection(services.messageBox)) {
         return std::nullopt;
     }

@@ -31,12 +31,10 @@ public:
 
     // "Szelv. kitölt": every row of List1, one job.
     PrintRunResult runAllRows(const CombinationSelection& selection,
-                              const CombinationRunControls& controls,
-                              SlipRunServices services);
+                              const CombinationRunControls& controls, SlipRunServices services);
     // "Tól-ig: nyomtatás": rows Text3..Text4 (1-based), one job.
     PrintRunResult runFromTo(const CombinationSelection& selection,
-                             const CombinationRunControls& controls,
-                             SlipRunServices services);
+                             const CombinationRunControls& controls, SlipRunServices services);
     // "T. kombi nyomtatása": applies each full-combination entry and prints it, one job each,
     // all in one job group. An entry refused by its checks is skipped; the run stops after the
     // first job that did not reach the printer.

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/base/Services.h"
-#include "core/present/PreviewService.h"
 #include "core/present/PreviewForm.h"
+#include "core/present/PreviewService.h"
 #include "core/print/PrintFailureMessage.h"
 #include "core/print/PrintRunResult.h"
 

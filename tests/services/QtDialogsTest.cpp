@@ -194,8 +194,8 @@ TEST_P(KeyDialogTest, ReadsTheKeyThatIsNamed) {
     fake.program.folder = dir.path();
     QtFileDialog dialog;
     const Services& f = fake.services();
-    Services services{f.messageBox,     f.inputBox, dialog, f.busyPointer, f.program,
-                      f.singleInstance, f.screen,   f.clock};
+    Services services{f.messageBox, f.inputBox,       dialog,   f.busyPointer,
+                      f.program,    f.singleInstance, f.screen, f.clock};
     const NamedKeyCase c = GetParam();
     whenShown<QFileDialog>([&c](QFileDialog* shown) {
         auto* name = shown->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/present/PreviewForm.h"
 #include "core/present/PreviewService.h"
 #include "core/present/WindowServices.h"
-#include "core/present/PreviewForm.h"
 #include "core/print/PrintRecording.h"
 #include "tests/support/PrintedOperations.h"
 

@@ -120,8 +120,8 @@ int main(int argc, char* argv[]) {
     const WindowServices real = platform.services();
     LoggedMessages messages;
     ChosenFile keyFile;
-    const WindowServices services{{messages, real.inputBox, keyFile, real.busyPointer,
-                                   real.program, real.singleInstance, real.screen, real.clock},
+    const WindowServices services{{messages, real.inputBox, keyFile, real.busyPointer, real.program,
+                                   real.singleInstance, real.screen, real.clock},
                                   real.printer,
                                   real.preview};
 
