@@ -84,6 +84,19 @@ struct Timer {
     }
 };
 
+// Every iteration runs each step once, starting one step later than the iteration before, so
+// no step always runs first (with cold caches) or last.
+template <std::size_t N>
+void runInTurns(benchmark::State& state, const std::function<void()> (&steps)[N]) {
+    std::size_t turn = 0;
+    for (auto _ : state) {
+        for (std::size_t s = 0; s < N; ++s) {
+            steps[(s + turn) % N]();
+        }
+        ++turn;
+    }
+}
+
 std::vector<int> pick(int highest, int count, std::mt19937& random) {
     std::vector<int> all(static_cast<std::size_t>(highest));
     std::iota(all.begin(), all.end(), 1);
@@ -218,13 +231,7 @@ void BM_KeyCheckAgainstBareLoop(benchmark::State& state) {
         },
         [&] { sum.time([&] { benchmark::DoNotOptimize(bareSum(masks, draw.mask)); }); },
     };
-    std::size_t turn = 0;
-    for (auto _ : state) {
-        for (std::size_t s = 0; s < std::size(steps); ++s) {
-            steps[(s + turn) % std::size(steps)]();
-        }
-        ++turn;
-    }
+    runInTurns(state, steps);
     const double n = double(state.iterations());
     state.counters["rows"] = double(rows.size());
     state.counters["winners"] = double(winners);
@@ -475,13 +482,7 @@ void BM_ReadArchiveAgainstSplitting(benchmark::State& state) {
         },
         [&] { views.time([&] { benchmark::DoNotOptimize(splitIntoViews(bytes)); }); },
     };
-    std::size_t turn = 0;
-    for (auto _ : state) {
-        for (std::size_t s = 0; s < std::size(steps); ++s) {
-            steps[(s + turn) % std::size(steps)]();
-        }
-        ++turn;
-    }
+    runInTurns(state, steps);
     const double n = double(state.iterations());
     state.counters["lines"] = double(lines);
     state.counters["skipped"] = skipped;
@@ -538,13 +539,7 @@ void BM_EveryDrawAgainstBareCount(benchmark::State& state) {
             });
         },
     };
-    std::size_t turn = 0;
-    for (auto _ : state) {
-        for (std::size_t s = 0; s < std::size(steps); ++s) {
-            steps[(s + turn) % std::size(steps)]();
-        }
-        ++turn;
-    }
+    runInTurns(state, steps);
     const double n = double(state.iterations());
     state.counters["rows"] = double(rows.size());
     state.counters["draws"] = double(draws.size());
